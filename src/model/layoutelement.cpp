@@ -1,0 +1,42 @@
+#include "layoutelement.h"
+
+namespace zef {
+
+bool LayoutElement::hasDynamicColorRows() const {
+    for (auto v : dcValue)
+        if (v != EmptyDcValue) return true;
+    return false;
+}
+
+void LayoutElement::rememberGeometry() {
+    prevX = x;
+    prevY = y;
+    prevX2 = x2;
+    prevY2 = y2;
+    prevStroke = stroke;
+    prevRadius = radius;
+}
+
+bool isSameContent(const LayoutElement& a, const LayoutElement& b) {
+    return a.color == b.color && a.kind == b.kind && a.graphicType == b.graphicType &&
+           a.valueType == b.valueType && a.text == b.text && a.font == b.font &&
+           a.sampleText == b.sampleText && a.replaceColor == b.replaceColor &&
+           a.dcValue == b.dcValue && a.dcColor == b.dcColor && a.dcHide == b.dcHide &&
+           a.dcBlink == b.dcBlink && a.invertColor == b.invertColor &&
+           a.fixedText == b.fixedText && a.dayNight == b.dayNight && a.maxOnly == b.maxOnly &&
+           a.x == b.x && a.y == b.y && a.x2 == b.x2 && a.y2 == b.y2 && a.stroke == b.stroke &&
+           a.radius == b.radius && a.precision == b.precision && a.hAlignment == b.hAlignment &&
+           a.nrValues == b.nrValues;
+}
+
+Bgr elementLineColor(const LayoutElement& element) {
+    switch (element.kind) {
+    case KindValue: return element.fixedText ? 0x00000000u : 0x00B40000u;
+    case KindGraphic: return 0x00000082u;
+    case KindDynamicColor: return 0x00008200u;
+    case KindSeparator: return 0x00969696u;
+    default: return 0;
+    }
+}
+
+} // namespace zef

@@ -1,0 +1,130 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+namespace zef {
+
+using ElementKind = std::int32_t;
+constexpr ElementKind KindNone = -1;
+constexpr ElementKind KindValue = 0;
+constexpr ElementKind KindGraphic = 1;
+constexpr ElementKind KindDynamicColor = 2;
+constexpr ElementKind KindSeparator = 3;
+
+// Colours are held as 0x00BBGGRR: red in the low byte.
+using Bgr = std::uint32_t;
+
+constexpr std::int32_t EmptyDcValue = -999999;
+constexpr int DynamicColorRows = 10;
+
+// Graphic kinds whose members change meaning.
+constexpr int GraphicArc = 7;
+constexpr int GraphicArcFilled = 8;
+constexpr int GraphicDirectionArrow = 9;
+constexpr int GraphicDirectionTriangle = 10;
+constexpr int GraphicGraphFirst = 11;
+constexpr int GraphicGraphLast = 14;
+
+inline bool isArcGraphic(int graphicType) {
+    return graphicType == GraphicArc || graphicType == GraphicArcFilled;
+}
+inline bool isGraphGraphic(int graphicType) {
+    return graphicType >= GraphicGraphFirst && graphicType <= GraphicGraphLast;
+}
+
+// One row of a dynamic colour's table, read across the four arrays.
+struct DynamicColor {
+    std::int32_t value = EmptyDcValue;
+    Bgr color = 0;
+    bool hide = false;
+    bool blink = false;
+
+    bool isEmpty() const { return value == EmptyDcValue; }
+};
+
+// One layout element. A plain value: copied whole, runtime members included.
+struct LayoutElement {
+    LayoutElement() = default;
+    explicit LayoutElement(ElementKind k) : kind(k) {}
+
+    Bgr color = 0;
+    ElementKind kind = KindNone;
+    std::int32_t graphicType = 0;
+    std::int32_t valueType = 0;
+    QString text;
+    QString font = QStringLiteral("XTINY");
+    QString sampleText;
+    Bgr replaceColor = 0;
+    std::array<std::int32_t, DynamicColorRows> dcValue = filledDcValues();
+    std::array<Bgr, DynamicColorRows> dcColor{};
+    std::array<bool, DynamicColorRows> dcHide{};
+    std::array<bool, DynamicColorRows> dcBlink{};
+    bool invertColor = false;
+    bool fixedText = false;
+    bool dayNight = false;
+    bool maxOnly = false;
+
+    // Runtime members: geometry as last drawn or invalidated, and the text box
+    // of a value as last drawn. Never saved, never compared.
+    std::int32_t prevX = 0;
+    std::int32_t prevY = 0;
+    std::int32_t prevX2 = 0;
+    std::int32_t prevY2 = 0;
+    std::int32_t prevStroke = 0;
+    std::int32_t prevRadius = 0;
+    std::int32_t textLeft = 0;
+    std::int32_t textTop = 0;
+    std::int32_t textWidth = 0;
+    std::int32_t textHeight = 0;
+
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    std::int32_t x2 = 0;
+    std::int32_t y2 = 0;
+    std::int32_t stroke = 1;
+    std::int32_t radius = 0;
+    std::int32_t precision = 0;
+    std::int32_t hAlignment = 0;
+    std::int32_t nrValues = 1;
+
+    DynamicColor dynamicColor(int row) const {
+        return {dcValue[row], dcColor[row], dcHide[row], dcBlink[row]};
+    }
+    void setDynamicColor(int row, const DynamicColor& dc) {
+        dcValue[row] = dc.value;
+        dcColor[row] = dc.color;
+        dcHide[row] = dc.hide;
+        dcBlink[row] = dc.blink;
+    }
+    // True when at least one row of the dynamic-colour table is in use.
+    bool hasDynamicColorRows() const;
+
+    // Copies the current geometry into the previous-geometry members.
+    void rememberGeometry();
+
+private:
+    static std::array<std::int32_t, DynamicColorRows> filledDcValues() {
+        std::array<std::int32_t, DynamicColorRows> a{};
+        a.fill(EmptyDcValue);
+        return a;
+    }
+};
+
+// Equal in every saved member; runtime members are ignored.
+bool isSameContent(const LayoutElement& a, const LayoutElement& b);
+
+// True when both vectors have the same length and isSameContent holds pairwise.
+template <typename Vec> bool isSameLayout(const Vec& a, const Vec& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (!isSameContent(a[i], b[i])) return false;
+    return true;
+}
+
+// The colour of an element's line in the element list, as 0x00BBGGRR.
+Bgr elementLineColor(const LayoutElement& element);
+
+} // namespace zef

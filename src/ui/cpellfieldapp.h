@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace zef {
+
+// The application object: names the settings store, handles the command-line
+// commands that need no window, and otherwise runs the designer window modally.
+class CPellFieldApp {
+public:
+    CPellFieldApp(int& argc, char** argv);
+    int run();
+
+    // "PellSoft" / executable base name / group "ZEFDesigner".
+    static QString organizationName() { return QStringLiteral("PellSoft"); }
+
+private:
+    int& m_argc;
+    char** m_argv;
+};
+
+} // namespace zef

@@ -1,0 +1,74 @@
+#include "qtplatform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace zef {
+
+MessageAnswer QtPlatform::showMessage(const QString& text, MessageButtons buttons,
+                                      MessageIcon icon) {
+    QMessageBox box(m_parent);
+    box.setWindowTitle(QApplication::applicationDisplayName().isEmpty()
+                           ? QStringLiteral("ZEF Designer")
+                           : QApplication::applicationDisplayName());
+    box.setText(text);
+    switch (icon) {
+    case MessageIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case MessageIcon::Warning: box.setIcon(QMessageBox::Warning); break;
+    case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
+    case MessageIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    }
+    switch (buttons) {
+    case MessageButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case MessageButtons::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case MessageButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case MessageButtons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Ok: return MessageAnswer::Ok;
+    case QMessageBox::Yes: return MessageAnswer::Yes;
+    case QMessageBox::No: return MessageAnswer::No;
+    default: return MessageAnswer::Cancel;
+    }
+}
+
+QString QtPlatform::getOpenFileName(const QString& directory, const QString& filter) {
+    return QFileDialog::getOpenFileName(m_parent, QString(), directory, filter);
+}
+
+QString QtPlatform::getSaveFileName(const QString& suggestedPath, const QString& filter,
+                                    const QString& defaultSuffix) {
+    QFileDialog dialog(m_parent, QString(), suggestedPath, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    if (QFileInfo(suggestedPath).isFile()) dialog.selectFile(suggestedPath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<Bgr> QtPlatform::pickColor(Bgr initial) {
+    const QColor start(static_cast<int>(initial & 0xFF), static_cast<int>((initial >> 8) & 0xFF),
+                       static_cast<int>((initial >> 16) & 0xFF));
+    const QColor c = QColorDialog::getColor(start, m_parent);
+    if (!c.isValid()) return std::nullopt;
+    return static_cast<Bgr>(c.red()) | (static_cast<Bgr>(c.green()) << 8) |
+           (static_cast<Bgr>(c.blue()) << 16);
+}
+
+QString QtPlatform::clipboardText() { return QApplication::clipboard()->text(); }
+
+void QtPlatform::setClipboardText(const QString& text) {
+    QApplication::clipboard()->setText(text);
+}
+
+} // namespace zef
