@@ -316,8 +316,12 @@ void LayoutDocument::adoptLoadedLayout(const QString& name) {
     undoCount = 0;
     undoSkipNext = false;
     committedElements.clear();
+    emit fileNameChanged();
 }
 
-void LayoutDocument::markSaved() { savedElements = elements; }
+void LayoutDocument::markSaved() {
+    savedElements = elements;
+    emit fileNameChanged();
+}
 
 } // namespace zef

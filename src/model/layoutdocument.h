@@ -118,6 +118,8 @@ signals:
     // Something changed that the preview must repaint.
     void viewInvalidated();
     void deviceChanged(int index);
+    // fileName was adopted by a load or a save (the window title shows it).
+    void fileNameChanged();
 
 private:
     void moveSelected(int delta);
