@@ -1,0 +1,312 @@
+#include "catalog/catalogs.h"
+#include "model/layoutdocument.h"
+#include "model/scriptedplatform.h"
+
+#include <gtest/gtest.h>
+
+using namespace zef;
+
+namespace {
+
+const Catalogs& catalogs() {
+    static const Catalogs c = [] {
+        Catalogs built;
+        built.build();
+        return built;
+    }();
+    return c;
+}
+
+class DocumentTest : public ::testing::Test {
+protected:
+    ScriptedPlatform platform;
+    LayoutDocument doc{catalogs(), platform};
+
+    void selectDevice(const char* name) {
+        const int index = catalogs().devices.findDeviceByName(QString::fromUtf8(name));
+        ASSERT_GE(index, 0) << name;
+        doc.selectDevice(index);
+    }
+    void add(ElementKind kind) {
+        doc.newElementKind = kind;
+        doc.addNew();
+    }
+    // An edit of the selected element as the property panel makes it.
+    void editX(int x) {
+        doc.selectedElement()->x = x;
+        doc.refresh();
+    }
+    int limitMessages() const {
+        return static_cast<int>(platform.messageTexts().count(LayoutDocument::limitMessage()));
+    }
+};
+
+} // namespace
+
+TEST_F(DocumentTest, AddWithoutDeviceDoesNothing) {
+    add(KindValue);
+    EXPECT_EQ(doc.count(), 0);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(DocumentTest, LimitCountsNoSeparators) {
+    selectDevice("D2 Bravo"); // 30 elements
+    for (int i = 0; i < 4; ++i) add(KindSeparator);
+    for (int i = 0; i < 30; ++i) add(KindValue);
+    EXPECT_EQ(doc.count(), 34);
+    EXPECT_EQ(limitMessages(), 0);
+    // Full now, whatever kind is asked for: a separator is refused too.
+    add(KindSeparator);
+    add(KindGraphic);
+    EXPECT_EQ(doc.count(), 34);
+    EXPECT_EQ(limitMessages(), 2);
+}
+
+TEST_F(DocumentTest, BatchReportsRefusalsOnce) {
+    selectDevice("D2 Bravo");
+    doc.beginAddBatch();
+    const LayoutElement e(KindValue);
+    for (int i = 0; i < 1000; ++i) doc.addElement(&e, true, true);
+    EXPECT_EQ(doc.endAddBatch(), 970);
+    EXPECT_EQ(doc.count(), 30);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_TRUE(platform.messages[0].text.startsWith(LayoutDocument::limitMessage()));
+    EXPECT_TRUE(platform.messages[0].text.contains(QStringLiteral("970")));
+}
+
+TEST_F(DocumentTest, NewElementsGetTheirKindDefaults) {
+    selectDevice("Edge 1030");
+    add(KindDynamicColor);
+    add(KindSeparator);
+    EXPECT_EQ(doc.elements[0].replaceColor, 0x563412u);
+    EXPECT_EQ(doc.elements[1].text, QStringLiteral("----------------- Seperator ------------------"));
+    EXPECT_EQ(doc.elements[1].text.size(), 46);
+}
+
+TEST_F(DocumentTest, AddInsertsAfterSelection) {
+    selectDevice("Edge 1030");
+    for (int i = 0; i < 5; ++i) {
+        add(KindValue);
+        doc.selectedElement()->x = i;
+    }
+    doc.setSelection(2);
+    add(KindGraphic);
+    EXPECT_EQ(doc.selection(), 3);
+    EXPECT_EQ(doc.elements[3].kind, KindGraphic);
+    doc.setSelection(-1);
+    add(KindSeparator);
+    EXPECT_EQ(doc.selection(), 6);
+    EXPECT_EQ(doc.elements.back().kind, KindSeparator);
+}
+
+TEST_F(DocumentTest, CloneCopiesTheSelectedElementAfterIt) {
+    selectDevice("Edge 1030");
+    add(KindGraphic);
+    add(KindValue);
+    doc.setSelection(0);
+    doc.selectedElement()->x = 42;
+    doc.cloneSelected();
+    ASSERT_EQ(doc.count(), 3);
+    EXPECT_EQ(doc.selection(), 1);
+    EXPECT_TRUE(isSameContent(doc.elements[0], doc.elements[1]));
+}
+
+TEST_F(DocumentTest, RemoveSelectsTheNextOrTheNewLast) {
+    selectDevice("Edge 1030");
+    for (int i = 0; i < 3; ++i) add(KindValue);
+    doc.setSelection(2);
+    doc.removeSelected();
+    EXPECT_EQ(doc.count(), 2);
+    EXPECT_EQ(doc.selection(), 1);
+    doc.setSelection(0);
+    doc.removeSelected();
+    EXPECT_EQ(doc.selection(), 0);
+    doc.removeSelected();
+    EXPECT_EQ(doc.count(), 0);
+    EXPECT_EQ(doc.selection(), -1);
+    EXPECT_EQ(doc.countsText(), QStringLiteral("Val:0, Graph:0, DC:0, Total:0"));
+    doc.removeSelected(); // nothing selected: nothing happens
+    EXPECT_EQ(doc.count(), 0);
+}
+
+TEST_F(DocumentTest, CountsLine) {
+    selectDevice("Edge 1030");
+    for (ElementKind k : {KindValue, KindSeparator, KindValue, KindGraphic, KindSeparator, KindValue,
+                          KindDynamicColor, KindGraphic, KindSeparator, KindSeparator})
+        add(k);
+    EXPECT_EQ(doc.countsText(), QStringLiteral("Val:3, Graph:2, DC:1, Total:6"));
+}
+
+TEST_F(DocumentTest, MovesAtTheEdgesChangeNothing) {
+    selectDevice("Edge 1030");
+    add(KindValue);
+    add(KindGraphic);
+    doc.adoptLoadedLayout(QStringLiteral("x.xml"));
+    doc.commit();
+    doc.setSelection(0);
+    doc.moveSelectedUp();
+    doc.setSelection(1);
+    doc.moveSelectedDown();
+    EXPECT_EQ(doc.undoCount, 0);
+    EXPECT_FALSE(doc.isModified());
+
+    doc.moveSelectedUp();
+    EXPECT_EQ(doc.selection(), 0);
+    EXPECT_EQ(doc.elements[0].kind, KindGraphic);
+    EXPECT_TRUE(doc.isModified());
+    doc.moveSelectedDown(); // the exact reverse
+    EXPECT_EQ(doc.elements[1].kind, KindGraphic);
+    EXPECT_FALSE(doc.isModified());
+}
+
+TEST_F(DocumentTest, CopyCutPaste) {
+    selectDevice("Edge 1030");
+    doc.pasteElement(); // empty clipboard
+    EXPECT_EQ(doc.count(), 0);
+    add(KindGraphic);
+    doc.selectedElement()->x = 17;
+    doc.cutSelected();
+    EXPECT_EQ(doc.count(), 0);
+    doc.pasteElement();
+    doc.pasteElement();
+    ASSERT_EQ(doc.count(), 2);
+    EXPECT_EQ(doc.elements[1].x, 17);
+    EXPECT_EQ(doc.clipboardElement.x, 17);
+}
+
+TEST_F(DocumentTest, FirstAddIsNotUndoableTheSecondIs) {
+    selectDevice("Edge 1030");
+    add(KindValue);
+    EXPECT_EQ(doc.undoCount, 0);
+    add(KindGraphic);
+    EXPECT_EQ(doc.undoCount, 1);
+    doc.undo();
+    ASSERT_EQ(doc.count(), 1);
+    EXPECT_EQ(doc.elements[0].kind, KindValue);
+    EXPECT_EQ(doc.selection(), 0);
+    doc.undo(); // nothing left
+    EXPECT_EQ(doc.count(), 1);
+}
+
+TEST_F(DocumentTest, UndoAfterLoad) {
+    selectDevice("Edge 1030");
+    add(KindValue);
+    add(KindValue);
+    doc.adoptLoadedLayout(QStringLiteral("a.xml"));
+    doc.refresh(); // the commit after a load adopts the loaded state
+    doc.undo();
+    EXPECT_EQ(doc.count(), 2);
+    EXPECT_EQ(doc.undoCount, 0);
+
+    doc.setSelection(1);
+    editX(5);
+    EXPECT_TRUE(doc.isModified());
+    doc.undo();
+    EXPECT_EQ(doc.elements[1].x, 0);
+    EXPECT_FALSE(doc.isModified());
+    // The undo's own commit used up the skip and recorded nothing; the next
+    // edit records again.
+    EXPECT_EQ(doc.undoCount, 0);
+    EXPECT_FALSE(doc.undoSkipNext);
+    editX(6);
+    EXPECT_EQ(doc.undoCount, 1);
+}
+
+TEST_F(DocumentTest, RingKeepsTheLatestHundredSteps) {
+    selectDevice("Edge 1030");
+    add(KindValue);
+    doc.adoptLoadedLayout(QStringLiteral("a.xml"));
+    doc.refresh();
+    doc.setSelection(0);
+    for (int i = 1; i <= 101; ++i) editX(i);
+    EXPECT_EQ(doc.undoCount, 100);
+    EXPECT_EQ(doc.undoSnapshots.size(), 100u);
+    for (int i = 0; i < 100; ++i) doc.undo();
+    // The oldest state (x 0) is lost; the 100th undo reaches x 1.
+    EXPECT_EQ(doc.elements[0].x, 1);
+    doc.undo();
+    EXPECT_EQ(doc.elements[0].x, 1);
+}
+
+TEST_F(DocumentTest, RingWrapsWhenUndoingAcrossItsStart) {
+    selectDevice("Edge 1030");
+    add(KindValue);
+    doc.adoptLoadedLayout(QStringLiteral("a.xml"));
+    doc.refresh();
+    doc.setSelection(0);
+    for (int i = 1; i <= 105; ++i) editX(i);
+    // Newest snapshot went to slot 4 (105 steps: 100 slots, wrapped by 5).
+    EXPECT_EQ(doc.undoPos, 4);
+    for (int i = 0; i < 6; ++i) doc.undo();
+    EXPECT_EQ(doc.elements[0].x, 99);
+    EXPECT_EQ(doc.undoPos, 98);
+}
+
+TEST_F(DocumentTest, ModifiedFollowsTheSavedCopy) {
+    selectDevice("Edge 1030");
+    add(KindValue);
+    EXPECT_TRUE(doc.isModified());
+    doc.markSaved();
+    EXPECT_FALSE(doc.isModified());
+    doc.selectedElement()->y = 3;
+    EXPECT_TRUE(doc.isModified());
+}
+
+TEST_F(DocumentTest, ScaleToDevice) {
+    selectDevice("D2 Charlie"); // 240 x 240
+    add(KindValue);
+    doc.selectedElement()->x = 100;
+    add(KindGraphic);
+    LayoutElement& arc = *doc.selectedElement();
+    arc.graphicType = GraphicArc;
+    arc.x2 = 270;
+    arc.y2 = 90;
+    arc.radius = 50;
+    add(KindDynamicColor);
+    doc.designDevice = doc.selectedDevice();
+    EXPECT_FALSE(doc.canScaleToDevice());
+
+    selectDevice("D2 Mach 1"); // 416 x 416
+    ASSERT_TRUE(doc.canScaleToDevice());
+    doc.scaleToDevice();
+    EXPECT_EQ(doc.elements[0].x, 173);
+    EXPECT_EQ(doc.elements[0].prevX, 100);
+    EXPECT_EQ(doc.elements[0].stroke, 1);
+    EXPECT_EQ(doc.elements[0].radius, 1) << "radius 0 is raised to 1";
+    EXPECT_EQ(doc.elements[1].x2, 270);
+    EXPECT_EQ(doc.elements[1].y2, 90);
+    EXPECT_EQ(doc.elements[1].radius, 86);
+    EXPECT_EQ(doc.elements[2].radius, 0) << "dynamic colours are not scaled";
+    EXPECT_EQ(doc.designDevice, doc.selectedDevice());
+    EXPECT_FALSE(doc.canScaleToDevice());
+
+    doc.designDevice = doc.selectedDevice();
+    selectDevice("D2 Charlie");
+    doc.scaleToDevice(); // 416 -> 240: stroke 1 gives 0.577, raised to 1
+    EXPECT_EQ(doc.elements[0].stroke, 1);
+    EXPECT_EQ(doc.elements[0].x, 99);
+}
+
+TEST_F(DocumentTest, SmallerDeviceDropsWhatItLacks) {
+    selectDevice("Edge 1030"); // H
+    const auto& vt = catalogs().valueTypes;
+    add(KindGraphic);
+    doc.selectedElement()->graphicType = 12; // an "(H)" graph
+    add(KindValue);
+    int hType = -1, plainType = -1;
+    for (int i = 0; i < static_cast<int>(vt.valueTypes.size()); ++i) {
+        if (vt.valueTypes[i].level == 500 && hType < 0) hType = i;
+        if (vt.valueTypes[i].level == 30 && i > 0 && plainType < 0) plainType = i;
+    }
+    ASSERT_GT(hType, 0);
+    doc.selectedElement()->valueType = hType;
+    add(KindValue);
+    doc.selectedElement()->valueType = plainType;
+
+    selectDevice("D2 Bravo"); // L
+    EXPECT_EQ(doc.elements[0].graphicType, 0);
+    EXPECT_EQ(doc.elements[1].valueType, 0);
+    EXPECT_EQ(doc.elements[2].valueType, plainType);
+    selectDevice("Edge 1030"); // switching back restores nothing
+    EXPECT_EQ(doc.elements[1].valueType, 0);
+}
