@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QDateTime>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <memory>
+
+class QLockFile;
+
+namespace zef {
+
+class LayoutDocument;
+
+// Keeps a recovery copy of a modified layout so that a crash loses at most a
+// minute of work. Every interval, while the document is modified, the layout
+// is written to a recovery file in the per-user data folder (never over the
+// user's own file), with a side file naming the user's file and the time.
+// On the next start offerRecovery() asks to bring it back.
+//
+// The recovery file is removed after a successful save, when the window
+// closes without unsaved changes, and when the user declines the recovery.
+//
+// Each running designer holds its own recovery slot (a lock file), so two
+// designers at once neither overwrite nor offer each other's copies; a slot
+// whose designer died is taken over, and its copy offered, by the next start.
+class Autosave : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int DefaultInterval = 60 * 1000;
+    static constexpr int SlotCount = 8;
+
+    explicit Autosave(LayoutDocument& document, QObject* parent = nullptr);
+    ~Autosave() override;
+
+    // Starts the periodic autosave (call after offerRecovery()).
+    void start(int intervalMs = DefaultInterval);
+    void stop();
+    QTimer& timer() { return m_timer; }
+
+    // One autosave step: writes the recovery copy when the document is
+    // modified, removes our copy when it is not. True when a copy was written.
+    bool saveNow();
+
+    // At start-up: when a recovery copy exists, asks "Recover the unsaved
+    // layout from <time>?". Yes loads it, gives the document back the user's
+    // file name and leaves it modified; No removes it. True when recovered.
+    bool offerRecovery();
+
+    // The window closed normally: removes the copy unless changes are unsaved.
+    void windowClosed();
+
+    // Removes the recovery copy of this slot.
+    void discard();
+
+    // False when every slot is held by another running designer.
+    bool hasSlot() const { return m_slot >= 0; }
+    // Paths of this slot's files (empty without a slot).
+    QString recoveryFilePath() const;
+    QString savedCopyPath() const;
+    QString infoFilePath() const;
+
+    // The per-user folder of the recovery files.
+    static QString recoveryFolder();
+
+private:
+    void onFileNameChanged();
+    QString slotPath(const QString& suffix) const;
+
+    LayoutDocument& m_document;
+    QTimer m_timer;
+    std::unique_ptr<QLockFile> m_lock;
+    int m_slot = -1;
+    bool m_recovering = false;
+};
+
+} // namespace zef
