@@ -1,0 +1,38 @@
+#pragma once
+
+#include "model/layoutelement.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace zef {
+
+// What the window tells the preview beyond the document: the three view check
+// boxes, the swatch colours of the property panel, the graph bar heights and
+// where the program lives. The window owns the values and writes them here
+// before requesting a repaint.
+struct PreviewViewState {
+    // Check box "Highlight (red) selected element".
+    bool highlightSelected = false;
+    // Check box "Show gradient on elements with dyn. colors".
+    bool showDcGradient = false;
+    // Check box "Show night mode".
+    bool nightMode = false;
+
+    // Colour shown in the colour swatch (the colour being edited), 0x00BBGGRR.
+    Bgr swatchColor = 0;
+    // Colours of the ten dynamic-colour swatches, 0x00BBGGRR.
+    std::array<Bgr, 10> dcSwatchColors{};
+
+    // Graph bar heights: 1024 values 0..32767 made once per window. Bars past
+    // the end of the pool reuse its last value; an empty pool gives flat bars.
+    std::vector<std::int32_t> randomPool;
+
+    // Directory of the executable (device pictures may be looked up beside it).
+    QString programDir;
+};
+
+} // namespace zef
