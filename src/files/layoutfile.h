@@ -6,6 +6,12 @@
 #include <QDateTime>
 #include <QString>
 
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+class QSaveFile;
+
 namespace zef {
 
 class LayoutDocument;
@@ -21,14 +27,28 @@ enum class LoadStatus {
 struct LoadResult {
     LoadStatus status = LoadStatus::Unreadable;
     QString error; // a sentence for the user when status is not Loaded
+    int added = 0;   // elements added to the document
+    int refused = 0; // elements dropped by the device's element limit
 };
 
+// Files above this size are refused before they are parsed. A full layout of
+// 500 elements with long texts stays far below 1 MiB.
+constexpr qint64 MaxLayoutFileBytes = qint64(64) * 1024 * 1024;
+
+// The save dialog's filter and default suffix.
+QString layoutFileFilter();
+QString layoutFileSuffix();
+
 // Reads a layout file into the document (append false: replaces the layout and
-// adopts the file; true: adds its elements after the current ones). Silent.
+// adopts the file; true: adds its elements after the current ones). Silent: the
+// result says what went wrong. Refused elements are told in one message.
 LoadResult loadLayout(LayoutDocument& document, const QString& path, bool append);
 // The same from bytes already in memory (path is what the document adopts).
 LoadResult loadLayoutFromBytes(LayoutDocument& document, const QByteArray& bytes,
                                const QString& path, bool append);
+// The start-up load of document.fileName: silent; a missing or unreadable file
+// leaves the document empty and keeps fileName, so that Save writes there.
+LoadResult loadStartupLayout(LayoutDocument& document);
 
 // The bytes of the layout file for the document's elements and selected device.
 QByteArray layoutFileBytes(const LayoutDocument& document, const QDateTime& time);
@@ -37,11 +57,22 @@ QByteArray layoutFileBytes(const LayoutDocument& document, const QDateTime& time
 // platform where needed. Returns true when the file was written; a failure is
 // told to the user and leaves the document modified.
 bool saveLayout(LayoutDocument& document, bool saveAs);
-// Writes the document to a path without any dialog; on failure returns false
-// and sets error.
+// Writes the document to a path without any dialog or message, replacing the
+// file only once all of it is written. Does not mark the document saved. On
+// failure returns false, sets error and leaves an existing file untouched.
 bool writeLayoutFile(LayoutDocument& document, const QString& path, QString* error);
+// Writes bytes to a path the same way: through a temporary file that replaces
+// the target only when every byte has been written.
+bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error);
 
-// Load (append false) and Append (true) through the file dialog.
+// Makes the save file for a path. Tests install one whose writes fail.
+using SaveFileFactory = std::function<std::unique_ptr<QSaveFile>(const QString& path)>;
+// Installs a factory (an empty one restores the plain QSaveFile); returns the
+// one it replaces.
+SaveFileFactory setSaveFileFactory(SaveFileFactory factory);
+
+// Load (append false) and Append (true) through the file dialog. A chosen file
+// that cannot be read as a layout is told in a message. True when loaded.
 bool openLayoutDialog(LayoutDocument& document, bool append);
 
 QString colorToText(Bgr color);
@@ -49,5 +80,22 @@ Bgr textToColor(const QString& text);
 QString designerTimeText(const QDateTime& time);
 QString decodeFileText(const QByteArray& bytes);
 QString normalizeDeviceName(const QString& name);
+
+// Single-byte text of the file (font slot names, codes) in Windows-1252.
+QString decodeWindows1252(const QByteArray& bytes);
+// Characters Windows-1252 lacks become '?'.
+QByteArray encodeWindows1252(const QString& text);
+// True when the bytes are well-formed UTF-8 (no overlong forms, surrogates or
+// code points above U+10FFFF).
+bool isValidUtf8(const QByteArray& bytes);
+
+// An integer attribute as the C library's "%d" scan reads it: leading blanks,
+// an optional sign, decimal digits, anything after them ignored; no digits
+// gives 0. Values outside 32 bits are clamped to INT32_MIN / INT32_MAX (what
+// strtol does with a 32-bit long) instead of being undefined.
+std::int32_t textToInt(const char* text);
+// strtol on a 32-bit long in base 10 or 16 (for 16, an optional "0x" prefix),
+// clamped the same way.
+std::int32_t cStrtol(const char* begin, const char* end, int base);
 
 } // namespace zef

@@ -1,0 +1,241 @@
+// Reading layout files. The whole file is parsed and every element read before
+// the document is touched, so a file that cannot be read changes nothing.
+#include "layoutfile.h"
+#include "rowattribute.h"
+
+#include "catalog/catalogs.h"
+#include "model/layoutdocument.h"
+#include "model/platform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <tinyxml2.h>
+
+#include <vector>
+
+namespace zef {
+
+namespace {
+
+using tinyxml2::XMLElement;
+
+QString tooLargeText() {
+    return QStringLiteral("The file is larger than %1 MiB.").arg(MaxLayoutFileBytes / (1024 * 1024));
+}
+
+std::int32_t intAttr(const XMLElement& node, const char* name) {
+    return textToInt(node.Attribute(name));
+}
+
+// tinyxml2's own conversion: an integer (non-zero is true) or true/True/TRUE,
+// false/False/FALSE; anything else, or no attribute, is false.
+bool boolAttr(const XMLElement& node, const char* name) {
+    bool value = false;
+    if (node.QueryBoolAttribute(name, &value) != tinyxml2::XML_SUCCESS) return false;
+    return value;
+}
+
+QByteArray bytesAttr(const XMLElement& node, const char* name) {
+    const char* value = node.Attribute(name);
+    return value ? QByteArray(value) : QByteArray();
+}
+
+// Colours split at byte positions, so they are taken one byte a character.
+Bgr colorAttr(const XMLElement& node, const char* name) {
+    return textToColor(QString::fromLatin1(bytesAttr(node, name)));
+}
+
+QString textAttr(const XMLElement& node, const char* name) {
+    return decodeFileText(bytesAttr(node, name));
+}
+
+QString singleByteAttr(const XMLElement& node, const char* name) {
+    return decodeWindows1252(bytesAttr(node, name));
+}
+
+// Elements read from a file have at least one value; 0, a missing attribute
+// and a negative count all become 1.
+std::int32_t nrValuesAttr(const XMLElement& node) {
+    return std::max(intAttr(node, "nr_values"), 1);
+}
+
+LayoutElement readElement(const XMLElement& node, const ValueTypeCatalog& catalog) {
+    LayoutElement e(intAttr(node, "type"));
+    switch (e.kind) {
+    case KindValue: {
+        e.color = colorAttr(node, "color");
+        e.x = intAttr(node, "x");
+        e.y = intAttr(node, "y");
+        e.fixedText = boolAttr(node, "fixedtext");
+        e.maxOnly = boolAttr(node, "maxonly");
+        e.dayNight = boolAttr(node, "daynight");
+        const QString code = singleByteAttr(node, "eletype");
+        e.valueType = catalog.positionByCode(SelectValueTypes, code);
+        // "FX" is the fixed text, whatever the file says about the flag.
+        if (code == QLatin1String("FX")) e.fixedText = true;
+        e.text = textAttr(node, "text");
+        e.font = singleByteAttr(node, "font");
+        e.hAlignment = intAttr(node, "halignment");
+        e.precision = intAttr(node, "precision");
+        e.nrValues = nrValuesAttr(node);
+        e.sampleText = textAttr(node, "sampletext");
+        break;
+    }
+    case KindGraphic:
+        e.color = colorAttr(node, "color");
+        e.x = intAttr(node, "x");
+        e.y = intAttr(node, "y");
+        e.x2 = intAttr(node, "x2");
+        e.y2 = intAttr(node, "y2");
+        e.graphicType = catalog.positionByCode(SelectGraphicKinds, singleByteAttr(node, "eletype"));
+        e.valueType = catalog.positionByCode(SelectValueTypes, singleByteAttr(node, "valuetype"));
+        e.fixedText = boolAttr(node, "minval");
+        e.maxOnly = boolAttr(node, "maxonly");
+        e.dayNight = boolAttr(node, "daynight");
+        e.radius = intAttr(node, "radius");
+        e.stroke = intAttr(node, "stroke");
+        e.nrValues = nrValuesAttr(node);
+        break;
+    case KindDynamicColor:
+        e.replaceColor = colorAttr(node, "replDC");
+        for (int j = 0; j < DynamicColorRows; ++j) {
+            const std::string valueName = rowAttributeName("valDC", j);
+            // A row without its value is empty; its other attributes are not read.
+            if (!node.Attribute(valueName.c_str())) continue;
+            e.dcValue[j] = intAttr(node, valueName.c_str());
+            e.dcColor[j] = colorAttr(node, rowAttributeName("colDC", j).c_str());
+            e.dcHide[j] = boolAttr(node, rowAttributeName("hideDC", j).c_str());
+            e.dcBlink[j] = boolAttr(node, rowAttributeName("blinkDC", j).c_str());
+        }
+        e.invertColor = boolAttr(node, "invertcolor");
+        break;
+    case KindSeparator: e.text = textAttr(node, "text"); break;
+    default: break;
+    }
+    e.rememberGeometry();
+    return e;
+}
+
+} // namespace
+
+LoadResult loadLayoutFromBytes(LayoutDocument& document, const QByteArray& bytes,
+                               const QString& path, bool append) {
+    LoadResult result;
+    if (bytes.size() > MaxLayoutFileBytes) {
+        result.status = LoadStatus::Unreadable;
+        result.error = tooLargeText();
+        return result;
+    }
+
+    tinyxml2::XMLDocument xml;
+    if (xml.Parse(bytes.constData(), static_cast<std::size_t>(bytes.size())) !=
+        tinyxml2::XML_SUCCESS) {
+        result.status = LoadStatus::NotLayout;
+        result.error = bytes.isEmpty() ? QStringLiteral("The file is empty.")
+                                       : QStringLiteral("The file is not well-formed XML (%1).")
+                                             .arg(QString::fromUtf8(xml.ErrorStr()));
+        return result;
+    }
+    const XMLElement* root = xml.FirstChildElement();
+    if (!root) {
+        result.status = LoadStatus::NotLayout;
+        result.error = QStringLiteral("The file holds no XML element.");
+        return result;
+    }
+    const XMLElement* deviceNode = root->FirstChildElement("Device");
+    if (!deviceNode) {
+        emit document.countsChanged();
+        result.status = LoadStatus::NoDevice;
+        result.error = QStringLiteral("The file is not a layout: it names no device.");
+        return result;
+    }
+
+    const ValueTypeCatalog& catalog = document.catalogs().valueTypes;
+    std::vector<LayoutElement> loaded;
+    for (const XMLElement* node = root->FirstChildElement("LayoutElement"); node;
+         node = node->NextSiblingElement())
+        loaded.push_back(readElement(*node, catalog));
+
+    if (!append) {
+        const QString name = normalizeDeviceName(textAttr(*deviceNode, "name"));
+        const int index = document.catalogs().devices.findDeviceByName(name);
+        if (index >= 0) {
+            document.designDevice = index;
+            document.selectDevice(index);
+        }
+        document.clearElements();
+    }
+
+    // One message for all the elements the device's limit refuses.
+    document.beginAddBatch();
+    for (const LayoutElement& element : loaded)
+        if (document.addElement(&element, append, true)) ++result.added;
+    result.refused = document.endAddBatch();
+
+    // A line's text can depend on other elements (dynamic colours).
+    emit document.linesReset();
+    if (!append) {
+        document.adoptLoadedLayout(path);
+        document.selectDevice(document.selectedDevice());
+    }
+    emit document.countsChanged();
+    document.setSelection(document.count() - 1);
+    emit document.showElementRequested();
+    emit document.listFocusRequested();
+    document.refresh();
+
+    result.status = LoadStatus::Loaded;
+    return result;
+}
+
+LoadResult loadLayout(LayoutDocument& document, const QString& path, bool append) {
+    LoadResult result;
+    result.status = LoadStatus::Unreadable;
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists()) {
+        result.error = QStringLiteral("The file does not exist.");
+        return result;
+    }
+    // Directories, pipes and devices are not layout files (and a pipe would
+    // block the read).
+    if (!info.isFile()) {
+        result.error = QStringLiteral("It is not a file.");
+        return result;
+    }
+    if (info.size() > MaxLayoutFileBytes) {
+        result.error = tooLargeText();
+        return result;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = file.errorString();
+        return result;
+    }
+    // Bounded, in case the file grew since it was measured.
+    const QByteArray bytes = file.read(MaxLayoutFileBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        result.error = file.errorString();
+        return result;
+    }
+    return loadLayoutFromBytes(document, bytes, path, append);
+}
+
+LoadResult loadStartupLayout(LayoutDocument& document) {
+    return loadLayout(document, document.fileName, false);
+}
+
+bool openLayoutDialog(LayoutDocument& document, bool append) {
+    Platform& platform = document.platform();
+    const QString path = platform.getOpenFileName(QString(), layoutFileFilter());
+    if (path.isEmpty()) return false;
+    const LoadResult result = loadLayout(document, path, append);
+    if (result.status == LoadStatus::Loaded) return true;
+    platform.showMessage(QStringLiteral("The file \"%1\" cannot be loaded as a layout.\n\n%2")
+                             .arg(QDir::toNativeSeparators(path), result.error),
+                         MessageButtons::Ok, MessageIcon::Warning);
+    return false;
+}
+
+} // namespace zef
