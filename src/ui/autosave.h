@@ -73,6 +73,8 @@ private:
     std::unique_ptr<QLockFile> m_lock;
     int m_slot = -1;
     bool m_recovering = false;
+    // The copy in our slot is this run's (written, or recovered and kept).
+    bool m_owned = false;
 };
 
 } // namespace zef

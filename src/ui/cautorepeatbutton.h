@@ -42,9 +42,12 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void init();
+    void endPress();
     void sendClick();
 
     QTimer m_timer;
@@ -53,6 +56,7 @@ private:
     int m_repeatCount = 0;
     // A left press of ours is in progress (the button holds the mouse).
     bool m_pressed = false;
+    bool m_inClick = false;
 };
 
 } // namespace zef

@@ -1,0 +1,188 @@
+#include "autosave.h"
+
+#include "files/layoutfile.h"
+#include "model/layoutdocument.h"
+#include "model/platform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLockFile>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace zef {
+
+namespace {
+
+const QString KeyFile = QStringLiteral("file");
+const QString KeyTime = QStringLiteral("time");
+
+QString slotBase(int slot) {
+    return slot == 0 ? QStringLiteral("recovery") : QStringLiteral("recovery-%1").arg(slot);
+}
+
+QString pathInFolder(int slot, const QString& suffix) {
+    return QDir(Autosave::recoveryFolder()).filePath(slotBase(slot) + suffix);
+}
+
+bool writeWhole(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace
+
+Autosave::Autosave(LayoutDocument& document, QObject* parent)
+    : QObject(parent), m_document(document) {
+    QDir().mkpath(recoveryFolder());
+    // Take a slot no running designer holds, preferring one that a designer
+    // which ended without cleaning up left a copy in.
+    bool chosenHasCopy = false;
+    for (int slot = 0; slot < SlotCount && !chosenHasCopy; ++slot) {
+        auto lock = std::make_unique<QLockFile>(pathInFolder(slot, QStringLiteral(".lock")));
+        // Only a dead owner makes a lock stale, however old it is.
+        lock->setStaleLockTime(0);
+        if (!lock->tryLock(0)) continue;
+        const bool hasCopy = QFileInfo::exists(pathInFolder(slot, QStringLiteral(".xml")));
+        if (!m_lock || hasCopy) {
+            m_lock = std::move(lock); // a lock replaced here is released
+            m_slot = slot;
+            chosenHasCopy = hasCopy;
+        }
+    }
+    connect(&m_timer, &QTimer::timeout, this, [this] { saveNow(); });
+    connect(&m_document, &LayoutDocument::fileNameChanged, this, &Autosave::onFileNameChanged);
+}
+
+Autosave::~Autosave() = default;
+
+QString Autosave::recoveryFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+QString Autosave::slotPath(const QString& suffix) const {
+    return m_slot < 0 ? QString() : pathInFolder(m_slot, suffix);
+}
+
+QString Autosave::recoveryFilePath() const { return slotPath(QStringLiteral(".xml")); }
+QString Autosave::savedCopyPath() const { return slotPath(QStringLiteral("-saved.xml")); }
+QString Autosave::infoFilePath() const { return slotPath(QStringLiteral(".json")); }
+
+void Autosave::start(int intervalMs) { m_timer.start(intervalMs); }
+
+void Autosave::stop() { m_timer.stop(); }
+
+bool Autosave::saveNow() {
+    if (m_slot < 0 || m_recovering) return false;
+    if (!m_document.isModified()) {
+        // Back at the saved state (an undo, say): our copy is no longer news.
+        if (m_owned) discard();
+        return false;
+    }
+    const QDateTime now = QDateTime::currentDateTime();
+    const QByteArray current = layoutFileBytes(m_document, now);
+    if (current.isEmpty()) return false;
+
+    // The saved state, so that a recovered layout still tells its unsaved
+    // changes from the user's file.
+    LayoutDocument savedCopy(m_document.catalogs(), m_document.platform());
+    savedCopy.selectDevice(m_document.selectedDevice());
+    savedCopy.designDevice = m_document.designDevice;
+    savedCopy.elements = m_document.savedElements;
+    const QByteArray saved = layoutFileBytes(savedCopy, now);
+
+    QJsonObject info;
+    info.insert(KeyFile, m_document.fileName);
+    info.insert(KeyTime, now.toString(Qt::ISODateWithMs));
+
+    QDir().mkpath(recoveryFolder());
+    // The layout last: a copy without its side files is still recoverable.
+    const bool written = writeWhole(infoFilePath(), QJsonDocument(info).toJson()) &&
+                         writeWhole(savedCopyPath(), saved) &&
+                         writeWhole(recoveryFilePath(), current);
+    if (written) m_owned = true;
+    return written;
+}
+
+bool Autosave::offerRecovery() {
+    const QString path = recoveryFilePath();
+    if (path.isEmpty() || !QFileInfo::exists(path)) return false;
+
+    QString originalName;
+    QDateTime time;
+    QFile infoFile(infoFilePath());
+    if (infoFile.open(QIODevice::ReadOnly)) {
+        const QJsonObject info = QJsonDocument::fromJson(infoFile.read(64 * 1024)).object();
+        originalName = info.value(KeyFile).toString();
+        time = QDateTime::fromString(info.value(KeyTime).toString(), Qt::ISODateWithMs);
+    }
+    if (!time.isValid()) time = QFileInfo(path).lastModified();
+
+    // A copy that does not read back as a layout is not worth a question.
+    {
+        LayoutDocument probe(m_document.catalogs(), m_document.platform());
+        if (loadLayout(probe, path, false).status != LoadStatus::Loaded) {
+            discard();
+            return false;
+        }
+    }
+
+    const QString question = QStringLiteral("Recover the unsaved layout from %1?")
+                                 .arg(time.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+    if (m_document.platform().showMessage(question, MessageButtons::YesNo,
+                                          MessageIcon::Question) != MessageAnswer::Yes) {
+        discard();
+        return false;
+    }
+
+    ElementVector savedElements;
+    {
+        LayoutDocument savedCopy(m_document.catalogs(), m_document.platform());
+        if (loadLayout(savedCopy, savedCopyPath(), false).status == LoadStatus::Loaded)
+            savedElements = savedCopy.elements;
+    }
+
+    m_recovering = true;
+    const bool loaded = loadLayout(m_document, path, false).status == LoadStatus::Loaded;
+    if (loaded) {
+        // Save goes to the user's file, and the layout stays modified against
+        // what that file held.
+        m_document.fileName = originalName;
+        m_document.savedElements = savedElements;
+        emit m_document.fileNameChanged();
+    }
+    m_recovering = false;
+    // The copy stays until the recovered layout is saved: a second crash
+    // before the next autosave still finds it.
+    m_owned = loaded;
+    return loaded;
+}
+
+void Autosave::windowClosed() {
+    m_timer.stop();
+    if (!m_document.isModified()) discard();
+}
+
+void Autosave::discard() {
+    if (m_slot < 0) return;
+    QFile::remove(recoveryFilePath());
+    QFile::remove(savedCopyPath());
+    QFile::remove(infoFilePath());
+    m_owned = false;
+}
+
+void Autosave::onFileNameChanged() {
+    // A save (or a load that replaced the layout) left nothing unsaved. A copy
+    // not yet offered (the start-up file is loaded before the question) stays.
+    if (m_owned && !m_recovering && !m_document.isModified()) discard();
+}
+
+} // namespace zef
