@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <map>
+#include <vector>
 
 namespace zef {
 
@@ -35,9 +36,14 @@ struct PreviewFace {
 struct FaceFile {
     const char* resourceName; // as named in the fonts file, e.g. "IDR_FNT_DEJAVUSANS"
     std::int32_t faceId;
-    const char* family;
+    const char* family; // family and style of the face the id stands for
     const char* style;
-    const char* resourcePath; // Qt resource path of the TrueType file
+    const char* resourcePath; // Qt resource path of the font file
+    // The family and style the file itself holds; they differ from family and
+    // style only where the face is imitated by another one (Steelfish, which is
+    // not freely packaged, by Bebas Neue).
+    const char* fileFamily;
+    const char* fileStyle;
 };
 
 // The nine face files, in faceId order.
@@ -55,6 +61,9 @@ using PreviewFaceTable = std::map<QString, PreviewFace>;
 // The built-in device font table and the preview faces read from the fonts file.
 class DeviceFonts {
 public:
+    // The 20 slot names in slot order, as ValueTypeCatalog::fontSlots holds them.
+    static const QStringList& slotNames();
+
     // Fills the device font table with the built-in entries.
     void buildDeviceFonts();
     // Reads the fonts file; a file that cannot be opened leaves the table empty
