@@ -26,7 +26,9 @@ const QString LoadedFileName = QStringLiteral("layout.xml");
 std::int32_t field(Word word, int shift, int width) {
     return static_cast<std::int32_t>((word >> shift) & ((Word(1) << width) - 1));
 }
-bool bit(Word word, int shift) { return ((word >> shift) & 1u) != 0; }
+bool bit(Word word, int shift) {
+    return ((word >> shift) & 1u) != 0;
+}
 
 // Reads records from the string body. Records cut off by the end of the string
 // read whatever characters remain: a missing group is empty and decodes as 0.
@@ -42,9 +44,12 @@ public:
     LayoutElement next() {
         const Word g1 = group(m_pos);
         switch (g1 & 7) {
-        case KindValue: return readValue(g1);
-        case KindGraphic: return readGraphic(g1);
-        default: return readDynamicColor(g1); // kinds 2..7
+        case KindValue:
+            return readValue(g1);
+        case KindGraphic:
+            return readGraphic(g1);
+        default:
+            return readDynamicColor(g1); // kinds 2..7
         }
     }
 
@@ -103,9 +108,8 @@ private:
         // A kind the catalog does not have cannot be drawn or written again; it
         // becomes a "Line" with only the shared members, as an unknown graphic
         // code in a layout file does.
-        e.graphicType = kind < static_cast<std::int32_t>(m_catalogs.valueTypes.graphicKinds.size())
-                            ? kind
-                            : 0;
+        e.graphicType =
+            kind < static_cast<std::int32_t>(m_catalogs.valueTypes.graphicKinds.size()) ? kind : 0;
         switch (kind) {
         case 0: // Line
             e.stroke = stroke;
@@ -151,7 +155,8 @@ private:
             e.radius = high;
             e.fixedText = bit(g4, 20);
             break;
-        default: break;
+        default:
+            break;
         }
         return e;
     }

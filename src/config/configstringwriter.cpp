@@ -18,12 +18,18 @@ constexpr Word CoordinateOffset = 50;
 Word bits(std::int32_t value, int width) {
     return static_cast<Word>(value) & ((Word(1) << width) - 1);
 }
-Word coordinate(std::int32_t value) { return (static_cast<Word>(value) + CoordinateOffset) & 0x3FF; }
+Word coordinate(std::int32_t value) {
+    return (static_cast<Word>(value) + CoordinateOffset) & 0x3FF;
+}
 Word difference(std::int32_t to, std::int32_t from) {
     return (static_cast<Word>(to) - static_cast<Word>(from)) & 0x3FF;
 }
-Word flag(bool value) { return value ? 1u : 0u; }
-Word rgb(Bgr color) { return ToRgb24(color) & 0xFFFFFF; }
+Word flag(bool value) {
+    return value ? 1u : 0u;
+}
+Word rgb(Bgr color) {
+    return ToRgb24(color) & 0xFFFFFF;
+}
 
 std::int32_t idAt(const CatalogList& list, std::int32_t position, std::int32_t fallback) {
     if (position < 0 || position >= static_cast<std::int32_t>(list.size())) return fallback;
@@ -35,7 +41,9 @@ std::int32_t valueTypeId(const LayoutElement& element, const ValueTypeCatalog& c
 }
 
 // The value types whose value is itself a text send no text of their own.
-bool sendsText(std::int32_t valueTypeId) { return valueTypeId < 1 || valueTypeId > 9; }
+bool sendsText(std::int32_t valueTypeId) {
+    return valueTypeId < 1 || valueTypeId > 9;
+}
 
 int fontIndex(const QString& font, const QStringList& offeredFontSlots) {
     const int index = static_cast<int>(offeredFontSlots.indexOf(font));
@@ -116,11 +124,11 @@ void appendGraphic(QString& out, const LayoutElement& e, const ValueTypeCatalog&
         break;
     }
 
-    const Word g1 = Word(KindGraphic) | bits(kind, 8) << 3 | bits(id, 8) << 11 |
-                    bits(e.nrValues, 13) << 19;
+    const Word g1 =
+        Word(KindGraphic) | bits(kind, 8) << 3 | bits(id, 8) << 11 | bits(e.nrValues, 13) << 19;
     const Word g2 = rgb(e.color) | stroke << 24;
-    const Word g3 = coordinate(e.x) | coordinate(e.y) << 10 | field3 << 20 |
-                    flag(e.maxOnly) << 30 | flag(e.dayNight) << 31;
+    const Word g3 = coordinate(e.x) | coordinate(e.y) << 10 | field3 << 20 | flag(e.maxOnly) << 30 |
+                    flag(e.dayNight) << 31;
     appendWords(out, {g1, g2, g3, g4});
 }
 
@@ -134,9 +142,9 @@ void appendDynamicColor(QString& out, const LayoutElement& e) {
         const bool negative = dc.value < 0;
         const Word magnitude =
             negative ? 0u - static_cast<Word>(dc.value) : static_cast<Word>(dc.value);
-        appendWords(rows, {rgb(dc.color) | invert << 25 | flag(dc.hide) << 26 |
-                               flag(dc.blink) << 27,
-                           (magnitude & 0xFFFFF) | flag(negative) << 20});
+        appendWords(rows,
+                    {rgb(dc.color) | invert << 25 | flag(dc.hide) << 26 | flag(dc.blink) << 27,
+                     (magnitude & 0xFFFFF) | flag(negative) << 20});
         ++used;
     }
     if (used == 0) return;
@@ -172,10 +180,17 @@ QString BuildConfigString(const ElementVector& elements, const ValueTypeCatalog&
     QString out = QStringLiteral("C");
     for (const LayoutElement& e : elements) {
         switch (e.kind) {
-        case KindValue: appendValue(out, e, catalog, offeredFontSlots); break;
-        case KindGraphic: appendGraphic(out, e, catalog); break;
-        case KindDynamicColor: appendDynamicColor(out, e); break;
-        default: break; // separators (and kindless records) carry nothing
+        case KindValue:
+            appendValue(out, e, catalog, offeredFontSlots);
+            break;
+        case KindGraphic:
+            appendGraphic(out, e, catalog);
+            break;
+        case KindDynamicColor:
+            appendDynamicColor(out, e);
+            break;
+        default:
+            break; // separators (and kindless records) carry nothing
         }
     }
     return out;
