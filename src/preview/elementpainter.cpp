@@ -1,0 +1,298 @@
+#include "elementpainter.h"
+
+#include "catalog/catalogs.h"
+#include "catalog/samplevaluetext.h"
+#include "preview/facecache.h"
+#include "preview/previewgeometry.h"
+
+#include <QGlyphRun>
+#include <QLinearGradient>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace zef {
+
+namespace {
+
+enum GraphicKind {
+    Line = 0,
+    Circle = 1,
+    CircleFilled = 2,
+    Rectangle = 3,
+    RectangleFilled = 4,
+    BarHorizontal = 5,
+    BarVertical = 6,
+    Arc = GraphicArc,
+    ArcFilled = GraphicArcFilled,
+    DirectionArrow = GraphicDirectionArrow,
+    DirectionTriangle = GraphicDirectionTriangle,
+    GraphLeftTop = 11,
+    GraphRightTop = 12,
+    GraphLeftBottom = 13,
+    GraphRightBottom = 14,
+};
+
+// Text layout leaves a sixth of an em free before and after the text, as the
+// drawing layer the layouts' font offsets were tuned with does; the measured box
+// includes it, and the text box arithmetic below expects it.
+constexpr qreal TextPaddingEm = 1.0 / 6.0;
+
+QColor colorOf(QRgb argb) { return QColor::fromRgba(argb); }
+
+// A vertical gradient from c1 at top to c2 at top + height, repeating beyond;
+// a solid colour when the two are equal. An empty rectangle cannot carry a
+// gradient: it paints in c1.
+QBrush verticalBrush(qreal top, qreal width, qreal height, QRgb c1, QRgb c2) {
+    if (c1 == c2 || width == 0 || height == 0) return QBrush(colorOf(c1));
+    QLinearGradient g(QPointF(0, top), QPointF(0, top + height));
+    g.setColorAt(0, colorOf(c1));
+    g.setColorAt(1, colorOf(c2));
+    g.setSpread(QGradient::RepeatSpread);
+    return QBrush(g);
+}
+
+QPen makePen(const QBrush& brush, qreal width) {
+    // Width 0 paints one pixel wide, as does a negative width.
+    QPen pen(brush, std::max<qreal>(width, 0));
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    return pen;
+}
+
+QRectF box(qreal x, qreal y, qreal w, qreal h) { return QRectF(x, y, w, h).normalized(); }
+
+// trunc() of a real value; far out values are held where they cannot overflow.
+qint64 truncated(double v) {
+    return static_cast<qint64>(std::clamp(std::trunc(v), -1e15, 1e15));
+}
+
+} // namespace
+
+ElementPainter::ElementPainter(const Catalogs& catalogs)
+    : m_catalogs(catalogs), m_faces(std::make_unique<FaceCache>()) {}
+
+ElementPainter::~ElementPainter() = default;
+
+DrawOutcome ElementPainter::DrawElement(QPainter& painter, LayoutElement& e, QRgb color1,
+                                        QRgb color2, QRgb rest, const DeviceInfo& d,
+                                        const std::vector<LayoutElement>& all,
+                                        const std::vector<std::int32_t>& pool, int selectedRow) {
+    DrawOutcome outcome;
+    const QPoint o = preview::screenOrigin(d);
+    switch (e.kind) {
+    case KindValue: {
+        const int X = o.x() + e.x;
+        const int Y = o.y() + e.y;
+        const QString text = valueElementText(e, TextMode::Preview, m_catalogs.valueTypes);
+        const PreviewFace face = m_catalogs.fonts.faceFor(m_catalogs.fonts.fontNameFor(d.name, e.font));
+        const QRectF measured =
+            DrawValueText(painter, face, X, Y, color1, color2, e.hAlignment, text);
+        e.textWidth = std::int32_t(truncated(0.8 * measured.width()));
+        e.textHeight = std::int32_t(truncated(0.6 * measured.height()));
+        if (e.hAlignment == 0) {
+            e.textLeft = X - e.textWidth;
+            e.textTop = Y;
+        } else if (e.hAlignment == 1) {
+            e.textLeft = X - e.textWidth / 2;
+            e.textTop = Y;
+        } else {
+            e.textLeft = std::int32_t(truncated(measured.left() + 0.15 * e.textWidth));
+            e.textTop = std::int32_t(truncated(measured.top() + 0.4 * e.textHeight));
+        }
+        e.textLeft -= o.x();
+        e.textTop -= o.y();
+        break;
+    }
+    case KindGraphic: drawGraphic(painter, e, color1, color2, rest, d, pool); break;
+    case KindDynamicColor: {
+        const auto& types = m_catalogs.valueTypes.valueTypes;
+        for (std::size_t j = 0; j < all.size(); ++j) {
+            const LayoutElement& v = all[j];
+            if (v.kind != KindValue || v.color != e.replaceColor) continue;
+            if (v.valueType < 0 || v.valueType >= static_cast<int>(types.size())) continue;
+            if (types[static_cast<std::size_t>(v.valueType)].code != QLatin1String("FX")) continue;
+            outcome.missingValueType = true;
+            if (static_cast<int>(j) == selectedRow) outcome.missingValueTypeSelected = true;
+        }
+        break;
+    }
+    default: break; // separators draw nothing
+    }
+    return outcome;
+}
+
+void ElementPainter::drawGraphic(QPainter& painter, const LayoutElement& e, QRgb color1,
+                                 QRgb color2, QRgb rest, const DeviceInfo& d,
+                                 const std::vector<std::int32_t>& pool) {
+    const QPoint o = preview::screenOrigin(d);
+    // Client coordinates in 64 bits: stored values are not bounded.
+    const qint64 X = o.x() + qint64(e.x), Y = o.y() + qint64(e.y);
+    const qint64 X2 = o.x() + qint64(e.x2), Y2 = o.y() + qint64(e.y2);
+    const qint64 W = qint64(e.x2) - e.x, H = qint64(e.y2) - e.y;
+    const qint64 R = e.radius;
+    const qreal S = e.stroke;
+    const QBrush main = verticalBrush(qreal(Y), qreal(W), qreal(H), color1, color2);
+    const QPen pen = makePen(QBrush(colorOf(color1)), S);
+    const QPen guide = makePen(QBrush(colorOf(previewcolors::Guide)), 1);
+    const QRectF circleBox = box(X - R, Y - R, 2 * R, 2 * R);
+
+    painter.setBrush(Qt::NoBrush);
+    switch (e.graphicType) {
+    case Line:
+        painter.setPen(pen);
+        painter.drawLine(QLineF(X, Y, X2, Y2));
+        break;
+    case Circle:
+        painter.setPen(pen);
+        painter.drawEllipse(circleBox);
+        break;
+    case CircleFilled:
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(main);
+        painter.drawEllipse(circleBox);
+        break;
+    case Rectangle:
+        painter.setPen(pen);
+        painter.drawRect(box(X, Y, W, H));
+        break;
+    case RectangleFilled: painter.fillRect(box(X, Y, W, H), main); break;
+    case BarHorizontal: {
+        const qint64 full = truncated(0.75 * double(W));
+        const qint64 empty = truncated(0.25 * double(W));
+        // Its own gradient: colour 2 at the left edge to colour 1 at the right.
+        QBrush bar(colorOf(color1));
+        if (color1 != color2 && W != 0 && H != 0) {
+            QLinearGradient g(QPointF(X, 0), QPointF(X + W, 0));
+            g.setColorAt(0, colorOf(color2));
+            g.setColorAt(1, colorOf(color1));
+            g.setSpread(QGradient::RepeatSpread);
+            bar = QBrush(g);
+        }
+        painter.fillRect(box(X, Y, full, H), bar);
+        painter.fillRect(box(X + full, Y, empty, H), colorOf(rest));
+        break;
+    }
+    case BarVertical: {
+        const qint64 top = truncated(double(Y) + 0.25 * double(H));
+        painter.fillRect(box(X, top, W, truncated(0.75 * double(H))), main);
+        painter.fillRect(box(X, Y, W, truncated(0.25 * double(H))), colorOf(rest));
+        break;
+    }
+    case Arc:
+    case ArcFilled: {
+        painter.setPen(e.graphicType == Arc ? pen : makePen(main, S));
+        // Clockwise on the screen from three o'clock; Qt counts anticlockwise
+        // in sixteenths of a degree. More than a full turn is a full turn.
+        const qint64 start = e.x2 % 360;
+        const qint64 sweep = std::clamp<qint64>(qint64(e.y2) - e.x2, -360, 360);
+        painter.drawArc(circleBox, int(-start * 16), int(-sweep * 16));
+        break;
+    }
+    case DirectionArrow:
+    case DirectionTriangle: {
+        const qint64 Yc = Y - e.y2;
+        painter.setPen(makePen(main, S));
+        if (e.graphicType == DirectionArrow) {
+            const QLineF lines[] = {
+                {qreal(X), qreal(Yc - R), qreal(X), qreal(Yc + R)},
+                {qreal(X), qreal(Yc - R), qreal(X - R / 5), qreal(Yc - R / 2)},
+                {qreal(X), qreal(Yc - R), qreal(X + R / 5), qreal(Yc - R / 2)},
+            };
+            painter.drawLines(lines, 3);
+        } else {
+            const qint64 D = (2 * R) / 3;
+            const QLineF lines[] = {
+                {qreal(X - D), qreal(Yc + D), qreal(X), qreal(Yc - R)},
+                {qreal(X + D), qreal(Yc + D), qreal(X), qreal(Yc - R)},
+                {qreal(X - D), qreal(Yc + D), qreal(X), qreal(Yc)},
+                {qreal(X + D), qreal(Yc + D), qreal(X), qreal(Yc)},
+            };
+            painter.drawLines(lines, 4);
+        }
+        if (e.y2 > 0) {
+            painter.setPen(guide);
+            const QLineF cross[] = {
+                {qreal(X - R / 5), qreal(Y), qreal(X + R / 5), qreal(Y)},
+                {qreal(X), qreal(Y - R / 5), qreal(X), qreal(Y + R / 5)},
+            };
+            painter.drawLines(cross, 2);
+            painter.drawEllipse(box(X - e.y2, Y - e.y2, 2 * qint64(e.y2), 2 * qint64(e.y2)));
+        }
+        break;
+    }
+    case GraphLeftTop:
+    case GraphRightTop:
+    case GraphLeftBottom:
+    case GraphRightBottom: {
+        if (!(Y2 > Y && X2 > X)) break;
+        const bool left = e.graphicType == GraphLeftTop || e.graphicType == GraphLeftBottom;
+        const bool top = e.graphicType == GraphLeftTop || e.graphicType == GraphRightTop;
+        const qint64 s = e.stroke;
+        const qint64 n = s > 0 ? W / s : 0;
+        if (n > 0) {
+            // Only the bars that can reach the clip are drawn; a graph far wider
+            // than the screen would otherwise mean billions of invisible lines.
+            const QRect clip = painter.hasClipping() ? painter.clipBoundingRect().toAlignedRect()
+                                                     : painter.viewport();
+            const qint64 lowX = clip.left() - s, highX = clip.right() + s;
+            qint64 first = 0, last = n - 1;
+            if (left) {
+                first = std::max<qint64>(first, (lowX - X - s / 2) / s - 1);
+                last = std::min<qint64>(last, (highX - X - s / 2) / s + 1);
+            } else {
+                first = std::max<qint64>(first, (X2 - s / 2 - highX) / s - 1);
+                last = std::min<qint64>(last, (X2 - s / 2 - lowX) / s + 1);
+            }
+            QVector<QLineF> bars;
+            for (qint64 i = first; i <= last; ++i) {
+                const qint64 slot = std::min<qint64>(i, 1023);
+                std::int32_t v = 0;
+                if (!pool.empty())
+                    v = pool[std::size_t(std::min<qint64>(slot, qint64(pool.size()) - 1))];
+                const qint64 h = v % H;
+                const qint64 x = left ? X + i * s + s / 2 : X2 - s / 2 - i * s;
+                if (top) bars.append(QLineF(x, Y, x, Y + h));
+                else bars.append(QLineF(x, Y2, x, Y2 - h));
+            }
+            painter.setPen(pen);
+            painter.drawLines(bars);
+        }
+        painter.setPen(guide);
+        painter.drawRect(QRectF(X, Y, W, H));
+        break;
+    }
+    default: break;
+    }
+}
+
+QRectF ElementPainter::DrawValueText(QPainter& painter, const PreviewFace& face, int x, int y,
+                                     QRgb color1, QRgb color2, int alignment,
+                                     const QString& text) {
+    FaceFont* font = m_faces->font(face.faceId, face.pixelSize);
+    if (!font) return QRectF(0, 0, 0, 0);
+
+    const qreal ax = qreal(x) + face.offsetForAlignment(alignment);
+    const qreal ay = qreal(y) + face.offsetY;
+    const qreal lineHeight = font->lineHeight();
+    if (text.isEmpty()) return QRectF(ax, ay, 0, 0);
+
+    const FaceFont::Shaped& shaped = font->shape(text);
+    const qreal padding = TextPaddingEm * font->emSize();
+    const qreal width = shaped.advance + 2 * padding;
+    qreal left = ax; // alignment 2 (and anything else): the text starts at the anchor
+    if (alignment == 0) left = ax - width;
+    else if (alignment == 1) left = ax - width / 2;
+
+    const QBrush brush = verticalBrush(ay, 1000, std::trunc(lineHeight), color1, color2);
+    QGlyphRun run;
+    run.setRawFont(font->rawFont());
+    run.setGlyphIndexes(shaped.glyphs);
+    run.setPositions(shaped.positions);
+    painter.setPen(QPen(brush, 0));
+    painter.drawGlyphRun(QPointF(left + padding, ay + font->ascent()), run);
+    return QRectF(left, ay, width, lineHeight);
+}
+
+} // namespace zef

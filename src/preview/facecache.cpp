@@ -1,0 +1,61 @@
+#include "facecache.h"
+
+#include "catalog/devicefonts.h"
+
+#include <QFile>
+
+namespace zef {
+
+FaceFont::FaceFont(QRawFont font) : m_font(std::move(font)) {}
+
+const FaceFont::Shaped& FaceFont::shape(const QString& text) {
+    auto it = m_texts.constFind(text);
+    if (it != m_texts.constEnd()) return *it;
+    if (m_texts.size() >= MaxShapedTexts) m_texts.clear();
+
+    Shaped s;
+    s.glyphs = m_font.glyphIndexesForString(text);
+    const QVector<QPointF> advances = m_font.advancesForGlyphIndexes(s.glyphs);
+    s.positions.reserve(advances.size());
+    qreal x = 0;
+    for (const QPointF& a : advances) {
+        s.positions.append(QPointF(x, 0));
+        x += a.x();
+    }
+    s.advance = x;
+    return *m_texts.insert(text, std::move(s));
+}
+
+FaceCache::FaceCache() = default;
+FaceCache::~FaceCache() = default;
+
+const QByteArray& FaceCache::faceData(std::int32_t faceId) {
+    auto it = m_data.find(faceId);
+    if (it != m_data.end()) return it->second;
+    QByteArray bytes;
+    if (const FaceFile* file = faceFileById(faceId)) {
+        QFile f(QString::fromUtf8(file->resourcePath));
+        ++m_filesRead;
+        if (f.open(QIODevice::ReadOnly)) bytes = f.readAll();
+    }
+    return m_data.emplace(faceId, std::move(bytes)).first->second;
+}
+
+FaceFont* FaceCache::font(std::int32_t faceId, int pixelSize) {
+    if (faceId == 0 || pixelSize <= 0) return nullptr;
+    const auto key = std::make_pair(faceId, pixelSize);
+    auto it = m_fonts.find(key);
+    if (it != m_fonts.end()) return it->second.get();
+
+    std::unique_ptr<FaceFont> made;
+    const QByteArray& data = faceData(faceId);
+    if (!data.isEmpty()) {
+        // Vertical hinting only keeps the strokes crisp at small sizes while the
+        // advances stay those of the outlines, the same on every machine.
+        QRawFont raw(data, pixelSize, QFont::PreferVerticalHinting);
+        if (raw.isValid()) made = std::make_unique<FaceFont>(std::move(raw));
+    }
+    return m_fonts.emplace(key, std::move(made)).first->second.get();
+}
+
+} // namespace zef

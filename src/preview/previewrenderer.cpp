@@ -1,0 +1,328 @@
+#include "previewrenderer.h"
+
+#include "catalog/catalogs.h"
+#include "model/layoutdocument.h"
+#include "model/platform.h"
+#include "preview/elementhittest.h"
+#include "preview/elementpainter.h"
+
+#include <QElapsedTimer>
+#include <QPainter>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace zef {
+
+namespace {
+
+// The element's colour as drawn: night mode inverts elements that switch
+// between day and night.
+QRgb baseColor(const LayoutElement& e, bool nightMode) {
+    QRgb c = argbFromBgr(e.color);
+    if (nightMode && e.dayNight) c = 0xFF000000u | (~c & 0x00FFFFFFu);
+    return c;
+}
+
+// Extent of one geometry (x, y, x2, y2, radius, stroke) of a graphic kind, as
+// a client rectangle on device d.
+QRect extentRect(int kind, int graphicType, qint64 x, qint64 y, qint64 x2, qint64 y2,
+                 qint64 radius, qint64 stroke, const DeviceInfo& d) {
+    qint64 loX = std::min<qint64>(x, 9999), hiX = std::max<qint64>(x, 0);
+    qint64 loY = std::min<qint64>(y, 9999), hiY = std::max<qint64>(y, 0);
+    const bool twoPoints = kind == KindGraphic && (graphicType == 0 ||
+                                                   (graphicType >= 3 && graphicType <= 6) ||
+                                                   isGraphGraphic(graphicType));
+    if (twoPoints) {
+        loX = std::min(loX, x2);
+        hiX = std::max(hiX, x2);
+        loY = std::min(loY, y2);
+        hiY = std::max(hiY, y2);
+    }
+    if (kind == KindGraphic && (graphicType == GraphicDirectionArrow ||
+                                graphicType == GraphicDirectionTriangle)) {
+        // The arrow sits y2 above its pivot and its orbit has radius y2.
+        const qint64 w = std::abs(y2);
+        loX -= w;
+        hiX += w;
+        loY -= w;
+        hiY += w;
+    }
+    // Half a pen and the odd pixel of an unsmoothed edge are covered by a pen
+    // width plus one, a pen of width 0 or less still paints one pixel.
+    const qint64 m = std::abs(radius) + std::max<qint64>(stroke, 1) + 1;
+    const QPoint o = preview::screenOrigin(d);
+    // Held within a range Qt's rectangles take; far outside the window anyway.
+    auto clampCoord = [](qint64 v) { return int(std::clamp<qint64>(v, -1000000, 1000000)); };
+    const int left = clampCoord(o.x() + loX - m), top = clampCoord(o.y() + loY - m);
+    const int right = clampCoord(o.x() + hiX + m), bottom = clampCoord(o.y() + hiY + m);
+    return QRect(left, top, right - left, bottom - top);
+}
+
+} // namespace
+
+QString PaintResult::paintTimeText() const {
+    return QStringLiteral("%1 ms").arg(static_cast<long>(paintMs));
+}
+
+PreviewRenderer::PreviewRenderer(LayoutDocument& document)
+    : m_document(document), m_painter(std::make_unique<ElementPainter>(document.catalogs())) {}
+
+PreviewRenderer::~PreviewRenderer() = default;
+
+QString PreviewRenderer::dcWarningText() {
+    return QStringLiteral("Please select a value type if a dynamic color is used!");
+}
+
+void PreviewRenderer::showDcWarning(const PaintResult& result) {
+    if (result.dcWarning)
+        m_document.platform().showMessage(dcWarningText(), MessageButtons::Ok,
+                                          MessageIcon::Warning);
+}
+
+// --- requesting repaints -------------------------------------------------------
+
+std::vector<QRect> PreviewRenderer::InvalidateView(bool swatch, bool dcSwatches,
+                                                   bool elementArea, bool wholePreview) {
+    return invalidate(swatch, dcSwatches, elementArea, wholePreview, true);
+}
+
+std::vector<QRect> PreviewRenderer::requestRepaint(bool swatch, bool dcSwatches,
+                                                   bool elementArea, bool wholePreview) {
+    return invalidate(swatch, dcSwatches, elementArea, wholePreview, false);
+}
+
+std::vector<QRect> PreviewRenderer::invalidate(bool swatch, bool dcSwatches, bool elementArea,
+                                               bool wholePreview, bool commit) {
+    std::vector<QRect> rects;
+    if (swatch) {
+        rects.push_back(preview::swatchRect());
+        m_repaintSwatch = true;
+    }
+    if (dcSwatches) {
+        for (int i = 0; i < preview::DcSwatchCount; ++i) rects.push_back(preview::dcSwatchRect(i));
+        m_repaintDcSwatches = true;
+    }
+    if (wholePreview) {
+        rects.push_back(preview::area());
+        m_repaintPreview = true;
+    } else if (elementArea) {
+        LayoutElement* e = m_document.selectedElement();
+        if (!e) return rects;
+        const DeviceInfo* d = m_document.device();
+        if (e->kind == KindValue || !d) {
+            rects.push_back(preview::area());
+        } else {
+            const std::vector<QRect> own = elementRepaintRects(*e, *d);
+            rects.insert(rects.end(), own.begin(), own.end());
+            e->rememberGeometry();
+        }
+        m_repaintPreview = true;
+    }
+    if (commit) m_document.commit();
+    return rects;
+}
+
+std::vector<QRect> PreviewRenderer::elementRepaintRects(const LayoutElement& e,
+                                                        const DeviceInfo& d) {
+    const QRect before = extentRect(e.kind, e.graphicType, e.prevX, e.prevY, e.prevX2, e.prevY2,
+                                    e.prevRadius, e.prevStroke, d);
+    const QRect now = extentRect(e.kind, e.graphicType, e.x, e.y, e.x2, e.y2, e.radius,
+                                 e.stroke, d);
+    if (before == now || now.contains(before)) return {now};
+    if (before.contains(now)) return {before};
+    return {before, now};
+}
+
+// --- painting -------------------------------------------------------------------
+
+PaintResult PreviewRenderer::RenderClientArea(QPainter& painter, QSize clientSize,
+                                              const QRegion& updateRegion) {
+    QElapsedTimer clock;
+    clock.start();
+    PaintResult result;
+
+    const QRect client(QPoint(0, 0), clientSize);
+    if (m_client.size() != clientSize) {
+        m_client = QImage(clientSize, QImage::Format_RGB32);
+        m_client.fill(QColor::fromRgba(preview::BackgroundArgb));
+    }
+    const QRegion region = updateRegion.isEmpty() ? QRegion(client) : updateRegion & client;
+
+    const DeviceInfo* d = m_document.device();
+    if (!d) {
+        m_repaintSwatch = true;
+        m_repaintDcSwatches = true;
+        m_repaintPreview = false;
+    }
+    if (!m_client.isNull()) {
+        QPainter p(&m_client);
+        p.setClipRegion(region);
+        // With no device the preview column shows the background.
+        if (!d) p.fillRect(client, QColor::fromRgba(preview::BackgroundArgb));
+        if (m_repaintPreview) {
+            const QRegion previewClip = region & preview::area();
+            p.setClipRegion(previewClip);
+            p.fillRect(preview::area(), QColor::fromRgba(preview::BackgroundArgb));
+            paintPreview(p, result, previewClip);
+        }
+        p.setClipRegion(region);
+        drawSwatches(p, m_repaintSwatch, m_repaintDcSwatches);
+    }
+    m_repaintSwatch = false;
+    m_repaintDcSwatches = false;
+    m_repaintPreview = false;
+
+    for (const QRect& r : region) painter.drawImage(r.topLeft(), m_client, r);
+    result.paintMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    return result;
+}
+
+void PreviewRenderer::drawSwatches(QPainter& painter, bool swatch, bool dcSwatches) {
+    if (swatch) painter.fillRect(preview::swatchRect(), QColor::fromRgb(argbFromBgr(m_view.swatchColor)));
+    if (dcSwatches)
+        for (int i = 0; i < preview::DcSwatchCount; ++i)
+            painter.fillRect(preview::dcSwatchRect(i),
+                             QColor::fromRgb(argbFromBgr(m_view.dcSwatchColors[std::size_t(i)])));
+}
+
+QImage PreviewRenderer::RenderPreviewImage(PaintResult* result) {
+    const DeviceInfo* d = m_document.device();
+    if (!d) return QImage();
+    const QImage& picture = devicePictureFor(*d);
+    const QRect frame = preview::frameRect(*d).translated(-preview::origin());
+    const QSize size(std::max(picture.width(), frame.right() + 1),
+                     std::max(picture.height(), frame.bottom() + 1));
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(QColor::fromRgba(preview::BackgroundArgb));
+
+    PaintResult own;
+    QPainter p(&image);
+    p.translate(-preview::origin());
+    const QRect whole(preview::origin(), size);
+    p.setClipRect(whole);
+    paintPreview(p, result ? *result : own, QRegion(whole));
+    return image;
+}
+
+void PreviewRenderer::paintPreview(QPainter& painter, PaintResult& result, const QRegion& clip) {
+    const DeviceInfo* dp = m_document.device();
+    if (!dp) return;
+    const DeviceInfo& d = *dp;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+
+    const QRect frame = preview::frameRect(d);
+    const QRegion elementClip = clip.isEmpty() ? QRegion(frame) : clip & frame;
+    painter.setClipRegion(elementClip);
+    painter.fillRect(frame, Qt::black);
+
+    std::vector<LayoutElement>& elements = m_document.elements;
+    const int selected = m_document.selection();
+    std::vector<std::size_t> dynamicColors;
+    for (std::size_t j = 0; j < elements.size(); ++j)
+        if (elements[j].kind == KindDynamicColor) dynamicColors.push_back(j);
+
+    std::optional<LayoutElement> highlighted;
+    bool warned = false;
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        LayoutElement& e = elements[i];
+        const QRgb base = baseColor(e, m_view.nightMode);
+        if (static_cast<int>(i) == selected && m_view.highlightSelected) {
+            highlighted = e;
+            continue;
+        }
+        QRgb c1 = base, c2 = base;
+        if (m_view.showDcGradient) {
+            // The span from a dynamic colour's first row to its last used row;
+            // a dynamic colour with an empty first row ends the search.
+            for (std::size_t j : dynamicColors) {
+                const LayoutElement& dc = elements[j];
+                if (dc.replaceColor != e.color) continue;
+                if (dc.dcValue[0] == EmptyDcValue) break;
+                c1 = argbFromBgr(dc.dcColor[0]);
+                for (int k = DynamicColorRows - 1; k >= 1; --k) {
+                    if (dc.dcValue[std::size_t(k)] != EmptyDcValue) {
+                        c2 = argbFromBgr(dc.dcColor[std::size_t(k)]);
+                        break;
+                    }
+                }
+            }
+        }
+        const DrawOutcome outcome =
+            m_painter->DrawElement(painter, e, c1, c2, previewcolors::Rest, d, elements,
+                                   m_view.randomPool, selected);
+        if (outcome.missingValueTypeSelected) result.selectValueTypeForSelection = true;
+        if (outcome.missingValueType && !warned) {
+            warned = true;
+            result.dcWarning = true;
+        }
+    }
+    if (highlighted && (highlighted->kind == KindValue || highlighted->kind == KindGraphic)) {
+        // A copy: the element's own text box keeps what the last normal pass measured.
+        m_painter->DrawElement(painter, *highlighted, previewcolors::Highlight,
+                               previewcolors::Highlight, previewcolors::Highlight, d, elements,
+                               m_view.randomPool, selected);
+    }
+
+    painter.setClipRegion(clip.isEmpty() ? QRegion(preview::area()) : clip);
+    const QImage& picture = devicePictureFor(d);
+    if (!picture.isNull()) painter.drawImage(preview::origin(), picture);
+    painter.restore();
+
+    result.previewPainted = true;
+    result.summaryText = DeviceCatalog::deviceSummaryText(d);
+    const int shown = m_document.selectedDevice();
+    result.scaleToDeviceEnabled = m_document.designDevice != -1 && m_document.designDevice != shown;
+}
+
+QImage PreviewRenderer::devicePictureFor(const DeviceInfo& d) {
+    if (d.pictureId != m_pictureId) {
+        m_pictureId = d.pictureId;
+        QImage loaded(QStringLiteral(":/devices/%1.png").arg(d.pictureId));
+        // Premultiplied pixels blend over the screen without a conversion per paint.
+        m_picture = loaded.isNull() ? QImage()
+                                    : loaded.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    }
+    return m_picture;
+}
+
+// --- mouse ------------------------------------------------------------------------
+
+QString PreviewRenderer::pointerText(QPoint p) {
+    if (p.x() <= -50 || p.y() <= -50) return QStringLiteral("-- / --");
+    return QStringLiteral("%1 / %2").arg(p.x()).arg(p.y());
+}
+
+std::optional<QString> PreviewRenderer::OnMouseMove(QPoint client) {
+    const DeviceInfo* d = m_document.device();
+    if (!d) return std::nullopt;
+    m_pointer = preview::clientToScreen(*d, client);
+    return pointerText(*m_pointer);
+}
+
+int PreviewRenderer::OnLButtonDown(QPoint client) {
+    const DeviceInfo* d = m_document.device();
+    if (!d) return -1;
+    const QPoint p = preview::clientToScreen(*d, client);
+    const int j = ElementAtPoint(p.x(), p.y());
+    if (j == -1) return -1;
+    if (!m_view.highlightSelected) m_holdHighlight = true;
+    return j;
+}
+
+bool PreviewRenderer::OnLButtonUp() {
+    const bool release = m_holdHighlight;
+    m_holdHighlight = false;
+    return release;
+}
+
+int PreviewRenderer::ElementAtPoint(int px, int py) const {
+    const DeviceInfo* d = m_document.device();
+    if (!d) return -1;
+    return elementAtPoint(m_document.elements, *d, px, py);
+}
+
+} // namespace zef

@@ -1,0 +1,272 @@
+#include "previewfixture.h"
+
+#include "preview/elementpainter.h"
+
+#include <QPainter>
+
+#include <numeric>
+#include <string>
+#include <vector>
+
+namespace zef::testing {
+namespace {
+
+// Colour of a translucent ARGB drawn over opaque black.
+QRgb overBlack(QRgb argb) {
+    const int a = qAlpha(argb);
+    auto ch = [a](int c) { return (c * a + 127) / 255; };
+    return qRgb(ch(qRed(argb)), ch(qGreen(argb)), ch(qBlue(argb)));
+}
+
+bool near(QRgb a, QRgb b, int tolerance = 2) {
+    return std::abs(qRed(a) - qRed(b)) <= tolerance &&
+           std::abs(qGreen(a) - qGreen(b)) <= tolerance &&
+           std::abs(qBlue(a) - qBlue(b)) <= tolerance;
+}
+
+const QRgb Rest = overBlack(previewcolors::Rest);
+const QRgb Guide = overBlack(previewcolors::Guide);
+
+struct Probe {
+    int x, y;
+    QRgb color;
+};
+
+struct GeometryCase {
+    const char* name;
+    LayoutElement element;
+    std::vector<Probe> probes;
+};
+
+std::ostream& operator<<(std::ostream& os, const GeometryCase& c) { return os << c.name; }
+
+// Device-screen probes of each graphic kind, drawn in red on the black screen.
+const GeometryCase GeometryCases[] = {
+    {"LineOfStrokeTwo",
+     graphic(0, 0, 80, 239, 80, 0, 2),
+     {{0, 80, Red}, {120, 80, Red}, {238, 79, Red}, {120, 77, Black}, {120, 82, Black},
+      {241, 80, Black}}},
+    {"DiagonalLine", graphic(0, 10, 20, 30, 40), {{10, 20, Red}, {15, 25, Red}, {15, 20, Black}}},
+    {"CircleOutline",
+     graphic(1, 100, 100, 0, 0, 30),
+     {{100, 100, Black}, {70, 100, Red}, {100, 70, Red}, {120, 100, Black}, {133, 100, Black}}},
+    {"CircleFilled",
+     graphic(2, 100, 100, 0, 0, 30),
+     {{100, 100, Red}, {80, 100, Red}, {100, 125, Red}, {133, 100, Black}, {100, 67, Black}}},
+    {"RectangleOutline",
+     graphic(3, 20, 30, 60, 50),
+     {{20, 40, Red}, {60, 40, Red}, {40, 30, Red}, {40, 50, Red}, {40, 40, Black},
+      {62, 40, Black}}},
+    {"RectangleFilledInsideAndOutside",
+     graphic(4, 20, 30, 60, 50),
+     {{20, 30, Red}, {59, 49, Red}, {40, 40, Red}, {19, 40, Black}, {60, 40, Black},
+      {40, 29, Black}, {40, 50, Black}}},
+    {"RectangleFilledReversedCorners", graphic(4, 60, 50, 20, 30), {{40, 40, Red}, {10, 40, Black}}},
+    {"HorizontalBarThreeQuartersFromTheLeft",
+     graphic(5, 10, 10, 110, 30),
+     {{10, 20, Red}, {84, 20, Red}, {85, 20, Rest}, {109, 20, Rest}, {110, 20, Black}}},
+    {"VerticalBarThreeQuartersFromTheBottom",
+     graphic(6, 10, 10, 30, 110),
+     {{20, 109, Red}, {20, 35, Red}, {20, 34, Rest}, {20, 10, Rest}, {20, 110, Black}}},
+    {"ArcFrom270To90RunsThroughNineOClock",
+     graphic(7, 120, 120, 270, 90, 40, 3),
+     {{80, 120, Red}, {100, 85, Red}, {100, 154, Red}, {92, 92, Red}, {160, 120, Black},
+      {140, 85, Black}, {148, 148, Black}}},
+    {"ArcFrom0To90RunsThroughSixOClock",
+     graphic(7, 120, 120, 0, 90, 40, 3),
+     {{160, 120, Red}, {148, 148, Red}, {120, 160, Red}, {80, 120, Black}, {120, 80, Black}}},
+    {"FilledArcPaintsWithTheElementColour",
+     graphic(8, 120, 120, 0, 90, 40, 3),
+     {{148, 148, Red}, {80, 120, Black}}},
+    {"DirectionArrowWithoutOffset",
+     graphic(9, 100, 100, 0, 0, 30, 2),
+     {{100, 71, Red}, {100, 100, Red}, {100, 129, Red}, {97, 77, Red}, {103, 77, Red},
+      {100, 132, Black}, {110, 100, Black}}},
+    {"DirectionArrowWithOffsetHasGuideMarks",
+     graphic(9, 100, 100, 0, 20, 30, 2),
+     {{100, 51, Red}, {100, 109, Red}, {100, 112, Black}, {120, 100, Guide}, {80, 100, Guide},
+      {100, 120, Guide}, {104, 100, Guide}, {106, 90, Black}}},
+    {"DirectionTriangle",
+     graphic(10, 100, 100, 0, 0, 30, 1),
+     {{100, 70, Red}, {80, 120, Red}, {120, 120, Red}, {90, 110, Red}, {100, 110, Black},
+      {100, 125, Black}}},
+};
+
+class GraphicGeometryTest : public PreviewFixture,
+                            public ::testing::WithParamInterface<GeometryCase> {};
+
+TEST_P(GraphicGeometryTest, LandsWhereItsGeometrySays) {
+    add(GetParam().element);
+    const QImage image = render();
+    for (const Probe& p : GetParam().probes)
+        EXPECT_TRUE(near(at(image, p.x, p.y), p.color))
+            << "at (" << p.x << ", " << p.y << "): " << std::hex << at(image, p.x, p.y)
+            << " expected " << p.color;
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, GraphicGeometryTest, ::testing::ValuesIn(GeometryCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Graphs: bar heights come from the pool, a bar i of a left graph stands at
+// x + i * stroke + stroke / 2, of a right graph at x2 - stroke / 2 - i * stroke.
+class GraphTest : public PreviewFixture {
+protected:
+    GraphTest() {
+        auto& pool = renderer.viewState().randomPool;
+        pool.resize(1024);
+        for (int i = 0; i < 1024; ++i) pool[std::size_t(i)] = 3 + i % 20; // heights 3..22
+        pool[1023] = 57;
+    }
+    // Height of the red run in column x starting at row y going by step.
+    int redRun(const QImage& image, int x, int y, int step) {
+        int n = 0;
+        while (at(image, x, y + n * step) == Red) ++n;
+        return n;
+    }
+};
+
+TEST_F(GraphTest, BarsHangFromTheTopOrStandOnTheBottomInsideTheFrame) {
+    struct Row {
+        int kind;
+        bool fromLeft, fromTop;
+    };
+    for (Row r : {Row{11, true, true}, Row{12, false, true}, Row{13, true, false},
+                  Row{14, false, false}}) {
+        SCOPED_TRACE(r.kind);
+        document.elements.clear();
+        add(graphic(r.kind, 10, 100, 110, 160, 0, 10)); // 10 bars, frame height 60
+        const QImage image = render();
+        for (int i = 0; i < 10; ++i) {
+            const int x = r.fromLeft ? 10 + i * 10 + 5 : 110 - 5 - i * 10;
+            const int height = 3 + i % 20;
+            // A bar of height h covers h rows from its base line, the frame's
+            // top edge covering the first row of a hanging bar.
+            if (r.fromTop) EXPECT_EQ(redRun(image, x, 101, 1), height - 1) << "bar " << i;
+            else EXPECT_EQ(redRun(image, x, 159, -1), height) << "bar " << i;
+        }
+        EXPECT_TRUE(near(at(image, 10, 130), Guide));  // frame, left side
+        EXPECT_TRUE(near(at(image, 110, 130), Guide)); // right side
+        EXPECT_EQ(at(image, 60, 170), Black);           // nothing below the frame
+    }
+}
+
+TEST_F(GraphTest, EmptyFrameDrawsNothingAtAll) {
+    for (auto [x2, y2] : {std::pair{10, 160}, std::pair{5, 160}, std::pair{110, 100}}) {
+        document.elements.clear();
+        add(graphic(13, 10, 100, x2, y2, 0, 10));
+        const QImage image = render();
+        for (int y = 90; y <= 170; ++y)
+            for (int x = 0; x <= 120; ++x) ASSERT_EQ(at(image, x, y), Black) << x << "," << y;
+    }
+}
+
+TEST_F(GraphTest, StrokeZeroDrawsOnlyTheFrame) {
+    add(graphic(13, 10, 100, 110, 160, 0, 0));
+    const QImage image = render();
+    EXPECT_TRUE(near(at(image, 10, 130), Guide));
+    for (int x = 11; x < 110; ++x) EXPECT_EQ(at(image, x, 158), Black) << x;
+}
+
+TEST_F(GraphTest, BarsPastTheLastPoolValueTakeItsHeight) {
+    // 1500 bars of stroke 1 from the right edge x2 = 1500: bar i stands at 1500 - i,
+    // so bars 1024 and later are on the screen.
+    add(graphic(12, 0, 100, 1500, 200, 0, 1));
+    const QImage image = render();
+    for (int x : {476, 400, 300, 10}) EXPECT_EQ(redRun(image, x, 101, 1), 56) << x;
+    EXPECT_EQ(redRun(image, 478, 101, 1), 2 + 1022 % 20); // bar 1022, before the cap
+}
+
+// Night mode and the dynamic-colour gradient choose the colours an element is drawn in.
+class ElementColourTest : public PreviewFixture {};
+
+TEST_F(ElementColourTest, NightModeInvertsOnlyDayNightElements) {
+    LayoutElement switching = graphic(4, 0, 0, 20, 20, 0, 1, 0x302010); // drawn 0x102030
+    switching.dayNight = true;
+    LayoutElement fixed = graphic(4, 40, 0, 60, 20, 0, 1, 0x302010);
+    add(switching);
+    add(fixed);
+    QImage image = render();
+    EXPECT_EQ(at(image, 10, 10), 0xFF102030u);
+    EXPECT_EQ(at(image, 50, 10), 0xFF102030u);
+    renderer.viewState().nightMode = true;
+    image = render();
+    EXPECT_EQ(at(image, 10, 10), 0xFFEFDFCFu);
+    EXPECT_EQ(at(image, 50, 10), 0xFF102030u);
+}
+
+LayoutElement dynamicColor(Bgr replace, std::initializer_list<std::pair<int, Bgr>> rows) {
+    LayoutElement dc(KindDynamicColor);
+    dc.replaceColor = replace;
+    int k = 0;
+    for (auto [value, color] : rows) {
+        dc.dcValue[std::size_t(k)] = value;
+        dc.dcColor[std::size_t(k)] = color;
+        ++k;
+    }
+    return dc;
+}
+
+TEST_F(ElementColourTest, GradientSpansFirstToLastUsedRowOnlyWithTheOption) {
+    add(graphic(4, 0, 0, 20, 100, 0, 1, RedBgr));
+    // rows 0 (green), 1 (empty) and 2 (blue): the span runs green to blue.
+    LayoutElement dc = dynamicColor(RedBgr, {{10, GreenBgr}, {EmptyDcValue, 0}, {30, 0xFF0000}});
+    add(dc);
+    QImage image = render();
+    EXPECT_EQ(at(image, 10, 1), Red);
+    EXPECT_EQ(at(image, 10, 98), Red);
+
+    renderer.viewState().showDcGradient = true;
+    image = render();
+    EXPECT_TRUE(near(at(image, 10, 0), Green, 6));
+    EXPECT_TRUE(near(at(image, 10, 99), 0xFF0000FF, 6));
+    const QRgb middle = at(image, 10, 50);
+    EXPECT_GT(qGreen(middle), 90);
+    EXPECT_GT(qBlue(middle), 90);
+}
+
+TEST_F(ElementColourTest, DynamicColourWithEmptyFirstRowStopsTheScan) {
+    add(graphic(4, 0, 0, 20, 100, 0, 1, RedBgr));
+    add(dynamicColor(RedBgr, {{EmptyDcValue, GreenBgr}, {20, GreenBgr}}));
+    add(dynamicColor(RedBgr, {{10, GreenBgr}, {20, GreenBgr}}));
+    renderer.viewState().showDcGradient = true;
+    const QImage image = render();
+    EXPECT_EQ(at(image, 10, 50), Red);
+}
+
+TEST_F(ElementColourTest, HighlightedElementIsDrawnLastInTranslucentRed) {
+    LayoutElement white = graphic(4, 0, 0, 40, 40, 0, 1, WhiteBgr);
+    add(white);                                         // 0: selected
+    add(graphic(4, 20, 20, 60, 60, 0, 1, GreenBgr));    // 1: drawn over it normally
+    document.setSelection(0);
+    renderer.viewState().highlightSelected = true;
+    const QImage image = render();
+    const QRgb redOverBlack = overBlack(previewcolors::Highlight);
+    EXPECT_TRUE(near(at(image, 10, 10), redOverBlack));  // only the red copy, over black
+    // Over the green element: red blended on green.
+    const QRgb overGreen = at(image, 30, 30);
+    EXPECT_GT(qRed(overGreen), 150);
+    EXPECT_GT(qGreen(overGreen), 40);
+    EXPECT_LT(qGreen(overGreen), 120);
+    EXPECT_EQ(at(image, 50, 50), Green);
+}
+
+TEST_F(ElementColourTest, NothingIsDrawnOutsideTheScreenFrame) {
+    const QImage empty = render();
+    add(graphic(4, -200, -200, 2000, 2000)); // covers far more than the screen
+    add(graphic(0, -300, 400, 3000, 400, 0, 9));
+    add(graphic(1, 240, 400, 0, 0, 600, 30));
+    const QImage image = render();
+    ASSERT_EQ(image.size(), empty.size());
+    const int sx = device->screenX, sy = device->screenY;
+    const QRect frame(sx - 5, sy - 5, device->screenWidth + 10, device->screenHeight + 10);
+    EXPECT_EQ(at(image, -5, -5), Red);
+    EXPECT_EQ(at(image, device->screenWidth + 4, device->screenHeight + 4), Red);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (!frame.contains(x, y)) {
+                ASSERT_EQ(image.pixel(x, y), empty.pixel(x, y)) << x << "," << y;
+            }
+}
+
+} // namespace
+} // namespace zef::testing
