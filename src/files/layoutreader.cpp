@@ -1,5 +1,5 @@
-// Reading layout files. The whole file is parsed and every element read before
-// the document is touched, so a file that cannot be read changes nothing.
+// Reading layout files. The whole file is parsed before the document is
+// touched, so a file that cannot be read changes nothing.
 #include "layoutfile.h"
 #include "rowattribute.h"
 
@@ -12,8 +12,6 @@
 #include <QFileInfo>
 
 #include <tinyxml2.h>
-
-#include <vector>
 
 namespace zef {
 
@@ -152,12 +150,7 @@ LoadResult loadLayoutFromBytes(LayoutDocument& document, const QByteArray& bytes
         return result;
     }
 
-    const ValueTypeCatalog& catalog = document.catalogs().valueTypes;
-    std::vector<LayoutElement> loaded;
-    for (const XMLElement* node = root->FirstChildElement("LayoutElement"); node;
-         node = node->NextSiblingElement())
-        loaded.push_back(readElement(*node, catalog));
-
+    // From here on nothing can fail: the document may change.
     if (!append) {
         const QString name = normalizeDeviceName(textAttr(*deviceNode, "name"));
         const int index = document.catalogs().devices.findDeviceByName(name);
@@ -169,9 +162,13 @@ LoadResult loadLayoutFromBytes(LayoutDocument& document, const QByteArray& bytes
     }
 
     // One message for all the elements the device's limit refuses.
+    const ValueTypeCatalog& catalog = document.catalogs().valueTypes;
     document.beginAddBatch();
-    for (const LayoutElement& element : loaded)
+    for (const XMLElement* node = root->FirstChildElement("LayoutElement"); node;
+         node = node->NextSiblingElement()) {
+        const LayoutElement element = readElement(*node, catalog);
         if (document.addElement(&element, append, true)) ++result.added;
+    }
     result.refused = document.endAddBatch();
 
     // A line's text can depend on other elements (dynamic colours).

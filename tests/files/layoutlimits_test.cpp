@@ -1,0 +1,227 @@
+// Files far beyond anything the designer writes: too large, too many elements,
+// and mutated layouts. None may crash or hang; each either loads as the rules
+// say or leaves the document as it was.
+#include "filestestsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <random>
+
+namespace zef {
+namespace {
+
+using test::Session;
+
+QByteArray manyElements(const QByteArray& device, int n, const QByteArray& line) {
+    QByteArray body;
+    body.reserve(static_cast<qsizetype>(n) * (line.size() + 6));
+    for (int i = 0; i < n; ++i) body += "    " + line + "\r\n";
+    return test::layoutXml(device, {}).replace("</ZEFLayout>", body + "</ZEFLayout>");
+}
+
+struct ManyCase {
+    const char* name;
+    const char* device;
+    int elements;
+    QByteArray line;
+    int kept;
+};
+
+// A file far over the device's limit is read whole, keeps what fits and says
+// once how many were dropped. (Separators do not count towards the limit; the
+// document counts them on every insert, so their number is kept moderate here.)
+TEST(LayoutLimits, HugeElementCountsLoadQuicklyWithOneMessage) {
+    const ManyCase cases[] = {
+        {"values on an H device", "Edge 1030", 100000,
+         "<LayoutElement type=\"0\" color=\"FF8000\" x=\"1\" y=\"2\" eletype=\"CS\" text=\"$V\" "
+         "font=\"TINY\" nr_values=\"1\" sampletext=\"1.0\"/>",
+         500},
+        {"graphics on an L device", "D2 Bravo", 100000,
+         "<LayoutElement type=\"1\" eletype=\"RC\" x=\"1\" y=\"2\" x2=\"3\" y2=\"4\"/>", 30},
+        {"separators", "Edge 1030", 10000, "<LayoutElement type=\"3\" text=\"--\"/>", 10000},
+    };
+    for (const ManyCase& c : cases) {
+        const QByteArray xml = manyElements(c.device, c.elements, c.line);
+        Session s(test::deviceIndex("Edge 530"));
+        QElapsedTimer timer;
+        timer.start();
+        const LoadResult r = loadLayoutFromBytes(s.document, xml, QStringLiteral("big.xml"), false);
+        const qint64 ms = timer.elapsed();
+        EXPECT_EQ(r.status, LoadStatus::Loaded) << c.name;
+        EXPECT_EQ(s.document.count(), c.kept) << c.name;
+        EXPECT_EQ(r.added, c.kept) << c.name;
+        EXPECT_EQ(r.refused, c.elements - c.kept) << c.name;
+        if (c.kept < c.elements) {
+            ASSERT_EQ(s.platform.messages.size(), 1u) << c.name;
+            EXPECT_TRUE(s.platform.messages[0].text.contains(
+                QString::number(c.elements - c.kept)))
+                << s.platform.messages[0].text.toStdString();
+        } else {
+            EXPECT_TRUE(s.platform.messages.empty()) << c.name;
+        }
+        // Generous: the machine may be shared; a hang takes minutes.
+        EXPECT_LT(ms, 20000) << c.name << " took " << ms << " ms";
+    }
+}
+
+TEST(LayoutLimits, FilesAboveTheMaximumAreRefusedUnread) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("huge layout.xml"));
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.write(test::layoutXml("Edge 1030", {"<LayoutElement type=\"3\"/>"})) >
+                    0);
+        ASSERT_TRUE(file.resize(MaxLayoutFileBytes + 1)); // sparse: no 64 MiB written
+    }
+    Session s(test::deviceIndex("Edge 530"));
+    s.document.addNew();
+    const LoadResult r = loadLayout(s.document, path, false);
+    EXPECT_EQ(r.status, LoadStatus::Unreadable);
+    EXPECT_TRUE(r.error.contains(QStringLiteral("64 MiB"))) << r.error.toStdString();
+    EXPECT_TRUE(s.platform.messages.empty());
+    EXPECT_EQ(s.document.count(), 1);
+
+    // Chosen in the dialog, the user is told why.
+    s.platform.openFileNames = {path};
+    EXPECT_FALSE(openLayoutDialog(s.document, false));
+    ASSERT_EQ(s.platform.messages.size(), 1u);
+    EXPECT_TRUE(s.platform.messages[0].text.contains(QStringLiteral("64 MiB")));
+    EXPECT_EQ(s.document.count(), 1);
+
+    // The same limit holds for bytes handed over directly.
+    EXPECT_EQ(loadLayoutFromBytes(s.document, QByteArray(MaxLayoutFileBytes + 1, ' '), path, false)
+                  .status,
+              LoadStatus::Unreadable);
+}
+
+TEST(LayoutLimits, PathsThatAreNoFilesAreUnreadable) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("a folder.xml")));
+    const QString paths[] = {QString(), dir.filePath(QStringLiteral("missing.xml")),
+                             dir.filePath(QStringLiteral("a folder.xml")),
+                             QStringLiteral("/dev/null")};
+    for (const QString& path : paths) {
+        Session s(test::deviceIndex("Edge 530"));
+        s.document.addNew();
+        const LoadResult r = loadLayout(s.document, path, false);
+        EXPECT_NE(r.status, LoadStatus::Loaded) << path.toStdString();
+        EXPECT_EQ(s.document.count(), 1) << path.toStdString();
+        EXPECT_FALSE(r.error.isEmpty()) << path.toStdString();
+    }
+}
+
+// Random damage to real layouts, from a fixed seed so that a failure repeats.
+QByteArray mutate(QByteArray bytes, std::mt19937& rng) {
+    static const QByteArray snippets[] = {
+        "\"", "<", ">", "&", "&#0;", "&#13;", "&#xD800;", "&#x110000;", "&amp", "\xFF\xFE",
+        QByteArray(1, '\0'), "\xC3", "\x96", "type=\"2\"", "type=\"-1\"", "type=\"3\"",
+        " valDC09=\"99999999999\"", " colDC02=\"-1\"", " nr_values=\"-7\"", " x=\"0x7FFFFFFF\"",
+        "<LayoutElement type=\"1\" eletype=\"GT\" stroke=\"0\" x2=\"-2147483648\"/>",
+        "</ZEFLayout>", "<ZEFLayout>", "<!--", "-->", "<![CDATA[", "]]>", "<?pi?>",
+        "<Device name=\"D2 Bravo\"/>", "<Device/>", "\r", "\n", "\t"};
+    const auto pick = [&rng](qsizetype n) {
+        return n <= 0 ? qsizetype(0)
+                      : static_cast<qsizetype>(std::uniform_int_distribution<qsizetype>(0, n - 1)(rng));
+    };
+    const int steps = 1 + static_cast<int>(pick(3));
+    for (int step = 0; step < steps; ++step) {
+        const qsizetype at = pick(bytes.size() + 1);
+        const qsizetype kind = pick(12);
+        if (kind < 3) { // change one byte
+            if (!bytes.isEmpty()) bytes[pick(bytes.size())] = static_cast<char>(pick(256));
+        } else if (kind < 5) {
+            bytes.remove(at, pick(40) + 1);
+        } else if (kind < 7) {
+            bytes.insert(at, bytes.mid(pick(bytes.size()), pick(200) + 1));
+        } else if (kind < 8) {
+            bytes.truncate(at);
+        } else {
+            bytes.insert(at, snippets[pick(std::size(snippets))]);
+        }
+    }
+    return bytes;
+}
+
+void expectSound(const LayoutDocument& document, const char* context) {
+    const Catalogs& c = test::catalogs();
+    int counted = 0;
+    for (const LayoutElement& e : document.elements) {
+        ASSERT_GE(e.valueType, 0) << context;
+        ASSERT_LT(e.valueType, static_cast<int>(c.valueTypes.valueTypes.size())) << context;
+        ASSERT_GE(e.graphicType, 0) << context;
+        ASSERT_LT(e.graphicType, static_cast<int>(c.valueTypes.graphicKinds.size())) << context;
+        if (e.kind == KindValue || e.kind == KindGraphic) {
+            ASSERT_GE(e.nrValues, 1) << context;
+        }
+        if (e.kind != KindSeparator) ++counted;
+    }
+    ASSERT_NE(document.device(), nullptr) << context;
+    ASSERT_LE(counted, document.device()->maxElements) << context;
+}
+
+TEST(LayoutLimits, MutatedLayoutsNeverBreakTheDocument) {
+    const QByteArray bases[] = {
+        test::readFile(test::dataPath("every-kind.xml")),
+        manyElements("D2 Bravo", 40, "<LayoutElement type=\"2\" replDC=\"123456\" valDC00=\"1\" "
+                                     "colDC00=\"FF0000\" valDC09=\"5\" invertcolor=\"1\"/>"),
+    };
+    ASSERT_FALSE(bases[0].isEmpty());
+    std::mt19937 rng(20240305u);
+    int loaded = 0;
+    for (int round = 0; round < 3000; ++round) {
+        const QByteArray input = mutate(bases[round % 2], rng);
+        const bool append = round % 5 == 0;
+        Session s(test::deviceIndex("Edge 530"));
+        LayoutElement before(KindValue);
+        before.valueType = 31;
+        s.add({before});
+        s.document.adoptLoadedLayout(QStringLiteral("/before.xml"));
+
+        const std::string context = "round " + std::to_string(round);
+        const LoadResult r =
+            loadLayoutFromBytes(s.document, input, QStringLiteral("/fuzz.xml"), append);
+        ASSERT_LE(s.platform.messages.size(), 1u) << context;
+        if (r.status != LoadStatus::Loaded) {
+            ASSERT_EQ(s.document.count(), 1) << context;
+            ASSERT_TRUE(isSameContent(s.document.elements[0], before)) << context;
+            ASSERT_EQ(s.document.fileName, QStringLiteral("/before.xml")) << context;
+            ASSERT_EQ(s.document.selectedDevice(), test::deviceIndex("Edge 530")) << context;
+            continue;
+        }
+        ++loaded;
+        ASSERT_EQ(s.document.fileName,
+                  append ? QStringLiteral("/before.xml") : QStringLiteral("/fuzz.xml"))
+            << context;
+        expectSound(s.document, context.c_str());
+        if (HasFatalFailure()) return;
+
+        // What was loaded saves and reads back, and after that one pass
+        // (which settles "FX" and line ends inside texts) never drifts.
+        const QDateTime time(QDate(2024, 3, 5), QTime(9, 7));
+        Session second(s.document.selectedDevice());
+        ASSERT_EQ(loadLayoutFromBytes(second.document, layoutFileBytes(s.document, time),
+                                      QStringLiteral("/2.xml"), false)
+                      .status,
+                  LoadStatus::Loaded)
+            << context;
+        Session third(second.document.selectedDevice());
+        const QByteArray secondBytes = layoutFileBytes(second.document, time);
+        ASSERT_EQ(loadLayoutFromBytes(third.document, secondBytes, QStringLiteral("/3.xml"), false)
+                      .status,
+                  LoadStatus::Loaded)
+            << context;
+        ASSERT_TRUE(isSameLayout(second.document.elements, third.document.elements)) << context;
+        ASSERT_EQ(layoutFileBytes(third.document, time), secondBytes) << context;
+    }
+    // The mutations leave a fair share loadable, so both paths are exercised.
+    EXPECT_GT(loaded, 300);
+    EXPECT_LT(loaded, 2800);
+}
+
+} // namespace
+} // namespace zef

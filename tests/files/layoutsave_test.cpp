@@ -1,0 +1,363 @@
+#include "filestestsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QSaveFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+namespace zef {
+namespace {
+
+using test::Session;
+
+// A save file whose writes stop after a number of bytes: either cut short with
+// no error recorded (what a full disk can look like) or failing outright.
+class FaultySaveFile : public QSaveFile {
+public:
+    enum class Mode { ShortWrite, Error };
+    FaultySaveFile(const QString& path, qint64 budget, Mode mode)
+        : QSaveFile(path), m_budget(budget), m_mode(mode) {}
+
+protected:
+    qint64 writeData(const char* data, qint64 length) override {
+        if (m_budget <= 0 && m_mode == Mode::Error) {
+            setErrorString(QStringLiteral("Input/output error"));
+            return -1;
+        }
+        const qint64 allowed = std::min(length, m_budget);
+        const qint64 written = allowed > 0 ? QSaveFile::writeData(data, allowed) : 0;
+        m_budget -= std::max<qint64>(written, 0);
+        return written;
+    }
+
+private:
+    qint64 m_budget;
+    Mode m_mode;
+};
+
+// Installs a factory for the test's duration.
+class FactoryGuard {
+public:
+    explicit FactoryGuard(SaveFileFactory factory)
+        : m_previous(setSaveFileFactory(std::move(factory))) {}
+    ~FactoryGuard() { setSaveFileFactory(std::move(m_previous)); }
+
+private:
+    SaveFileFactory m_previous;
+};
+
+ElementVector values(int n, int textLength = 8) {
+    ElementVector out;
+    for (int i = 0; i < n; ++i) {
+        LayoutElement e(KindValue);
+        e.valueType = 31;
+        e.x = i;
+        e.text = QString(textLength, QChar(u'a' + i % 26));
+        out.push_back(e);
+    }
+    return out;
+}
+
+struct SaveFailureCase {
+    const char* name;
+    int elements;         // values in the layout (200 characters of text each)
+    qint64 budget;        // bytes the disk takes; -1: no fault injected
+    FaultySaveFile::Mode mode;
+    const char* target;   // relative to the temporary directory
+    bool oldFile;         // an earlier file is at the target
+};
+
+void PrintTo(const SaveFailureCase& c, std::ostream* os) { *os << c.name; }
+
+const SaveFailureCase SaveFailureCases[] = {
+    {"ShortWriteMidFile", 3, 100, FaultySaveFile::Mode::ShortWrite, "layout.xml", true},
+    {"ShortWriteInALaterChunk", 500, 70000, FaultySaveFile::Mode::ShortWrite, "layout.xml", true},
+    {"ShortWriteAtTheLastByte", 3, -2, FaultySaveFile::Mode::ShortWrite, "layout.xml", true},
+    {"ErrorAtTheFirstWrite", 3, 0, FaultySaveFile::Mode::Error, "Mein Layout ä.xml", true},
+    {"ErrorInALaterChunk", 500, 65536, FaultySaveFile::Mode::Error, "layout.xml", true},
+    {"DirectoryDoesNotExist", 3, -1, FaultySaveFile::Mode::Error, "missing dir/layout.xml", false},
+    {"TargetIsADirectory", 3, -1, FaultySaveFile::Mode::Error, "adir", false},
+};
+
+class SaveFailures : public ::testing::TestWithParam<SaveFailureCase> {};
+
+TEST_P(SaveFailures, LeaveTheOldFileAndTellTheUser) {
+    const SaveFailureCase& c = GetParam();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QString::fromUtf8(c.target));
+    const QByteArray oldBytes = "<?xml version=\"1.0\"?>\r\n<ZEFLayout>hours of work</ZEFLayout>\r\n";
+    if (c.oldFile) {
+        ASSERT_TRUE(test::writeFile(path, oldBytes));
+    }
+    if (QByteArray(c.name) == "TargetIsADirectory") {
+        ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("adir")));
+    }
+
+    Session s(test::deviceIndex("Edge 1030"));
+    s.add(values(c.elements, 200));
+    s.document.fileName = path;
+    const qint64 size = layoutFileBytes(s.document, QDateTime::currentDateTime()).size();
+    const qint64 budget = c.budget == -2 ? size - 1 : c.budget;
+    std::optional<FactoryGuard> guard;
+    if (c.budget != -1) {
+        guard.emplace([budget, mode = c.mode](const QString& p) {
+            return std::make_unique<FaultySaveFile>(p, budget, mode);
+        });
+    }
+
+    EXPECT_FALSE(saveLayout(s.document, false));
+    EXPECT_TRUE(s.document.isModified()) << "a failed save is not a save";
+    EXPECT_EQ(s.document.fileName, path);
+    ASSERT_EQ(s.platform.messages.size(), 1u);
+    const QString message = s.platform.messages[0].text;
+    EXPECT_TRUE(message.contains(QDir::toNativeSeparators(path))) << message.toStdString();
+    EXPECT_GT(message.size(), QDir::toNativeSeparators(path).size() + 40)
+        << "the reason is given: " << message.toStdString();
+    EXPECT_EQ(s.platform.messages[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(s.platform.saveDialogs, 0);
+
+    if (c.oldFile) {
+        EXPECT_EQ(test::readFile(path), oldBytes) << "the earlier file is intact";
+    }
+    // No temporary file is left behind.
+    const QStringList entries = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    EXPECT_EQ(entries.size(), c.oldFile || QByteArray(c.name) == "TargetIsADirectory" ? 1 : 0)
+        << entries.join(QStringLiteral(", ")).toStdString();
+
+    // Once the disk takes the bytes again, the same Save works.
+    guard.reset();
+    if (c.budget != -1) {
+        EXPECT_TRUE(saveLayout(s.document, false));
+        EXPECT_FALSE(s.document.isModified());
+        EXPECT_EQ(test::withFixedTime(test::readFile(path)),
+                  test::withFixedTime(layoutFileBytes(s.document, QDateTime::currentDateTime())));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, SaveFailures, ::testing::ValuesIn(SaveFailureCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LayoutSave, EmptyLayoutIsNeverSaved) {
+    QTemporaryDir dir;
+    Session s(test::deviceIndex("Edge 1030"));
+    s.document.fileName = dir.filePath(QStringLiteral("layout.xml"));
+    s.platform.saveFileNames = {dir.filePath(QStringLiteral("chosen.xml"))};
+    EXPECT_FALSE(saveLayout(s.document, false));
+    EXPECT_FALSE(saveLayout(s.document, true));
+    EXPECT_EQ(s.platform.saveDialogs, 0);
+    EXPECT_TRUE(s.platform.messages.empty());
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+TEST(LayoutSave, StartupNameIsSavedWithoutADialogAfterAMissingFile) {
+    QTemporaryDir dir;
+    Session s;
+    s.document.fileName = dir.filePath(QStringLiteral("program dir/layout.xml"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("program dir")));
+
+    const LoadResult startup = loadStartupLayout(s.document);
+    EXPECT_EQ(startup.status, LoadStatus::Unreadable);
+    EXPECT_TRUE(s.platform.messages.empty()) << "the start-up load is silent";
+    EXPECT_EQ(s.document.fileName, dir.filePath(QStringLiteral("program dir/layout.xml")));
+    EXPECT_EQ(s.document.count(), 0);
+
+    s.document.selectDevice(test::deviceIndex("Edge 1030"));
+    s.document.addNew();
+    EXPECT_TRUE(saveLayout(s.document, false));
+    EXPECT_EQ(s.platform.saveDialogs, 0);
+    EXPECT_TRUE(QFileInfo::exists(s.document.fileName));
+    EXPECT_FALSE(s.document.isModified());
+}
+
+TEST(LayoutSave, SaveAsAlwaysAsksWithTheNamePreset) {
+    QTemporaryDir dir;
+    Session s(test::deviceIndex("Edge 1030"));
+    s.document.addNew();
+    const QString first = dir.filePath(QStringLiteral("layout.xml"));
+    s.document.fileName = first;
+
+    // Cancelled: nothing written, nothing changed.
+    EXPECT_FALSE(saveLayout(s.document, true));
+    EXPECT_EQ(s.platform.saveDialogs, 1);
+    EXPECT_EQ(s.platform.lastSaveSuggestion, first);
+    EXPECT_EQ(s.document.fileName, first);
+    EXPECT_TRUE(s.document.isModified());
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+
+    const QString second = dir.filePath(QStringLiteral("zweites Layout.xml"));
+    s.platform.saveFileNames = {second};
+    EXPECT_TRUE(saveLayout(s.document, true));
+    EXPECT_EQ(s.platform.saveDialogs, 2);
+    EXPECT_EQ(s.document.fileName, second);
+    EXPECT_TRUE(QFileInfo::exists(second));
+    EXPECT_FALSE(QFileInfo::exists(first));
+    EXPECT_FALSE(s.document.isModified());
+}
+
+TEST(LayoutSave, ShortNameAsksAndAFailedSaveAsKeepsTheChosenName) {
+    QTemporaryDir dir;
+    Session s(test::deviceIndex("Edge 1030"));
+    s.document.addNew();
+    s.document.fileName = QStringLiteral("a");
+    const QString chosen = dir.filePath(QStringLiteral("no such dir/x.xml"));
+    s.platform.saveFileNames = {chosen};
+    EXPECT_FALSE(saveLayout(s.document, false));
+    EXPECT_EQ(s.platform.saveDialogs, 1);
+    EXPECT_EQ(s.document.fileName, chosen) << "taken before the write";
+    EXPECT_TRUE(s.document.isModified());
+    EXPECT_EQ(s.platform.messages.size(), 1u);
+}
+
+TEST(LayoutSave, SavingReplacesAnExistingFileWhole) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("layout.xml"));
+    ASSERT_TRUE(test::writeFile(path, QByteArray(100000, 'x')));
+    Session s(test::deviceIndex("Edge 1030"));
+    s.add(values(2));
+    s.document.fileName = path;
+    ASSERT_TRUE(saveLayout(s.document, false));
+    const QByteArray bytes = test::readFile(path);
+    EXPECT_TRUE(bytes.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"));
+    EXPECT_TRUE(bytes.endsWith("</ZEFLayout>\r\n"));
+    EXPECT_FALSE(bytes.contains('x' + QByteArray("xxxxxxxx")));
+}
+
+TEST(LayoutAppend, KeepsDeviceAndNameAndMarksModified) {
+    QTemporaryDir dir;
+    const QString other = dir.filePath(QStringLiteral("other.xml"));
+    ASSERT_TRUE(test::writeFile(
+        other, test::layoutXml("Edge 530", {"<LayoutElement type=\"3\" text=\"appended\"/>",
+                                           "<LayoutElement type=\"0\" eletype=\"AS\"/>"})));
+
+    Session s;
+    ASSERT_EQ(loadLayout(s.document, test::dataPath("every-kind.xml"), false).status,
+              LoadStatus::Loaded);
+    const int device = s.document.selectedDevice();
+    const QString name = s.document.fileName;
+    const int before = s.document.count();
+    EXPECT_FALSE(s.document.isModified());
+    s.document.setSelection(0); // Append adds at the end, not after the selection
+
+    const LoadResult result = loadLayout(s.document, other, true);
+    ASSERT_EQ(result.status, LoadStatus::Loaded);
+    EXPECT_EQ(result.added, 2);
+    EXPECT_EQ(s.document.selectedDevice(), device);
+    EXPECT_EQ(s.document.designDevice, device);
+    EXPECT_EQ(s.document.fileName, name);
+    ASSERT_EQ(s.document.count(), before + 2);
+    EXPECT_EQ(s.document.elements[before].text, QStringLiteral("appended"));
+    EXPECT_EQ(s.document.elements[before + 1].valueType, 32);
+    EXPECT_EQ(s.document.selection(), before + 1);
+    EXPECT_TRUE(s.document.isModified());
+
+    s.document.undo();
+    EXPECT_EQ(s.document.count(), before) << "an Append can be undone";
+}
+
+TEST(LayoutLoad, LoadAdoptsTheFileAndTellsTheWindow) {
+    Session s(test::deviceIndex("Edge 530"));
+    s.document.addNew();
+    s.document.addNew();
+    QSignalSpy linesReset(&s.document, &LayoutDocument::linesReset);
+    QSignalSpy counts(&s.document, &LayoutDocument::countsChanged);
+    QSignalSpy show(&s.document, &LayoutDocument::showElementRequested);
+    QSignalSpy focus(&s.document, &LayoutDocument::listFocusRequested);
+    QSignalSpy view(&s.document, &LayoutDocument::viewInvalidated);
+    QSignalSpy device(&s.document, &LayoutDocument::deviceChanged);
+    QSignalSpy title(&s.document, &LayoutDocument::fileNameChanged);
+
+    ASSERT_EQ(loadLayout(s.document, test::dataPath("every-kind.xml"), false).status,
+              LoadStatus::Loaded);
+    EXPECT_GE(linesReset.count(), 1);
+    EXPECT_GE(counts.count(), 1);
+    EXPECT_GE(show.count(), 1);
+    EXPECT_EQ(focus.count(), 1);
+    EXPECT_GE(view.count(), 1);
+    EXPECT_EQ(device.count(), 2) << "selected, then the handler runs again after the load";
+    EXPECT_EQ(title.count(), 1);
+    EXPECT_FALSE(s.document.canUndo()) << "undo on a freshly loaded layout does nothing";
+    EXPECT_FALSE(s.document.isModified());
+
+    // The first edit after the load can be undone back to the loaded state.
+    const ElementVector loaded = s.document.elements;
+    s.document.moveSelectedUp();
+    EXPECT_TRUE(s.document.canUndo());
+    s.document.undo();
+    EXPECT_TRUE(isSameLayout(s.document.elements, loaded));
+}
+
+TEST(LayoutLoad, FileWithoutDeviceOnlyRefreshesTheCounts) {
+    Session s(test::deviceIndex("Edge 530"));
+    s.document.addNew();
+    QSignalSpy counts(&s.document, &LayoutDocument::countsChanged);
+    QSignalSpy lines(&s.document, &LayoutDocument::linesReset);
+    const LoadResult r = loadLayoutFromBytes(
+        s.document, "<ZEFLayout><LayoutElement type=\"3\"/></ZEFLayout>", QStringLiteral("x"), false);
+    EXPECT_EQ(r.status, LoadStatus::NoDevice);
+    EXPECT_EQ(counts.count(), 1);
+    EXPECT_EQ(lines.count(), 0);
+    EXPECT_EQ(s.document.count(), 1);
+}
+
+struct DialogCase {
+    const char* name;
+    QByteArray content; // empty with missing true: the file does not exist
+    bool missing;
+    bool loads;
+};
+
+void PrintTo(const DialogCase& c, std::ostream* os) { *os << c.name; }
+
+const DialogCase DialogCases[] = {
+    {"Layout", test::layoutXml("Edge 1030", {"<LayoutElement type=\"3\"/>"}), false, true},
+    {"Missing", {}, true, false},
+    {"Empty", {}, false, false},
+    {"NotXml", "hello", false, false},
+    {"XmlButNoDevice", "<Settings><Value/></Settings>", false, false},
+};
+
+class LoadDialog : public ::testing::TestWithParam<DialogCase> {};
+
+TEST_P(LoadDialog, TellsWhenTheChosenFileIsNoLayout) {
+    const DialogCase& c = GetParam();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("gewählt %1.xml").arg(QLatin1String(c.name)));
+    if (!c.missing) {
+        ASSERT_TRUE(test::writeFile(path, c.content));
+    }
+    for (const bool append : {false, true}) {
+        Session s(test::deviceIndex("Edge 530"));
+        s.document.addNew();
+        s.document.fileName = QStringLiteral("/before.xml");
+        s.platform.openFileNames = {path};
+        EXPECT_EQ(openLayoutDialog(s.document, append), c.loads);
+        EXPECT_EQ(s.platform.openDialogs, 1);
+        if (c.loads) {
+            EXPECT_TRUE(s.platform.messages.empty());
+            EXPECT_EQ(s.document.fileName, append ? QStringLiteral("/before.xml") : path);
+        } else {
+            ASSERT_EQ(s.platform.messages.size(), 1u);
+            EXPECT_TRUE(s.platform.messages[0].text.contains(QDir::toNativeSeparators(path)));
+            EXPECT_EQ(s.document.count(), 1);
+            EXPECT_EQ(s.document.fileName, QStringLiteral("/before.xml"));
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, LoadDialog, ::testing::ValuesIn(DialogCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LayoutLoad, CancelledDialogDoesNothing) {
+    Session s(test::deviceIndex("Edge 530"));
+    s.document.addNew();
+    EXPECT_FALSE(openLayoutDialog(s.document, false));
+    EXPECT_EQ(s.platform.openDialogs, 1);
+    EXPECT_TRUE(s.platform.messages.empty());
+    EXPECT_EQ(s.document.count(), 1);
+}
+
+} // namespace
+} // namespace zef
