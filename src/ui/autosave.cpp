@@ -43,21 +43,20 @@ bool writeWhole(const QString& path, const QByteArray& bytes) {
 Autosave::Autosave(LayoutDocument& document, QObject* parent)
     : QObject(parent), m_document(document) {
     QDir().mkpath(recoveryFolder());
-    // Take a slot no running designer holds, preferring one that a designer
-    // which ended without cleaning up left a copy in.
-    bool chosenHasCopy = false;
-    for (int slot = 0; slot < SlotCount && !chosenHasCopy; ++slot) {
+    // Take a slot no running designer holds, preferring one with a copy left
+    // by a designer that ended without cleaning up.
+    const auto take = [this](int slot) {
         auto lock = std::make_unique<QLockFile>(pathInFolder(slot, QStringLiteral(".lock")));
         // Only a dead owner makes a lock stale, however old it is.
         lock->setStaleLockTime(0);
-        if (!lock->tryLock(0)) continue;
-        const bool hasCopy = QFileInfo::exists(pathInFolder(slot, QStringLiteral(".xml")));
-        if (!m_lock || hasCopy) {
-            m_lock = std::move(lock); // a lock replaced here is released
-            m_slot = slot;
-            chosenHasCopy = hasCopy;
-        }
-    }
+        if (!lock->tryLock(0)) return false;
+        m_lock = std::move(lock);
+        m_slot = slot;
+        return true;
+    };
+    for (int slot = 0; slot < SlotCount && m_slot < 0; ++slot)
+        if (QFileInfo::exists(pathInFolder(slot, QStringLiteral(".xml")))) take(slot);
+    for (int slot = 0; slot < SlotCount && m_slot < 0; ++slot) take(slot);
     connect(&m_timer, &QTimer::timeout, this, [this] { saveNow(); });
     connect(&m_document, &LayoutDocument::fileNameChanged, this, &Autosave::onFileNameChanged);
 }
