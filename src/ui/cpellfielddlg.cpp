@@ -1,22 +1,33 @@
 #include "cpellfielddlg.h"
 
+#include "autosave.h"
+#include "config/configstring.h"
+#include "elementlistdelegate.h"
+#include "elementlistmodel.h"
+#include "elementlistview.h"
 #include "files/layoutfile.h"
 #include "model/platform.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
-#include <QDataStream>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QSettings>
+#include <QTimer>
 #include <QtEndian>
 
 namespace zef {
@@ -31,6 +42,39 @@ constexpr int RandomPoolSize = 1024;
 
 // Set once the first window of the process has restored its position.
 bool firstShow = true;
+
+// The window's font: the classic dialog font at 8 points is 11 pixels high,
+// which makes a dialog unit 1.5 x 1.625 pixels.
+QFont dialogFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Segoe UI"),
+                      QStringLiteral("Roboto"), QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(11);
+    return font;
+}
+
+// The element list's font: Arial 15 pixels high (cell), 6 wide. Arial has no
+// lighter face than the regular one, so the requested weight draws regular.
+QFont elementListFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arimo"), QStringLiteral("Roboto"),
+                      QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(13);
+    font.setWeight(QFont::Normal);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+NumberField toNumberField(CoordinateField field) {
+    switch (field) {
+    case CoordinateField::X: return NumberField::X;
+    case CoordinateField::Y: return NumberField::Y;
+    case CoordinateField::X2: return NumberField::X2;
+    case CoordinateField::Y2: return NumberField::Y2;
+    }
+    return NumberField::X;
+}
 
 } // namespace
 
@@ -62,18 +106,101 @@ std::optional<WindowPlacement> WindowPlacement::fromBytes(const QByteArray& byte
 }
 
 CPellFieldDlg::CPellFieldDlg(Platform& platform, const QStringList& arguments, QWidget* parent)
-    : QDialog(parent), m_platform(platform), m_document(m_catalogs, platform) {
+    : QDialog(parent), m_platform(platform), m_document(m_catalogs, platform),
+      m_renderer(m_document) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(TemplateWidth, TemplateHeight);
+    setFont(dialogFont());
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0xF0, 0xF0, 0xF0));
+    setPalette(pal);
+    // The window paints every pixel of its client area itself.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+
+    createControls();
+    connectCommands();
+    connectDocument();
     OnInitDialog(arguments);
 }
 
 CPellFieldDlg::~CPellFieldDlg() = default;
 
+ElementListView& CPellFieldDlg::elementList() const {
+    return *m_controls.get<ElementListView>(IdcElementList);
+}
+
 QString CPellFieldDlg::windowTitle(const QString& file) {
     const QString suffix = file.isEmpty() ? QString() : QStringLiteral(" <%1>").arg(file);
     return QStringLiteral("Quennicks ZEF designer v%1 (%2)%3").arg(Version, InterfaceLetter, suffix);
+}
+
+void CPellFieldDlg::createControls() {
+    m_controls.create(this, designerTemplate());
+
+    m_listModel = new ElementListModel(m_document, m_catalogs.valueTypes, this);
+    ElementListView& list = elementList();
+    list.setModel(m_listModel);
+    list.setItemDelegate(new ElementListDelegate(&list));
+
+    m_panel = std::make_unique<PropertyPanel>(m_document, m_controls, m_renderer.viewState(),
+                                              *this);
+    m_panel->connectControls();
+
+    m_keys = std::make_unique<KeyCommands>(*this, this);
+    m_keys->install();
+}
+
+void CPellFieldDlg::connectCommands() {
+    const auto onClick = [this](int id, void (CPellFieldDlg::*handler)()) {
+        connect(control<QAbstractButton>(id), &QAbstractButton::clicked, this, handler);
+    };
+    onClick(IdcAdd, &CPellFieldDlg::onAdd);
+    onClick(IdcClone, &CPellFieldDlg::onClone);
+    onClick(IdcRemove, &CPellFieldDlg::onRemove);
+    onClick(IdcUp, &CPellFieldDlg::onUp);
+    onClick(IdcDown, &CPellFieldDlg::onDown);
+    onClick(IdcLoad, &CPellFieldDlg::onLoad);
+    onClick(IdcAppend, &CPellFieldDlg::onAppend);
+    onClick(IdcLoadFromClipboard, &CPellFieldDlg::onLoadFromClipboard);
+    onClick(IdcScaleToDevice, &CPellFieldDlg::onScaleToDevice);
+    onClick(IdcRefresh, &CPellFieldDlg::onRefresh);
+    onClick(IdcSaveAs, &CPellFieldDlg::onSaveAs);
+    onClick(IdcSave, &CPellFieldDlg::onSave);
+    onClick(IdcCopyToClipboard, &CPellFieldDlg::onCopyToClipboard);
+    onClick(IdcHighlight, &CPellFieldDlg::onHighlightClicked);
+    onClick(IdcGradient, &CPellFieldDlg::onGradientClicked);
+    onClick(IdcNightMode, &CPellFieldDlg::onNightModeClicked);
+
+    connect(control<QComboBox>(IdcDeviceList), &QComboBox::activated, this,
+            &CPellFieldDlg::onDeviceSelected);
+    connect(control<QComboBox>(IdcElementKind), &QComboBox::activated, this,
+            &CPellFieldDlg::onElementKindSelected);
+    connect(&elementList(), &ElementListView::userSelectedRow, this,
+            &CPellFieldDlg::onUserSelectedRow);
+}
+
+void CPellFieldDlg::connectDocument() {
+    LayoutDocument* doc = &m_document;
+    // The list model has connected itself first, so its rows are up to date
+    // when these run.
+    connect(doc, &LayoutDocument::linesReset, this,
+            [this] { elementList().selectRow(m_document.selection()); });
+    connect(doc, &LayoutDocument::selectionChanged, this,
+            [this](int row) { elementList().selectRow(row); });
+    connect(doc, &LayoutDocument::showElementRequested, this, [this] {
+        if (LayoutElement* e = m_document.selectedElement())
+            m_panel->showElement(e);
+        else
+            m_panel->enableForKind(KindNone);
+    });
+    connect(doc, &LayoutDocument::listFocusRequested, this, [this] { elementList().setFocus(); });
+    connect(doc, &LayoutDocument::countsChanged, this, &CPellFieldDlg::updateCounts);
+    connect(doc, &LayoutDocument::viewInvalidated, this,
+            [this] { update(m_renderer.requestRepaint(true, true, false, true)); });
+    connect(doc, &LayoutDocument::deviceChanged, this, &CPellFieldDlg::onDeviceChanged);
+    connect(doc, &LayoutDocument::fileNameChanged, this, &CPellFieldDlg::updateTitle);
 }
 
 void CPellFieldDlg::OnInitDialog(const QStringList& arguments) {
@@ -96,20 +223,217 @@ void CPellFieldDlg::OnInitDialog(const QStringList& arguments) {
         for (int i = 0; i < RandomPoolSize; ++i)
             m_randomPool.push_back(static_cast<std::int32_t>(generator.bounded(32768)));
     }
+    m_renderer.viewState().randomPool = m_randomPool;
+    m_renderer.viewState().programDir = m_programDir;
 
     m_catalogs.build();
     QString fontsFile = QDir(m_programDir).filePath(QStringLiteral("fonts.txt"));
     if (!QFileInfo::exists(fontsFile)) fontsFile = QStringLiteral(ZEF_DATA_DIR "/fonts.txt");
     m_catalogs.fonts.loadPreviewFaces(fontsFile);
 
+    auto* devices = control<QComboBox>(IdcDeviceList);
+    for (const DeviceInfo& d : m_catalogs.devices.devices()) devices->addItem(d.name);
+    devices->setCurrentIndex(-1);
+
+    auto* kinds = control<QComboBox>(IdcElementKind);
+    for (const ValueTypeInfo& kind : m_catalogs.valueTypes.elementKinds) kinds->addItem(kind.name);
+    kinds->setCurrentIndex(KindValue);
+    m_document.newElementKind = KindValue;
+
+    control<QComboBox>(IdcAlignment)
+        ->addItems({QStringLiteral("Right"), QStringLiteral("Center"), QStringLiteral("Left")});
+
+    elementList().setFont(elementListFont());
+
+    onDeviceChanged(m_document.selectedDevice());
+    m_panel->enableForKind(KindNone);
+    updateCounts();
+    control<QPushButton>(IdcScaleToDevice)->setEnabled(false);
+
     setWindowTitle(windowTitle(QString()));
     // A missing or unreadable start-up file is not reported: the window starts
     // empty and keeps the path for a later Save.
-    if (loadLayout(m_document, m_document.fileName, false).status == LoadStatus::Loaded)
-        updateTitle();
+    loadLayout(m_document, m_document.fileName, false);
+
+    m_autosave = std::make_unique<Autosave>(m_document);
+    m_autosave->offerRecovery();
+    m_autosave->start();
+
+    invalidateView(true, true, false, true);
+    QWidget::update();
 }
 
 void CPellFieldDlg::updateTitle() { setWindowTitle(windowTitle(m_document.fileName)); }
+
+void CPellFieldDlg::updateCounts() {
+    control<QLineEdit>(IdcCounts)->setText(m_document.countsText());
+}
+
+// --- repainting --------------------------------------------------------------
+
+void CPellFieldDlg::update(const std::vector<QRect>& rects) {
+    for (const QRect& r : rects) QWidget::update(r);
+}
+
+void CPellFieldDlg::invalidateView(bool swatch, bool dcSwatches, bool elementArea,
+                                   bool wholePreview) {
+    update(m_renderer.InvalidateView(swatch, dcSwatches, elementArea, wholePreview));
+}
+
+void CPellFieldDlg::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const PaintResult result = m_renderer.RenderClientArea(painter, size(), event->region());
+    painter.end();
+    afterPaint(result);
+}
+
+void CPellFieldDlg::afterPaint(const PaintResult& result) {
+    control<QLineEdit>(IdcPaintTime)->setText(result.paintTimeText());
+    if (result.previewPainted) {
+        control<QLineEdit>(IdcDeviceSummary)->setText(result.summaryText);
+        control<QPushButton>(IdcScaleToDevice)->setEnabled(result.scaleToDeviceEnabled);
+    }
+    if (result.dcWarning || result.selectValueTypeForSelection) {
+        // Message boxes and panel changes wait until the paint is over.
+        QTimer::singleShot(0, this, [this, result] {
+            if (result.selectValueTypeForSelection) m_panel->selectValueTypeEntry(1);
+            m_renderer.showDcWarning(result);
+        });
+    }
+}
+
+void CPellFieldDlg::refreshLine(int row) { m_listModel->listItemText(row, false); }
+
+void CPellFieldDlg::refreshCommand() {
+    invalidateView(true, true, false, true);
+    m_listModel->refreshAllRows();
+}
+
+void CPellFieldDlg::selectListRow(int row) {
+    m_document.setSelection(row);
+    elementList().setFocus();
+}
+
+// --- the preview's mouse -------------------------------------------------------
+
+void CPellFieldDlg::mouseMoveEvent(QMouseEvent* event) {
+    if (const auto text = m_renderer.OnMouseMove(event->position().toPoint()))
+        control<QLineEdit>(IdcPointer)->setText(*text);
+    QDialog::mouseMoveEvent(event);
+}
+
+void CPellFieldDlg::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        const int row = m_renderer.OnLButtonDown(event->position().toPoint());
+        if (row >= 0) {
+            control<QCheckBox>(IdcHighlight)->setChecked(true);
+            onHighlightClicked();
+            m_document.setSelection(row);
+            m_panel->onElementSelected();
+        }
+    }
+    QDialog::mousePressEvent(event);
+}
+
+void CPellFieldDlg::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && m_renderer.OnLButtonUp()) {
+        control<QCheckBox>(IdcHighlight)->setChecked(false);
+        onHighlightClicked();
+    }
+    QDialog::mouseReleaseEvent(event);
+}
+
+// --- commands ------------------------------------------------------------------
+
+void CPellFieldDlg::onDeviceSelected(int index) { m_document.selectDevice(index); }
+
+void CPellFieldDlg::onDeviceChanged(int index) {
+    auto* devices = control<QComboBox>(IdcDeviceList);
+    if (devices->currentIndex() != index) devices->setCurrentIndex(index);
+    const DeviceInfo* device = m_document.device();
+    if (!device) return;
+    m_panel->fillDeviceLists(device);
+    if (LayoutElement* e = m_document.selectedElement()) m_panel->showElement(e);
+    else m_panel->enableForKind(KindNone);
+    invalidateView(true, true, false, true);
+}
+
+void CPellFieldDlg::onElementKindSelected(int index) { m_document.newElementKind = index; }
+
+void CPellFieldDlg::onUserSelectedRow(int row) {
+    m_document.setSelection(row);
+    m_panel->onElementSelected();
+}
+
+void CPellFieldDlg::onAdd() { m_document.addNew(); }
+
+void CPellFieldDlg::onClone() {
+    if (m_panel->updatingControls()) return;
+    m_document.cloneSelected();
+}
+
+void CPellFieldDlg::onRemove() { m_document.removeSelected(); }
+void CPellFieldDlg::onUp() { m_document.moveSelectedUp(); }
+void CPellFieldDlg::onDown() { m_document.moveSelectedDown(); }
+void CPellFieldDlg::onLoad() { openLayoutDialog(m_document, false); }
+void CPellFieldDlg::onAppend() { openLayoutDialog(m_document, true); }
+void CPellFieldDlg::onLoadFromClipboard() { OnLoadFromClipboard(m_document); }
+void CPellFieldDlg::onScaleToDevice() { m_document.scaleToDevice(); }
+void CPellFieldDlg::onRefresh() { refreshCommand(); }
+void CPellFieldDlg::onSaveAs() { saveLayout(m_document, true); }
+void CPellFieldDlg::onSave() { saveLayout(m_document, false); }
+void CPellFieldDlg::onCopyToClipboard() { OnCopyToClipboard(m_document); }
+
+void CPellFieldDlg::setViewOption(bool PreviewViewState::*option, int checkBox) {
+    m_renderer.viewState().*option = control<QCheckBox>(checkBox)->isChecked();
+    invalidateView(true, true, false, true);
+}
+
+void CPellFieldDlg::onHighlightClicked() {
+    setViewOption(&PreviewViewState::highlightSelected, IdcHighlight);
+}
+void CPellFieldDlg::onGradientClicked() {
+    setViewOption(&PreviewViewState::showDcGradient, IdcGradient);
+}
+void CPellFieldDlg::onNightModeClicked() {
+    setViewOption(&PreviewViewState::nightMode, IdcNightMode);
+}
+
+// --- keyboard ------------------------------------------------------------------
+
+bool CPellFieldDlg::listHasFocus() const { return elementList().hasFocus(); }
+bool CPellFieldDlg::hasSelectedElement() const { return m_document.selectedElement() != nullptr; }
+bool CPellFieldDlg::coordinateEnabled(CoordinateField field) const {
+    return m_panel->numberEdit(toNumberField(field))->isEnabled();
+}
+QPoint CPellFieldDlg::pointerPosition() const {
+    return m_renderer.pointer().value_or(QPoint(-1, -1));
+}
+bool CPellFieldDlg::dayNightEnabled() const {
+    return control<QCheckBox>(IdcDayNight)->isEnabled();
+}
+bool CPellFieldDlg::clipboardHasElement() const {
+    return m_document.clipboardElement.kind != KindNone;
+}
+void CPellFieldDlg::commandClose() { close(); }
+void CPellFieldDlg::commandToggleDayNight() { m_panel->toggleDayNight(); }
+void CPellFieldDlg::commandRemove() { onRemove(); }
+void CPellFieldDlg::commandStep(CoordinateField field, int delta) {
+    m_panel->onStep(toNumberField(field), delta);
+}
+void CPellFieldDlg::commandFirstPointTo(QPoint p) { m_panel->moveFirstPointTo(p.x(), p.y()); }
+void CPellFieldDlg::commandSecondPointTo(QPoint p) { m_panel->moveSecondPointTo(p.x(), p.y()); }
+void CPellFieldDlg::commandSaveAs() { onSaveAs(); }
+void CPellFieldDlg::commandCopyConfig() { onCopyToClipboard(); }
+void CPellFieldDlg::commandUndo() { m_document.undo(); }
+void CPellFieldDlg::commandAppend() { onAppend(); }
+void CPellFieldDlg::commandLoad() { onLoad(); }
+void CPellFieldDlg::commandSave() { onSave(); }
+void CPellFieldDlg::commandCut() { m_document.cutSelected(); }
+void CPellFieldDlg::commandCopy() { m_document.copySelected(); }
+void CPellFieldDlg::commandPaste() { m_document.pasteElement(); }
+
+// --- window lifecycle ------------------------------------------------------------
 
 void CPellFieldDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
@@ -164,6 +488,7 @@ bool CPellFieldDlg::OnClose() {
         }
     }
     writeSettings();
+    if (m_autosave) m_autosave->windowClosed();
     return true;
 }
 

@@ -1,19 +1,29 @@
 #pragma once
 
 #include "catalog/catalogs.h"
+#include "dialogtemplate.h"
+#include "keycommands.h"
 #include "model/layoutdocument.h"
+#include "preview/previewrenderer.h"
+#include "propertypanel.h"
 
 #include <QDialog>
 #include <QStringList>
 
+#include <memory>
+#include <optional>
 #include <vector>
 
 namespace zef {
 
+class Autosave;
+class ElementListModel;
+class ElementListView;
 class Platform;
 
-// The designer window: owns the catalogs, the document and every control.
-class CPellFieldDlg : public QDialog {
+// The designer window: owns the catalogs, the document, the preview and every
+// control, and wires each control to its command.
+class CPellFieldDlg : public QDialog, public PropertyPanelHost, public KeyCommandTarget {
     Q_OBJECT
 public:
     static constexpr int TemplateWidth = 1210;  // 807 dialog units x 1.5
@@ -31,6 +41,14 @@ public:
     const QString& programDir() const { return m_programDir; }
     const std::vector<std::int32_t>& randomPool() const { return m_randomPool; }
 
+    // The controls, by id.
+    const DialogControls& controls() const { return m_controls; }
+    template <typename T> T* control(int id) const { return m_controls.get<T>(id); }
+    PropertyPanel& panel() { return *m_panel; }
+    ElementListModel& listModel() { return *m_listModel; }
+    ElementListView& elementList() const;
+    PreviewRenderer& renderer() { return m_renderer; }
+
     // The close handling: asks to save a modified layout; returns false when
     // the user cancelled. Writes the settings when the close goes ahead.
     bool OnClose();
@@ -39,24 +57,94 @@ public:
     // Settings group and keys.
     static QString settingsGroup() { return QStringLiteral("ZEFDesigner"); }
 
+    // --- commands (buttons, lists and check boxes of the left column) --------
+    void onDeviceSelected(int index);
+    void onDeviceChanged(int index);
+    void onElementKindSelected(int index);
+    void onUserSelectedRow(int row);
+    void onAdd();
+    void onClone();
+    void onRemove();
+    void onUp();
+    void onDown();
+    void onLoad();
+    void onAppend();
+    void onLoadFromClipboard();
+    void onScaleToDevice();
+    void onRefresh();
+    void onSaveAs();
+    void onSave();
+    void onCopyToClipboard();
+    void onHighlightClicked();
+    void onGradientClicked();
+    void onNightModeClicked();
+
+    // --- PropertyPanelHost --------------------------------------------------
+    void invalidateView(bool swatch, bool dcSwatches, bool elementArea,
+                        bool wholePreview) override;
+    void refreshLine(int row) override;
+    void refreshCommand() override;
+    void selectListRow(int row) override;
+
+    // --- KeyCommandTarget ---------------------------------------------------
+    bool listHasFocus() const override;
+    bool hasSelectedElement() const override;
+    bool coordinateEnabled(CoordinateField field) const override;
+    QPoint pointerPosition() const override;
+    bool dayNightEnabled() const override;
+    bool clipboardHasElement() const override;
+    void commandClose() override;
+    void commandToggleDayNight() override;
+    void commandRemove() override;
+    void commandStep(CoordinateField field, int delta) override;
+    void commandFirstPointTo(QPoint point) override;
+    void commandSecondPointTo(QPoint point) override;
+    void commandSaveAs() override;
+    void commandCopyConfig() override;
+    void commandUndo() override;
+    void commandAppend() override;
+    void commandLoad() override;
+    void commandSave() override;
+    void commandCut() override;
+    void commandCopy() override;
+    void commandPaste() override;
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 public slots:
     void reject() override;
 
 private:
+    void createControls();
+    void connectCommands();
+    void connectDocument();
     void OnInitDialog(const QStringList& arguments);
     void restoreWindowPosition();
     void writeSettings();
     void updateTitle();
+    void updateCounts();
+    void update(const std::vector<QRect>& rects);
+    void afterPaint(const PaintResult& result);
+    void setViewOption(bool PreviewViewState::*option, int checkBox);
+    using QWidget::update;
 
     Platform& m_platform;
     Catalogs m_catalogs;
     LayoutDocument m_document;
+    PreviewRenderer m_renderer;
+    DialogControls m_controls;
+    ElementListModel* m_listModel = nullptr;
+    std::unique_ptr<PropertyPanel> m_panel;
+    std::unique_ptr<KeyCommands> m_keys;
+    std::unique_ptr<Autosave> m_autosave;
     QString m_programDir;
     std::vector<std::int32_t> m_randomPool;
     bool m_closing = false;

@@ -1,0 +1,72 @@
+#include "elementlistdelegate.h"
+
+#include "elementlistmodel.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QStyle>
+
+namespace zef {
+
+namespace {
+
+QColor fromBgr(uint c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
+
+// Left margin of a row's text in pixels.
+constexpr int TextIndent = 2;
+
+} // namespace
+
+int ElementListDelegate::rowHeight(const QStyleOptionViewItem& option) {
+    const QStyle* style = option.widget ? option.widget->style() : QApplication::style();
+    const int indicator = style->pixelMetric(QStyle::PM_IndicatorHeight, &option, option.widget);
+    return std::max(indicator + 1, option.fontMetrics.height());
+}
+
+QSize ElementListDelegate::sizeHint(const QStyleOptionViewItem& option,
+                                    const QModelIndex& index) const {
+    const QString text = index.data(Qt::DisplayRole).toString();
+    return QSize(option.fontMetrics.horizontalAdvance(text) + 2 * TextIndent, rowHeight(option));
+}
+
+void ElementListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                                const QModelIndex& index) const {
+    if (!index.isValid()) return;
+    const uint c = index.data(ElementListModel::LineColorRole).toUInt() & 0xFFFFFFu;
+    const uint inv = c ^ 0xFFFFFFu;
+    const bool selected = option.state & QStyle::State_Selected;
+    const bool enabled = option.state & QStyle::State_Enabled;
+    const QPalette& palette = option.palette;
+
+    painter->save();
+    painter->fillRect(option.rect, selected ? fromBgr(c) : palette.color(QPalette::Base));
+
+    QColor textColor;
+    if (c != 0) {
+        textColor = selected ? fromBgr(inv)
+                             : (enabled ? fromBgr(c)
+                                        : palette.color(QPalette::Disabled, QPalette::Text));
+    } else {
+        textColor = selected ? palette.color(QPalette::HighlightedText)
+                             : (enabled ? palette.color(QPalette::Text)
+                                        : palette.color(QPalette::Disabled, QPalette::Text));
+    }
+    painter->setPen(textColor);
+    painter->setFont(option.font);
+    const QRect textRect = option.rect.adjusted(TextIndent, 0, 0, 0);
+    painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                      index.data(Qt::DisplayRole).toString());
+
+    if (option.state & QStyle::State_HasFocus) {
+        QStyleOptionFocusRect focus;
+        focus.QStyleOption::operator=(option);
+        focus.rect = option.rect;
+        focus.state |= QStyle::State_KeyboardFocusChange;
+        focus.backgroundColor = selected ? fromBgr(c) : palette.color(QPalette::Base);
+        const QStyle* style = option.widget ? option.widget->style() : QApplication::style();
+        style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, option.widget);
+    }
+    painter->restore();
+}
+
+} // namespace zef

@@ -1,0 +1,104 @@
+#include "elementlistmodel.h"
+
+#include "listitemtext.h"
+
+#include <QColor>
+
+namespace zef {
+
+namespace {
+
+QColor toQColor(Bgr c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
+
+} // namespace
+
+ElementListModel::ElementListModel(LayoutDocument& document, const ValueTypeCatalog& catalog,
+                                   QObject* parent)
+    : QAbstractListModel(parent), m_document(document), m_catalog(catalog) {
+    connect(&m_document, &LayoutDocument::linesReset, this, &ElementListModel::onLinesReset);
+    connect(&m_document, &LayoutDocument::lineInserted, this, &ElementListModel::onLineInserted);
+    connect(&m_document, &LayoutDocument::lineRemoved, this, &ElementListModel::onLineRemoved);
+    connect(&m_document, &LayoutDocument::lineChanged, this, &ElementListModel::onLineChanged);
+    onLinesReset();
+}
+
+int ElementListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+QVariant ElementListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() < 0 || index.row() >= rowCount()) return {};
+    const Row& row = m_rows[static_cast<std::size_t>(index.row())];
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::ToolTipRole: return row.text;
+    case LineColorRole: return static_cast<uint>(row.color);
+    case Qt::ForegroundRole: return row.color ? QVariant(toQColor(row.color)) : QVariant();
+    default: return {};
+    }
+}
+
+ElementListModel::Row ElementListModel::buildRow(int index) const {
+    Row row;
+    row.text = ListItemText(m_document.elements, index, m_catalog);
+    if (index >= 0 && index < m_document.count())
+        row.color = elementLineColor(m_document.elements[static_cast<std::size_t>(index)]);
+    return row;
+}
+
+QString ElementListModel::listItemText(int index, bool silent) {
+    Row row = buildRow(index);
+    if (!silent && index >= 0 && index < rowCount()) {
+        Row& shown = m_rows[static_cast<std::size_t>(index)];
+        // Only a changed text rebuilds the row (and takes the element's colour).
+        if (shown.text != row.text) {
+            shown = row;
+            const QModelIndex i = this->index(index);
+            emit dataChanged(i, i);
+        }
+    }
+    return row.text;
+}
+
+void ElementListModel::refreshAllRows() {
+    for (int i = 0; i < rowCount(); ++i) listItemText(i, false);
+}
+
+QString ElementListModel::rowText(int row) const {
+    return row >= 0 && row < rowCount() ? m_rows[static_cast<std::size_t>(row)].text : QString();
+}
+
+Bgr ElementListModel::rowColor(int row) const {
+    return row >= 0 && row < rowCount() ? m_rows[static_cast<std::size_t>(row)].color : 0;
+}
+
+void ElementListModel::onLinesReset() {
+    beginResetModel();
+    m_rows.clear();
+    m_rows.reserve(static_cast<std::size_t>(m_document.count()));
+    for (int i = 0; i < m_document.count(); ++i) m_rows.push_back(buildRow(i));
+    endResetModel();
+}
+
+void ElementListModel::onLineInserted(int row) {
+    if (row < 0 || row > rowCount()) return onLinesReset();
+    beginInsertRows(QModelIndex(), row, row);
+    m_rows.insert(m_rows.begin() + row, buildRow(row));
+    endInsertRows();
+}
+
+void ElementListModel::onLineRemoved(int row) {
+    if (row < 0 || row >= rowCount()) return onLinesReset();
+    beginRemoveRows(QModelIndex(), row, row);
+    m_rows.erase(m_rows.begin() + row);
+    endRemoveRows();
+}
+
+void ElementListModel::onLineChanged(int row) {
+    if (row < 0 || row >= rowCount()) return;
+    m_rows[static_cast<std::size_t>(row)] = buildRow(row);
+    const QModelIndex i = index(row);
+    emit dataChanged(i, i);
+}
+
+} // namespace zef

@@ -1,0 +1,83 @@
+#include "listitemtext.h"
+
+#include "catalog/valuetypecatalog.h"
+
+#include <algorithm>
+
+namespace zef {
+
+namespace {
+
+bool isRecoloured(const ElementVector& elements, Bgr color) {
+    return std::any_of(elements.begin(), elements.end(), [color](const LayoutElement& e) {
+        return e.kind == KindDynamicColor && e.replaceColor == color;
+    });
+}
+
+QString valueTypeName(const ValueTypeCatalog& catalog, int position) {
+    if (position < 0 || position >= static_cast<int>(catalog.valueTypes.size())) return {};
+    return catalog.valueTypes[static_cast<std::size_t>(position)].name;
+}
+
+QString graphicKindName(const ValueTypeCatalog& catalog, int position) {
+    if (position < 0 || position >= static_cast<int>(catalog.graphicKinds.size())) return {};
+    return catalog.graphicKinds[static_cast<std::size_t>(position)].name;
+}
+
+// "Vals: first - last" over the rows in use, in single precision as the data
+// field holds them.
+QString thresholdSpan(const LayoutElement& e) {
+    float first = 0.0f;
+    float last = 0.0f;
+    int used = 0;
+    for (int k = 0; k < DynamicColorRows; ++k) {
+        if (e.dcValue[k] <= EmptyDcValue) continue;
+        const float value = static_cast<float>(e.dcValue[k]) / 10.0f;
+        if (used == 0) first = value;
+        last = value;
+        ++used;
+    }
+    if (used < 2) last = 0.0f;
+    return QString::asprintf("Vals: %.1f - %.1f", static_cast<double>(first),
+                             static_cast<double>(last));
+}
+
+} // namespace
+
+QString ColorToHex(Bgr color) {
+    const QString bgr = QString::asprintf("%06X", color & 0xFFFFFFu);
+    return bgr.mid(4, 2) + bgr.mid(2, 2) + bgr.mid(0, 2);
+}
+
+QString shortValueTypeName(const QString& name) {
+    return name.startsWith(QLatin1Char('(')) ? name.mid(4) : name;
+}
+
+QString ListItemText(const ElementVector& elements, int index, const ValueTypeCatalog& catalog) {
+    if (index < 0 || index >= static_cast<int>(elements.size())) return {};
+    const LayoutElement& e = elements[static_cast<std::size_t>(index)];
+    const QString bar = QStringLiteral(" | ");
+
+    switch (e.kind) {
+    case KindValue: {
+        const QString mark = isRecoloured(elements, e.color) ? QStringLiteral("*") : QString();
+        const QString what = e.fixedText
+                                 ? QStringLiteral("Text: '%1'").arg(e.text)
+                                 : shortValueTypeName(valueTypeName(catalog, e.valueType));
+        return ColorToHex(e.color) + QLatin1Char(' ') + mark + bar + what;
+    }
+    case KindGraphic: {
+        const QString mark = isRecoloured(elements, e.color) ? QStringLiteral("*") : QString();
+        QString text = ColorToHex(e.color) + QLatin1Char(' ') + mark + bar +
+                       graphicKindName(catalog, e.graphicType);
+        if (e.valueType > 0) text += bar + shortValueTypeName(valueTypeName(catalog, e.valueType));
+        return text;
+    }
+    case KindDynamicColor:
+        return ColorToHex(e.replaceColor) + QLatin1Char(' ') + bar + thresholdSpan(e);
+    case KindSeparator: return e.text;
+    default: return {};
+    }
+}
+
+} // namespace zef

@@ -1,0 +1,147 @@
+#pragma once
+
+#include "model/layoutelement.h"
+
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace zef {
+
+struct Catalogs;
+struct DeviceInfo;
+struct PreviewViewState;
+class DialogControls;
+class LayoutDocument;
+class Platform;
+
+// What the panel asks of the window it lives in.
+class PropertyPanelHost {
+public:
+    virtual ~PropertyPanelHost() = default;
+    // Requests a repaint; ends with the document's commit().
+    virtual void invalidateView(bool swatch, bool dcSwatches, bool elementArea,
+                                bool wholePreview) = 0;
+    // Rebuilds the text of one element-list row where it changed.
+    virtual void refreshLine(int row) = 0;
+    // The Refresh command: repaint all, commit, rebuild every row's text.
+    virtual void refreshCommand() = 0;
+    // Selects a row of the element list and gives the list the keyboard focus.
+    virtual void selectListRow(int row) = 0;
+};
+
+// The number fields of the panel, each with its edit and "-"/"+" buttons.
+enum class NumberField { X, Y, X2, Y2, Radius, Stroke, NrValues, Precision };
+
+// The value of a number edit: a decimal integer with an optional sign, read up
+// to the first other character (leading blanks skipped); 0 without digits.
+std::int32_t parseDecimal(const QString& text);
+// A colour edit's text: the pairs at 0, 2 and 4 in reverse order, read as
+// hexadecimal up to the first other character; a 24-bit colour.
+Bgr parseColorText(const QString& text);
+
+// The property panel: shows the selected element and writes every change of
+// its controls straight into it.
+class PropertyPanel : public QObject {
+    Q_OBJECT
+public:
+    PropertyPanel(LayoutDocument& document, const DialogControls& controls,
+                  PreviewViewState& view, PropertyPanelHost& host, QObject* parent = nullptr);
+
+    // Connects the panel's controls to its handlers.
+    void connectControls();
+
+    bool updatingControls() const { return m_updatingControls; }
+    LayoutElement* selectedElement() const;
+
+    // The list selection changed: show the element, repaint the swatches (and
+    // the whole preview while the selection is highlighted).
+    void onElementSelected();
+    void showElement(LayoutElement* element);
+    void enableForKind(int kind);
+    void updateLabels();
+
+    // Refills the value-type, graphic-kind and font lists for a device.
+    void fillDeviceLists(const DeviceInfo* device);
+
+    // --- handlers -----------------------------------------------------------
+    void onNumberEdited(NumberField field);
+    void onStep(NumberField field, int delta);
+    void onSampleTextEdited();
+    void onTextEdited();
+    void onFontSelected();
+    void onAlignmentSelected();
+    void onValueTypeSelected();
+    void onGraphicKindSelected();
+    void onFixedTextClicked();
+    void onDayNightClicked();
+    void onMaxOnlyClicked();
+    void onInvertColorClicked();
+    void onColorEdited();
+    void onColorButton();
+    void onReplaceColorEdited();
+    void onReplaceColorButton();
+    void onDcRowEdited(int row);
+    void onDcColorButton(int row);
+    void onDcHideClicked(int row);
+    void onDcBlinkClicked(int row);
+    void onGotoDynCol();
+
+    // The keyboard's Space in the element list: flips "Enable day/night
+    // switching" of the selected element.
+    void toggleDayNight();
+    // The keyboard's point placement: the first (X, Y) or second (X2, Y2)
+    // point moves to a device-screen point.
+    void moveFirstPointTo(int x, int y);
+    void moveSecondPointTo(int x, int y);
+    // Selects an entry of the value-type list and runs its change handling
+    // (the preview's answer to a dynamic colour without value type).
+    void selectValueTypeEntry(int entry);
+
+    // The edit of a number field.
+    QLineEdit* numberEdit(NumberField field) const;
+
+private:
+    struct FieldInfo {
+        int edit;
+        int minus;
+        int plus;
+        std::int32_t LayoutElement::*member;
+        std::int32_t LayoutElement::*previous; // nullptr: not geometry
+        std::int32_t lower;
+        std::int32_t upper;
+    };
+    static const FieldInfo& fieldInfo(NumberField field);
+
+    QLineEdit* edit(int id) const;
+    QPushButton* button(int id) const;
+    QComboBox* combo(int id) const;
+    QCheckBox* check(int id) const;
+    QLabel* label(int id) const;
+
+    void setFieldEnabled(NumberField field, bool edit, bool buttons);
+    void recomputeGraphValues(LayoutElement& e);
+    void refreshSelectedLine();
+    void repaintElement();
+    void repaintAll();
+    bool isRecoloured(Bgr color) const;
+    int graphicKindInList() const;
+    void selectComboText(QComboBox* box, const QString& text);
+
+    LayoutDocument& m_document;
+    const Catalogs& m_catalogs;
+    Platform& m_platform;
+    const DialogControls& m_controls;
+    PreviewViewState& m_view;
+    PropertyPanelHost& m_host;
+    bool m_updatingControls = false;
+};
+
+} // namespace zef
