@@ -1,0 +1,375 @@
+#include "previewfixture.h"
+
+#include "catalog/devicecatalog.h"
+#include "preview/elementpainter.h"
+
+#include <QPainter>
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace zef::testing {
+namespace {
+
+constexpr QSize ClientSize(1210, 871);
+
+QRegion regionOf(const std::vector<QRect>& rects) {
+    QRegion r;
+    for (const QRect& rect : rects) r += rect;
+    return r;
+}
+
+class InvalidateViewTest : public PreviewFixture {};
+
+TEST_F(InvalidateViewTest, WholeViewInvalidatesSwatchesAndPreviewAndCommits) {
+    add(graphic(4, 0, 0, 10, 10));
+    const auto rects = renderer.InvalidateView(true, true, false, true);
+    ASSERT_EQ(rects.size(), 12u);
+    EXPECT_EQ(rects[0], QRect(590, 29, 30, 19));
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(rects[std::size_t(1 + i)], QRect(590, 554 + 29 * i, 29, 20));
+    EXPECT_EQ(rects[11], QRect(650, 35, 553, 819));
+    EXPECT_TRUE(renderer.repaintSwatch());
+    EXPECT_TRUE(renderer.repaintDcSwatches());
+    EXPECT_TRUE(renderer.repaintPreview());
+    EXPECT_TRUE(isSameLayout(document.committedElements, document.elements));
+}
+
+TEST_F(InvalidateViewTest, ElementAreaWithoutSelectionDoesNothingMoreAndDoesNotCommit) {
+    add(graphic(4, 0, 0, 10, 10));
+    const auto rects = renderer.InvalidateView(true, false, true, false);
+    EXPECT_EQ(rects, std::vector<QRect>{preview::swatchRect()});
+    EXPECT_TRUE(renderer.repaintSwatch());
+    EXPECT_FALSE(renderer.repaintPreview());
+    EXPECT_TRUE(document.committedElements.empty());
+}
+
+TEST_F(InvalidateViewTest, SwatchesOnlyCommitWithoutPreview) {
+    add(graphic(4, 0, 0, 10, 10));
+    const auto rects = renderer.InvalidateView(false, true, false, false);
+    EXPECT_EQ(rects.size(), 10u);
+    EXPECT_FALSE(renderer.repaintPreview());
+    EXPECT_TRUE(isSameLayout(document.committedElements, document.elements));
+}
+
+TEST_F(InvalidateViewTest, SelectedValueRepaintsTheWholePreview) {
+    add(valueElement(10, 10, 0, QStringLiteral("x")));
+    document.setSelection(0);
+    EXPECT_EQ(renderer.InvalidateView(false, false, true, false),
+              std::vector<QRect>{preview::area()});
+    EXPECT_TRUE(renderer.repaintPreview());
+}
+
+TEST_F(InvalidateViewTest, MovedLineRepaintsItsOldAndNewRectanglesOnly) {
+    LayoutElement line = graphic(0, 10, 10, 30, 10, 0, 1);
+    line.rememberGeometry();
+    add(line);
+    document.setSelection(0);
+    document.elements[0].x = 300;
+    document.elements[0].x2 = 320;
+    document.elements[0].y = document.elements[0].y2 = 700;
+    const auto rects = renderer.InvalidateView(false, false, true, false);
+    ASSERT_EQ(rects.size(), 2u);
+    const QPoint o = preview::screenOrigin(*device);
+    EXPECT_TRUE(rects[0].contains(o + QPoint(10, 10)) && rects[0].contains(o + QPoint(30, 10)));
+    EXPECT_TRUE(rects[1].contains(o + QPoint(300, 700)) && rects[1].contains(o + QPoint(320, 700)));
+    EXPECT_FALSE(regionOf(rects).contains(o + QPoint(150, 300)));
+    // The new geometry is now the remembered one.
+    const LayoutElement& e = document.elements[0];
+    EXPECT_EQ(std::vector<int>({e.prevX, e.prevY, e.prevX2, e.prevY2}),
+              std::vector<int>({300, 700, 320, 700}));
+}
+
+// Every kind: the rectangles of a move cover every pixel the element paints at
+// its old and at its new geometry.
+struct MoveCase {
+    const char* name;
+    LayoutElement before;
+    LayoutElement after;
+};
+
+std::ostream& operator<<(std::ostream& os, const MoveCase& c) { return os << c.name; }
+
+const MoveCase MoveCases[] = {
+    {"Line", graphic(0, 10, 10, 60, 40, 0, 3), graphic(0, 200, 300, 150, 380, 0, 5)},
+    {"Circle", graphic(1, 60, 60, 0, 0, 30, 4), graphic(1, 300, 400, 0, 0, 50, 2)},
+    {"CircleFilled", graphic(2, 60, 60, 0, 0, 30), graphic(2, 300, 400, 0, 0, 50)},
+    {"Rectangle", graphic(3, 10, 10, 60, 40, 0, 6), graphic(3, 200, 300, 150, 380, 0, 1)},
+    {"RectangleFilled", graphic(4, 10, 10, 60, 40), graphic(4, 200, 300, 150, 380)},
+    {"BarHorizontal", graphic(5, 10, 10, 60, 40), graphic(5, 200, 300, 150, 380)},
+    {"BarVertical", graphic(6, 10, 10, 60, 40), graphic(6, 200, 300, 150, 380)},
+    {"Arc", graphic(7, 60, 60, 270, 90, 30, 5), graphic(7, 300, 400, 0, 300, 60, 3)},
+    {"ArcFilled", graphic(8, 60, 60, 270, 90, 30, 5), graphic(8, 300, 400, 0, 300, 60, 3)},
+    {"Arrow", graphic(9, 60, 100, 0, 40, 30, 4), graphic(9, 300, 400, 0, 0, 50, 6)},
+    {"ArrowBelowItsPivot", graphic(9, 60, 100, 0, -40, 30, 4), graphic(9, 300, 400, 0, -20, 50, 6)},
+    {"Triangle", graphic(10, 60, 100, 0, 40, 30, 4), graphic(10, 300, 400, 0, 10, 50, 6)},
+    {"GraphLeftTop", graphic(11, 10, 10, 100, 60, 0, 7), graphic(11, 200, 300, 400, 380, 0, 3)},
+    {"GraphRightTop", graphic(12, 10, 10, 100, 60, 0, 7), graphic(12, 200, 300, 400, 380, 0, 3)},
+    {"GraphLeftBottom", graphic(13, 10, 10, 100, 60, 0, 7), graphic(13, 200, 300, 400, 380, 0, 3)},
+    {"GraphRightBottom", graphic(14, 10, 10, 100, 60, 0, 7), graphic(14, 200, 300, 400, 380, 0, 3)},
+    {"StrokeZeroLine", graphic(0, 10, 10, 60, 40, 0, 0), graphic(0, 200, 300, 150, 380, 0, 0)},
+};
+
+class MoveRepaintTest : public PreviewFixture, public ::testing::WithParamInterface<MoveCase> {
+protected:
+    // Client points where the element alone changes the preview.
+    std::vector<QPoint> painted(const LayoutElement& e) {
+        document.elements.clear();
+        const QImage empty = render();
+        document.elements = {e};
+        const QImage image = render();
+        std::vector<QPoint> points;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixel(x, y) != empty.pixel(x, y))
+                    points.push_back(preview::origin() + QPoint(x, y));
+        return points;
+    }
+};
+
+TEST_P(MoveRepaintTest, RectanglesCoverTheOldAndTheNewPixels) {
+    renderer.viewState().randomPool.assign(1024, 30000);
+    LayoutElement before = GetParam().before;
+    const std::vector<QPoint> old = painted(before);
+    const std::vector<QPoint> now = painted(GetParam().after);
+    ASSERT_FALSE(old.empty());
+    ASSERT_FALSE(now.empty());
+
+    LayoutElement moved = GetParam().after;
+    moved.prevX = before.x;
+    moved.prevY = before.y;
+    moved.prevX2 = before.x2;
+    moved.prevY2 = before.y2;
+    moved.prevRadius = before.radius;
+    moved.prevStroke = before.stroke;
+    document.elements = {moved};
+    document.setSelection(0);
+    const QRegion region = regionOf(renderer.InvalidateView(false, false, true, false));
+    for (const QPoint& p : old) ASSERT_TRUE(region.contains(p)) << p.x() << "," << p.y();
+    for (const QPoint& p : now) ASSERT_TRUE(region.contains(p)) << p.x() << "," << p.y();
+    // Far less than the whole preview.
+    EXPECT_FALSE(region.contains(preview::screenOrigin(*device) + QPoint(470, 790)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, MoveRepaintTest, ::testing::ValuesIn(MoveCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class ClientAreaTest : public PreviewFixture {
+protected:
+    PaintResult paint(const QRegion& region = QRegion()) {
+        QImage target(ClientSize, QImage::Format_RGB32);
+        target.fill(Qt::white);
+        QPainter p(&target);
+        PaintResult r = renderer.RenderClientArea(p, ClientSize, region);
+        p.end();
+        screen = target;
+        return r;
+    }
+    QRgb screenAt(int dx, int dy) const {
+        const QPoint c = preview::screenOrigin(*device) + QPoint(dx, dy);
+        return screen.pixel(c) | 0xFF000000u;
+    }
+    QImage screen; // what the painter received
+};
+
+TEST_F(ClientAreaTest, PaintsSwatchesScreenAndSummaryWhenFlagged) {
+    renderer.viewState().swatchColor = RedBgr;
+    for (int i = 0; i < 10; ++i) renderer.viewState().dcSwatchColors[std::size_t(i)] = Bgr(i * 20);
+    add(graphic(4, 0, 0, 20, 20, 0, 1, GreenBgr));
+    document.designDevice = 3;
+    renderer.InvalidateView(true, true, false, true);
+    const PaintResult r = paint();
+
+    EXPECT_EQ(screen.pixel(600, 35), Red);
+    EXPECT_EQ(screen.pixel(619, 47), Red);
+    EXPECT_EQ(screen.pixel(620, 47), Background);
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(screen.pixel(600, 560 + 29 * i), argbFromBgr(Bgr(i * 20))) << i;
+    EXPECT_EQ(screen.pixel(300, 300), Background);
+    EXPECT_EQ(screenAt(10, 10), Green);
+    EXPECT_EQ(screenAt(30, 30), Black);
+    EXPECT_EQ(screenAt(-5, -5), Black);
+
+    EXPECT_TRUE(r.previewPainted);
+    EXPECT_EQ(r.summaryText, DeviceCatalog::deviceSummaryText(*device));
+    EXPECT_TRUE(r.scaleToDeviceEnabled);
+    EXPECT_FALSE(renderer.repaintSwatch() || renderer.repaintDcSwatches() ||
+                 renderer.repaintPreview());
+    EXPECT_TRUE(r.paintTimeText().endsWith(QStringLiteral(" ms")));
+}
+
+TEST_F(ClientAreaTest, ScaleToDeviceIsEnabledOnlyForAnotherDesignDevice) {
+    for (auto [design, enabled] : {std::pair{-1, false}, std::pair{document.selectedDevice(), false},
+                                   std::pair{0, true}}) {
+        document.designDevice = design;
+        renderer.InvalidateView(false, false, false, true);
+        EXPECT_EQ(paint().scaleToDeviceEnabled, enabled) << design;
+    }
+}
+
+TEST_F(ClientAreaTest, UnflaggedPartsKeepWhatWasLastPainted) {
+    renderer.viewState().swatchColor = RedBgr;
+    add(graphic(4, 0, 0, 20, 20, 0, 1, GreenBgr));
+    renderer.InvalidateView(true, true, false, true);
+    paint();
+
+    // A paint the system asks for alone (the window uncovered): no flags set.
+    renderer.viewState().swatchColor = GreenBgr;
+    document.elements[0].color = RedBgr;
+    const PaintResult r = paint();
+    EXPECT_FALSE(r.previewPainted);
+    EXPECT_EQ(screen.pixel(600, 35), Red);
+    EXPECT_EQ(screenAt(10, 10), Green);
+
+    // Only the swatch is asked for: the preview stays as it was.
+    renderer.InvalidateView(true, false, false, false);
+    paint();
+    EXPECT_EQ(screen.pixel(600, 35), Green);
+    EXPECT_EQ(screenAt(10, 10), Green);
+}
+
+TEST_F(ClientAreaTest, OnlyTheUpdateRegionReachesThePainter) {
+    add(graphic(4, 0, 0, 20, 20, 0, 1, GreenBgr));
+    renderer.InvalidateView(false, false, false, true);
+    const QRect part(preview::screenOrigin(*device), QSize(10, 10));
+    paint(part);
+    EXPECT_EQ(screenAt(5, 5), Green);
+    EXPECT_EQ(screenAt(15, 15), 0xFFFFFFFFu); // left as the painter had it
+    EXPECT_EQ(screen.pixel(600, 35), 0xFFFFFFFFu);
+}
+
+TEST(ClientAreaNoDevice, ShowsBackgroundAndSwatchesOnly) {
+    ScriptedPlatform platform;
+    LayoutDocument document(sharedCatalogs(), platform);
+    PreviewRenderer renderer(document);
+    renderer.viewState().swatchColor = RedBgr;
+    QImage target(ClientSize, QImage::Format_RGB32);
+    QPainter p(&target);
+    renderer.InvalidateView(false, false, false, true);
+    const PaintResult r = renderer.RenderClientArea(p, ClientSize);
+    p.end();
+    EXPECT_FALSE(r.previewPainted);
+    EXPECT_EQ(target.pixel(600, 35), Red);
+    EXPECT_EQ(target.pixel(800, 300), Background);
+    EXPECT_TRUE(renderer.RenderPreviewImage().isNull());
+    EXPECT_EQ(renderer.OnMouseMove(QPoint(800, 300)), std::nullopt);
+    EXPECT_EQ(renderer.OnLButtonDown(QPoint(800, 300)), -1);
+}
+
+// The value-type check of dynamic colours.
+class DynamicColourCheckTest : public PreviewFixture {
+protected:
+    void SetUp() override {
+        noneType = sharedCatalogs().valueTypes.positionByCode(SelectValueTypes, QStringLiteral("FX"));
+        speedType = sharedCatalogs().valueTypes.positionByCode(SelectValueTypes, QStringLiteral("CS"));
+    }
+    LayoutElement value(int type, Bgr color) {
+        LayoutElement v = valueElement(10, 10, 0, QStringLiteral("x"), color);
+        v.fixedText = false;
+        v.valueType = type;
+        return v;
+    }
+    LayoutElement dc(Bgr replace) {
+        LayoutElement d(KindDynamicColor);
+        d.replaceColor = replace;
+        return d;
+    }
+    int noneType = 0;
+    int speedType = 0;
+};
+
+TEST_F(DynamicColourCheckTest, WarnsOncePerPaintForValuesWithoutValueType) {
+    add(value(noneType, RedBgr));
+    add(value(noneType, RedBgr));
+    add(dc(RedBgr));
+    add(dc(RedBgr));
+    PaintResult r;
+    render(&r);
+    EXPECT_TRUE(r.dcWarning);
+    EXPECT_FALSE(r.selectValueTypeForSelection);
+    renderer.showDcWarning(r);
+    EXPECT_EQ(platform.messageTexts(),
+              QStringList{QStringLiteral("Please select a value type if a dynamic color is used!")});
+    EXPECT_EQ(platform.messages[0].buttons, MessageButtons::Ok);
+}
+
+TEST_F(DynamicColourCheckTest, NoWarningWhenTheValuesHaveATypeOrAnotherColour) {
+    add(value(speedType, RedBgr));
+    add(value(noneType, GreenBgr));
+    add(dc(RedBgr));
+    PaintResult r;
+    render(&r);
+    EXPECT_FALSE(r.dcWarning);
+    renderer.showDcWarning(r);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(DynamicColourCheckTest, SelectedValueWithoutTypeAsksForTheValueTypeList) {
+    add(value(noneType, RedBgr));
+    add(dc(RedBgr));
+    document.setSelection(0);
+    PaintResult r;
+    render(&r);
+    EXPECT_TRUE(r.dcWarning);
+    EXPECT_TRUE(r.selectValueTypeForSelection);
+}
+
+TEST_F(DynamicColourCheckTest, HighlightedDynamicColourIsNotChecked) {
+    add(value(noneType, RedBgr));
+    add(dc(RedBgr));
+    document.setSelection(1);
+    renderer.viewState().highlightSelected = true;
+    PaintResult r;
+    render(&r);
+    EXPECT_FALSE(r.dcWarning);
+}
+
+// The mouse over the preview.
+class PreviewMouseTest : public PreviewFixture {
+protected:
+    QPoint client(int dx, int dy) const { return preview::screenOrigin(*device) + QPoint(dx, dy); }
+};
+
+TEST_F(PreviewMouseTest, PointerTextShowsScreenPixelsFromMinus49) {
+    struct Row {
+        int dx, dy;
+        const char* text;
+    };
+    for (Row r : {Row{-50, 0, "-- / --"}, Row{-49, 0, "-49 / 0"}, Row{0, -50, "-- / --"},
+                  Row{10, 20, "10 / 20"}, Row{900, 1200, "900 / 1200"}}) {
+        EXPECT_EQ(renderer.OnMouseMove(client(r.dx, r.dy)), QString::fromLatin1(r.text));
+        EXPECT_EQ(renderer.pointer(), QPoint(r.dx, r.dy));
+    }
+}
+
+TEST_F(PreviewMouseTest, ClickWithHighlightOffHoldsItUntilTheRelease) {
+    add(graphic(4, 0, 0, 50, 50));
+    EXPECT_EQ(renderer.OnLButtonDown(client(20, 20)), 0);
+    EXPECT_TRUE(renderer.holdHighlight());
+    EXPECT_TRUE(renderer.OnLButtonUp());
+    EXPECT_FALSE(renderer.OnLButtonUp());
+}
+
+TEST_F(PreviewMouseTest, ClickWithHighlightOnLeavesItOn) {
+    add(graphic(4, 0, 0, 50, 50));
+    renderer.viewState().highlightSelected = true;
+    EXPECT_EQ(renderer.OnLButtonDown(client(20, 20)), 0);
+    EXPECT_FALSE(renderer.OnLButtonUp());
+}
+
+TEST_F(PreviewMouseTest, ClickBesideEveryElementChangesNothing) {
+    add(graphic(4, 0, 0, 50, 50));
+    EXPECT_EQ(renderer.OnLButtonDown(client(200, 200)), -1);
+    EXPECT_FALSE(renderer.holdHighlight());
+    EXPECT_FALSE(renderer.OnLButtonUp());
+}
+
+TEST_F(PreviewMouseTest, DrawnValueIsPickedByItsTextBox) {
+    add(valueElement(200, 100, 1, QStringLiteral("88888")));
+    EXPECT_EQ(renderer.OnLButtonDown(client(200, 105)), -1); // never drawn: empty box
+    render();
+    EXPECT_EQ(renderer.OnLButtonDown(client(200, 105)), 0);
+}
+
+} // namespace
+} // namespace zef::testing
