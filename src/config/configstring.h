@@ -39,6 +39,10 @@ QString configStringText(const LayoutElement& element, const ValueTypeCatalog& c
 std::vector<int> overlongTextElements(const ElementVector& elements,
                                       const ValueTypeCatalog& catalog);
 
+// The warning for elements whose texts are cut (indices as overlongTextElements
+// gives them, shown as line numbers from 1); empty when there are none.
+QString overlongTextMessage(const std::vector<int>& indices);
+
 // The font slots the string's font indices refer to: offeredFontSlots of the
 // document's selected device (empty while none is selected).
 QStringList documentFontSlots(const LayoutDocument& document);

@@ -211,19 +211,22 @@ void OnCopyToClipboard(LayoutDocument& document) {
     platform.showMessage(QStringLiteral("Config string copied to clipboard."), MessageButtons::Ok,
                          MessageIcon::Information);
 
-    const std::vector<int> overlong = overlongTextElements(document.elements, catalog);
-    if (overlong.empty()) return;
+    const QString warning = overlongTextMessage(overlongTextElements(document.elements, catalog));
+    if (!warning.isEmpty()) platform.showMessage(warning, MessageButtons::Ok, MessageIcon::Warning);
+}
+
+QString overlongTextMessage(const std::vector<int>& indices) {
+    if (indices.empty()) return {};
     QStringList lines;
-    for (const int index : overlong) lines << QString::number(index + 1);
-    const QString text = overlong.size() == 1
+    for (const int index : indices) lines << QString::number(index + 1);
+    const QString text = indices.size() == 1
                              ? QStringLiteral("The text of element %1 is longer than %2 "
                                               "characters.\nThe config string carries only "
                                               "its first %2 characters.")
                              : QStringLiteral("The texts of elements %1 are longer than %2 "
                                               "characters.\nThe config string carries only "
                                               "their first %2 characters.");
-    platform.showMessage(text.arg(lines.join(QStringLiteral(", "))).arg(MaxConfigTextLength),
-                         MessageButtons::Ok, MessageIcon::Warning);
+    return text.arg(lines.join(QStringLiteral(", "))).arg(MaxConfigTextLength);
 }
 
 } // namespace zef

@@ -1,0 +1,91 @@
+#include "configcommands.h"
+
+#include "catalog/catalogs.h"
+#include "config/configstring.h"
+#include "files/layoutfile.h"
+#include "model/layoutdocument.h"
+
+#include <QDir>
+#include <QIODevice>
+#include <QTextStream>
+
+namespace zef {
+
+MessageAnswer ConsolePlatform::showMessage(const QString& text, MessageButtons buttons,
+                                           MessageIcon) {
+    QStringList lines = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (QString& line : lines) line = line.trimmed();
+    m_err << lines.join(QLatin1Char(' ')) << Qt::endl;
+    switch (buttons) {
+    case MessageButtons::Ok:
+        return MessageAnswer::Ok;
+    case MessageButtons::YesNo:
+        return MessageAnswer::No;
+    default:
+        return MessageAnswer::Cancel;
+    }
+}
+
+int exportConfigString(const Catalogs& catalogs, const QString& layoutPath, QTextStream& out,
+                       QTextStream& err) {
+    ConsolePlatform platform(err);
+    LayoutDocument document(catalogs, platform);
+    const LoadResult result = loadLayout(document, layoutPath, false);
+    const QString file = QDir::toNativeSeparators(layoutPath);
+    if (result.status != LoadStatus::Loaded) {
+        err << QStringLiteral("The file \"%1\" cannot be loaded as a layout: %2")
+                   .arg(file, result.error)
+            << Qt::endl;
+        return 1;
+    }
+    // The document had no device: one is selected only when the file names a
+    // device of the catalog.
+    if (!document.device()) {
+        err << QStringLiteral("The layout file \"%1\" names no device of the catalog; "
+                              "--list-devices shows the device names.")
+                   .arg(file)
+            << Qt::endl;
+        return 1;
+    }
+    const ValueTypeCatalog& types = catalogs.valueTypes;
+    const QString warning = overlongTextMessage(overlongTextElements(document.elements, types));
+    if (!warning.isEmpty()) platform.showMessage(warning, MessageButtons::Ok, MessageIcon::Warning);
+    out << BuildConfigString(document.elements, types, documentFontSlots(document)) << '\n';
+    out.flush();
+    return 0;
+}
+
+int importConfigString(const Catalogs& catalogs, const QString& configString,
+                       const QString& outputPath, QTextStream& err) {
+    ConsolePlatform platform(err);
+    LayoutDocument document(catalogs, platform);
+    if (!loadConfigString(document, configString)) return 1;
+    const QString file = QDir::toNativeSeparators(outputPath);
+    // Save never writes an empty layout.
+    if (document.elements.empty()) {
+        err << QStringLiteral("The config string gave no element; \"%1\" was not written.")
+                   .arg(file)
+            << Qt::endl;
+        return 1;
+    }
+    QString error;
+    if (!writeLayoutFile(document, outputPath, &error)) {
+        err << QStringLiteral("The layout could not be saved to \"%1\": %2").arg(file, error)
+            << Qt::endl;
+        return 1;
+    }
+    document.fileName = outputPath;
+    document.markSaved();
+    return 0;
+}
+
+QString configStringArgument(const QString& argument, QIODevice& input) {
+    if (argument != QStringLiteral("-")) return argument;
+    // Enough bytes for any string loadConfigString accepts (a UTF-16 unit takes
+    // at most three UTF-8 bytes); a longer input still reads as too long.
+    QByteArray bytes = input.read(3 * MaxConfigStringLength + 3);
+    if (bytes.endsWith('\n')) bytes.chop(bytes.endsWith("\r\n") ? 2 : 1);
+    return decodeFileText(bytes);
+}
+
+} // namespace zef

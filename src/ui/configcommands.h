@@ -1,0 +1,51 @@
+#pragma once
+
+#include "model/platform.h"
+
+#include <QString>
+
+class QIODevice;
+class QTextStream;
+
+namespace zef {
+
+struct Catalogs;
+
+// A platform for commands run without a window: every message box becomes one
+// line on a stream (stderr), questions are answered No, dialogs are cancelled
+// and the clipboard is empty.
+class ConsolePlatform : public Platform {
+public:
+    explicit ConsolePlatform(QTextStream& err) : m_err(err) {}
+
+    MessageAnswer showMessage(const QString& text, MessageButtons buttons,
+                              MessageIcon icon) override;
+    QString getOpenFileName(const QString&, const QString&) override { return {}; }
+    QString getSaveFileName(const QString&, const QString&, const QString&) override { return {}; }
+    std::optional<Bgr> pickColor(Bgr) override { return std::nullopt; }
+    QString clipboardText() override { return {}; }
+    void setClipboardText(const QString&) override {}
+
+private:
+    QTextStream& m_err;
+};
+
+// --export-config FILE: loads the layout file as Load does (its device
+// selected) and prints the config string of its elements and a line break.
+// Returns 1 after a message on err when the file cannot be loaded as a layout
+// or names no device of the catalog.
+int exportConfigString(const Catalogs& catalogs, const QString& layoutPath, QTextStream& out,
+                       QTextStream& err);
+
+// --import-config STRING --output FILE: reads the string as "Load from
+// clipboard" reads the clipboard text and writes the layout file as Save
+// does. Returns 1, leaving FILE alone, when the string is refused, the layout
+// is empty or the file cannot be written.
+int importConfigString(const Catalogs& catalogs, const QString& configString,
+                       const QString& outputPath, QTextStream& err);
+
+// The config string argument: "-" reads it from the input (as text bytes, one
+// final line break dropped), anything else is the string itself.
+QString configStringArgument(const QString& argument, QIODevice& input);
+
+} // namespace zef
