@@ -7,6 +7,7 @@
 #include "elementlistview.h"
 #include "files/layoutfile.h"
 #include "model/platform.h"
+#include "windowsettings.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -212,8 +213,8 @@ void CPellFieldDlg::OnInitDialog(const QStringList& arguments) {
     } else {
         QSettings settings;
         settings.beginGroup(settingsGroup());
-        const QString last = settings.value(KeyLastFile).toString();
-        if (last.size() > 4) m_document.fileName = last;
+        const QString last = lastFileFromSetting(settings.value(KeyLastFile));
+        if (!last.isEmpty()) m_document.fileName = last;
     }
 
     QRandomGenerator generator(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
@@ -435,6 +436,8 @@ void CPellFieldDlg::commandPaste() { m_document.pasteElement(); }
 
 // --- window lifecycle ------------------------------------------------------------
 
+void CPellFieldDlg::resetFirstShow() { firstShow = true; }
+
 void CPellFieldDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (firstShow) {
@@ -446,18 +449,11 @@ void CPellFieldDlg::showEvent(QShowEvent* event) {
 void CPellFieldDlg::restoreWindowPosition() {
     QSettings settings;
     settings.beginGroup(settingsGroup());
-    const QVariant value = settings.value(KeyWindowPosition);
-    if (!value.canConvert<QByteArray>()) return;
-    const auto placement = WindowPlacement::fromBytes(value.toByteArray());
-    if (!placement) return;
-    // Only the position is restored, never the size; and never a position that
-    // would put the window's title bar off every screen.
-    const QPoint topLeft(placement->left, placement->top);
-    const QRect titleBar(topLeft, QSize(width(), 30));
-    bool visible = false;
-    for (const QScreen* screen : QGuiApplication::screens())
-        if (screen->availableGeometry().intersects(titleBar)) visible = true;
-    if (visible) move(topLeft);
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) screens << screen->availableGeometry();
+    if (const auto topLeft = windowPositionFromSetting(settings.value(KeyWindowPosition),
+                                                       frameGeometry().size(), screens))
+        move(*topLeft);
 }
 
 void CPellFieldDlg::writeSettings() {
