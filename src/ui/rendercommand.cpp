@@ -1,0 +1,89 @@
+#include "rendercommand.h"
+
+#include "catalog/catalogs.h"
+#include "configcommands.h"
+#include "files/layoutfile.h"
+#include "model/layoutdocument.h"
+#include "preview/previewrenderer.h"
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QTextStream>
+
+#include <algorithm>
+#include <vector>
+
+namespace zef {
+
+std::vector<std::int32_t> renderRandomPool() {
+    // The C library's classic generator (seed 1), values 0..32767.
+    std::vector<std::int32_t> pool;
+    pool.reserve(1024);
+    std::uint32_t next = 1;
+    for (int i = 0; i < 1024; ++i) {
+        next = next * 1103515245u + 12345u;
+        pool.push_back(static_cast<std::int32_t>((next / 65536u) % 32768u));
+    }
+    return pool;
+}
+
+int renderLayout(const Catalogs& catalogs, const RenderOptions& options, QTextStream& err) {
+    if (options.repeat < 1) {
+        err << QStringLiteral("--repeat needs a count of at least 1.") << Qt::endl;
+        return 2;
+    }
+    ConsolePlatform platform(err);
+    LayoutDocument document(catalogs, platform);
+    const LoadResult loaded = loadLayout(document, options.layoutPath, false);
+    if (loaded.status != LoadStatus::Loaded || !document.device()) {
+        const QString why = loaded.error.isEmpty()
+                                ? QStringLiteral("The layout names no device of the catalog.")
+                                : loaded.error;
+        err << QStringLiteral("Cannot render %1: %2").arg(options.layoutPath, why) << Qt::endl;
+        return 1;
+    }
+
+    PreviewRenderer renderer(document);
+    PreviewViewState& view = renderer.viewState();
+    view.nightMode = options.nightMode;
+    view.showDcGradient = options.showDcGradient;
+    view.randomPool = renderRandomPool();
+    view.programDir = options.programDir;
+    if (options.highlight) {
+        if (*options.highlight < 0 || *options.highlight >= document.count()) {
+            err << QStringLiteral("--highlight needs an element index from 0 to %1.")
+                       .arg(document.count() - 1)
+                << Qt::endl;
+            return 2;
+        }
+        document.setSelection(*options.highlight);
+        view.highlightSelected = true;
+    }
+
+    QImage image;
+    PaintResult result;
+    std::vector<double> times;
+    times.reserve(std::size_t(options.repeat));
+    for (int i = 0; i < options.repeat; ++i) {
+        result = PaintResult();
+        QElapsedTimer clock;
+        clock.start();
+        image = renderer.RenderPreviewImage(&result);
+        times.push_back(double(clock.nsecsElapsed()) / 1e6);
+    }
+    renderer.showDcWarning(result);
+
+    if (!image.save(options.outputPath, "PNG")) {
+        err << QStringLiteral("Cannot write %1.").arg(options.outputPath) << Qt::endl;
+        return 1;
+    }
+    if (options.repeat > 1) {
+        std::sort(times.begin(), times.end());
+        const std::size_t n = times.size();
+        const double median = n % 2 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2;
+        err << QStringLiteral("median %1 ms").arg(median, 0, 'f', 3) << Qt::endl;
+    }
+    return 0;
+}
+
+} // namespace zef
