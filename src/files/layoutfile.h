@@ -18,15 +18,15 @@ class LayoutDocument;
 
 // How a load ended.
 enum class LoadStatus {
-    Loaded,       // the layout was read (elements added as the limit allows)
-    NoDevice,     // read, but the file names no device: only the counts line changes
-    Unreadable,   // missing, unreadable or too large: nothing changed
-    NotLayout,    // not well-formed XML or no root element: nothing changed
+    Loaded,     // the layout was read (elements added as the limit allows)
+    NoDevice,   // read, but the file names no device: only the counts line changes
+    Unreadable, // missing, unreadable or too large: nothing changed
+    NotLayout,  // not well-formed XML or no root element: nothing changed
 };
 
 struct LoadResult {
     LoadStatus status = LoadStatus::Unreadable;
-    QString error; // a sentence for the user when status is not Loaded
+    QString error;   // a sentence for the user when status is not Loaded
     int added = 0;   // elements added to the document
     int refused = 0; // elements dropped by the device's element limit
 };

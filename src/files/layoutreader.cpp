@@ -20,7 +20,8 @@ namespace {
 using tinyxml2::XMLElement;
 
 QString tooLargeText() {
-    return QStringLiteral("The file is larger than %1 MiB.").arg(MaxLayoutFileBytes / (1024 * 1024));
+    return QStringLiteral("The file is larger than %1 MiB.")
+        .arg(MaxLayoutFileBytes / (1024 * 1024));
 }
 
 std::int32_t intAttr(const XMLElement& node, const char* name) {
@@ -109,8 +110,11 @@ LayoutElement readElement(const XMLElement& node, const ValueTypeCatalog& catalo
         }
         e.invertColor = boolAttr(node, "invertcolor");
         break;
-    case KindSeparator: e.text = textAttr(node, "text"); break;
-    default: break;
+    case KindSeparator:
+        e.text = textAttr(node, "text");
+        break;
+    default:
+        break;
     }
     e.rememberGeometry();
     return e;

@@ -33,8 +33,12 @@ int digitValue(char c) {
 
 } // namespace
 
-QString layoutFileFilter() { return QStringLiteral("Layout files (*.xml)"); }
-QString layoutFileSuffix() { return QStringLiteral("xml"); }
+QString layoutFileFilter() {
+    return QStringLiteral("Layout files (*.xml)");
+}
+QString layoutFileSuffix() {
+    return QStringLiteral("xml");
+}
 
 std::int32_t cStrtol(const char* begin, const char* end, int base) {
     const char* p = begin;
@@ -127,8 +131,7 @@ bool isValidUtf8(const QByteArray& bytes) {
             if ((p[i] & 0xC0) != 0x80) return false;
             code = (code << 6) | (p[i] & 0x3F);
         }
-        if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-            return false;
+        if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
         p += length;
     }
     return true;

@@ -92,8 +92,11 @@ void writeElement(tinyxml2::XMLElement* node, const LayoutElement& e,
         }
         node->SetAttribute("invertcolor", e.invertColor);
         break;
-    case KindSeparator: node->SetAttribute("text", e.text.toUtf8().constData()); break;
-    default: break;
+    case KindSeparator:
+        node->SetAttribute("text", e.text.toUtf8().constData());
+        break;
+    default:
+        break;
     }
 }
 
@@ -149,8 +152,7 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
     file->setDirectWriteFallback(false);
     // Unbuffered, so that each write below reaches the file and its count is
     // the count written.
-    if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(file->errorString());
+    if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return fail(file->errorString());
 
     for (qint64 offset = 0; offset < bytes.size(); offset += WriteChunk) {
         const qint64 length = std::min(WriteChunk, bytes.size() - offset);

@@ -23,7 +23,9 @@ struct LoadEdgeCase {
     std::function<void(const Session&)> check;
 };
 
-void PrintTo(const LoadEdgeCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const LoadEdgeCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const LayoutElement& at(const Session& s, int i) {
     return s.document.elements.at(static_cast<std::size_t>(i));
@@ -60,9 +62,8 @@ const LoadEdgeCase LoadCases[] = {
          EXPECT_FALSE(at(s, 2).fixedText);
      }},
     {"SharedCodeWaReadsAsTheFirst", "Edge 1030",
-     test::layoutXml("Edge 1030",
-                     {"<LayoutElement type=\"1\" eletype=\"RF\" valuetype=\"WA\"/>",
-                      valueLine("eletype=\"WA\"")}),
+     test::layoutXml("Edge 1030", {"<LayoutElement type=\"1\" eletype=\"RF\" valuetype=\"WA\"/>",
+                                   valueLine("eletype=\"WA\"")}),
      LoadStatus::Loaded, 2,
      [](const Session& s) {
          EXPECT_EQ(at(s, 0).valueType, 56);
@@ -70,11 +71,12 @@ const LoadEdgeCase LoadCases[] = {
          EXPECT_EQ(at(s, 1).valueType, 56);
      }},
     {"DynamicRowsZeroAndThree", "Edge 1030",
-     test::layoutXml("Edge 1030",
-                     {"<LayoutElement type=\"2\" replDC=\"123456\" valDC00=\"150\" colDC00=\"FF0000\" "
-                      "hideDC00=\"false\" blinkDC00=\"true\" valDC03=\"-25\" colDC03=\"00FF00\" "
-                      "hideDC03=\"true\" blinkDC03=\"false\" colDC05=\"FFFFFF\" hideDC05=\"true\" "
-                      "invertcolor=\"true\"/>"}),
+     test::layoutXml(
+         "Edge 1030",
+         {"<LayoutElement type=\"2\" replDC=\"123456\" valDC00=\"150\" colDC00=\"FF0000\" "
+          "hideDC00=\"false\" blinkDC00=\"true\" valDC03=\"-25\" colDC03=\"00FF00\" "
+          "hideDC03=\"true\" blinkDC03=\"false\" colDC05=\"FFFFFF\" hideDC05=\"true\" "
+          "invertcolor=\"true\"/>"}),
      LoadStatus::Loaded, 1,
      [](const Session& s) {
          const LayoutElement& e = at(s, 0);
@@ -93,9 +95,8 @@ const LoadEdgeCase LoadCases[] = {
          EXPECT_TRUE(e.invertColor);
      }},
     {"ColourDigitsInEitherCase", "Edge 1030",
-     test::layoutXml("Edge 1030",
-                     {valueLine("color=\"FF8000\""), valueLine("color=\"ff8000\""),
-                      valueLine("color=\"FF\""), valueLine("color=\"zz\"")}),
+     test::layoutXml("Edge 1030", {valueLine("color=\"FF8000\""), valueLine("color=\"ff8000\""),
+                                   valueLine("color=\"FF\""), valueLine("color=\"zz\"")}),
      LoadStatus::Loaded, 4,
      [](const Session& s) {
          EXPECT_EQ(at(s, 0).color, 0x000080FFu);
@@ -104,8 +105,7 @@ const LoadEdgeCase LoadCases[] = {
          EXPECT_EQ(at(s, 3).color, 0u);
      }},
     {"TradeMarkSignStillSelectsTheDevice", "Edge 530",
-     test::layoutXml("Edge 1030\xE2\x84\xA2", {valueLine("eletype=\"CS\"")}), LoadStatus::Loaded,
-     1,
+     test::layoutXml("Edge 1030\xE2\x84\xA2", {valueLine("eletype=\"CS\"")}), LoadStatus::Loaded, 1,
      [](const Session& s) {
          EXPECT_EQ(s.document.selectedDevice(), test::deviceIndex("Edge 1030"));
          EXPECT_EQ(s.document.designDevice, test::deviceIndex("Edge 1030"));
@@ -139,10 +139,10 @@ const LoadEdgeCase LoadCases[] = {
      }},
     {"LimitKeepsTheFirstAndTellsOnce", "D2 Bravo",
      test::layoutXml("D2 Bravo", {"<LayoutElement type=\"3\" text=\"a\"/>",
-                                  "<LayoutElement type=\"3\" text=\"b\"/>"}).replace(
-         "</ZEFLayout>",
-         manyLines(33, valueLine("eletype=\"CS\"")) +
-             "    <LayoutElement type=\"3\" text=\"late\"/>\r\n</ZEFLayout>"),
+                                  "<LayoutElement type=\"3\" text=\"b\"/>"})
+         .replace("</ZEFLayout>",
+                  manyLines(33, valueLine("eletype=\"CS\"")) +
+                      "    <LayoutElement type=\"3\" text=\"late\"/>\r\n</ZEFLayout>"),
      LoadStatus::Loaded, 32,
      [](const Session& s) {
          EXPECT_EQ(at(s, 0).kind, KindSeparator);
@@ -153,9 +153,8 @@ const LoadEdgeCase LoadCases[] = {
              << s.platform.messages[0].text.toStdString();
      }},
     {"UnknownCodesGivePositionZero", "Edge 1030",
-     test::layoutXml("Edge 1030",
-                     {valueLine("eletype=\"ZZZ\""),
-                      "<LayoutElement type=\"1\" eletype=\"XX\" valuetype=\"\"/>"}),
+     test::layoutXml("Edge 1030", {valueLine("eletype=\"ZZZ\""),
+                                   "<LayoutElement type=\"1\" eletype=\"XX\" valuetype=\"\"/>"}),
      LoadStatus::Loaded, 2,
      [](const Session& s) {
          EXPECT_EQ(at(s, 0).valueType, 0);
@@ -205,14 +204,11 @@ const LoadEdgeCase LoadCases[] = {
     {"UnknownKindKeepsOnlyItsKind", "Edge 1030",
      test::layoutXml("Edge 1030", {"<LayoutElement type=\"9\" x=\"5\" text=\"t\"/>"}),
      LoadStatus::Loaded, 1,
-     [](const Session& s) {
-         EXPECT_TRUE(isSameContent(at(s, 0), LayoutElement(9)));
-     }},
+     [](const Session& s) { EXPECT_TRUE(isSameContent(at(s, 0), LayoutElement(9))); }},
     {"ElementsStartAtTheFirstLayoutElementAndTakeEverySibling", "Edge 1030",
      test::layoutXml("Edge 1030", {"<Other type=\"3\" text=\"before\"/>",
                                    "<LayoutElement type=\"3\" text=\"first\"/>",
-                                   "<Designer time=\"x\"/>",
-                                   "<Other type=\"3\" text=\"after\"/>"}),
+                                   "<Designer time=\"x\"/>", "<Other type=\"3\" text=\"after\"/>"}),
      LoadStatus::Loaded, 3,
      [](const Session& s) {
          EXPECT_EQ(at(s, 0).text, QStringLiteral("first"));
@@ -228,16 +224,30 @@ const LoadEdgeCase LoadCases[] = {
          EXPECT_EQ(at(s, 1).kind, KindValue) << "the Device element is a sibling too";
      }},
     {"LineFeedOnlyFile", "Edge 1030",
-     test::layoutXml("Edge 1030", {valueLine("eletype=\"CS\" text=\"a&#10;b\"")}).replace("\r\n",
-                                                                                         "\n"),
+     test::layoutXml("Edge 1030", {valueLine("eletype=\"CS\" text=\"a&#10;b\"")})
+         .replace("\r\n", "\n"),
      LoadStatus::Loaded, 1,
      [](const Session& s) { EXPECT_EQ(at(s, 0).text, QStringLiteral("a\nb")); }},
+    {"Utf8ByteOrderMarkIsAccepted", "Edge 530",
+     "\xEF\xBB\xBF" + test::layoutXml("Edge 1030", {valueLine("eletype=\"CS\"")}),
+     LoadStatus::Loaded, 1,
+     [](const Session& s) {
+         EXPECT_EQ(s.document.selectedDevice(), test::deviceIndex("Edge 1030"));
+     }},
+    {"Utf16FileIsNoLayout", "Edge 1030",
+     [] {
+         const QString text =
+             QString::fromUtf8(test::layoutXml("Edge 1030", {valueLine("eletype=\"CS\"")}));
+         return QByteArray("\xFF\xFE") +
+                QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+     }(),
+     LoadStatus::NotLayout, 1, nullptr},
     {"NoDeviceElementChangesNothing", "Edge 1030",
      "<ZEFLayout><LayoutElement type=\"3\"/></ZEFLayout>", LoadStatus::NoDevice, 1, nullptr},
     {"EmptyFile", "Edge 1030", "", LoadStatus::NotLayout, 1, nullptr},
     {"TruncatedFile", "Edge 1030",
-     test::layoutXml("Edge 1030", {valueLine("eletype=\"CS\"")}).left(70), LoadStatus::NotLayout,
-     1, nullptr},
+     test::layoutXml("Edge 1030", {valueLine("eletype=\"CS\"")}).left(70), LoadStatus::NotLayout, 1,
+     nullptr},
     {"NotWellFormed", "Edge 1030", "<ZEFLayout><Device name=\"Edge 1030\"></ZEFLayout>",
      LoadStatus::NotLayout, 1, nullptr},
     {"OnlyADeclaration", "Edge 1030", "<?xml version=\"1.0\"?>\r\n<!-- nothing -->",

@@ -57,8 +57,7 @@ TEST(LayoutLimits, HugeElementCountsLoadQuicklyWithOneMessage) {
         EXPECT_EQ(r.refused, c.elements - c.kept) << c.name;
         if (c.kept < c.elements) {
             ASSERT_EQ(s.platform.messages.size(), 1u) << c.name;
-            EXPECT_TRUE(s.platform.messages[0].text.contains(
-                QString::number(c.elements - c.kept)))
+            EXPECT_TRUE(s.platform.messages[0].text.contains(QString::number(c.elements - c.kept)))
                 << s.platform.messages[0].text.toStdString();
         } else {
             EXPECT_TRUE(s.platform.messages.empty()) << c.name;
@@ -74,8 +73,7 @@ TEST(LayoutLimits, FilesAboveTheMaximumAreRefusedUnread) {
     {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_TRUE(file.write(test::layoutXml("Edge 1030", {"<LayoutElement type=\"3\"/>"})) >
-                    0);
+        ASSERT_TRUE(file.write(test::layoutXml("Edge 1030", {"<LayoutElement type=\"3\"/>"})) > 0);
         ASSERT_TRUE(file.resize(MaxLayoutFileBytes + 1)); // sparse: no 64 MiB written
     }
     Session s(test::deviceIndex("Edge 530"));
@@ -118,15 +116,43 @@ TEST(LayoutLimits, PathsThatAreNoFilesAreUnreadable) {
 // Random damage to real layouts, from a fixed seed so that a failure repeats.
 QByteArray mutate(QByteArray bytes, std::mt19937& rng) {
     static const QByteArray snippets[] = {
-        "\"", "<", ">", "&", "&#0;", "&#13;", "&#xD800;", "&#x110000;", "&amp", "\xFF\xFE",
-        QByteArray(1, '\0'), "\xC3", "\x96", "type=\"2\"", "type=\"-1\"", "type=\"3\"",
-        " valDC09=\"99999999999\"", " colDC02=\"-1\"", " nr_values=\"-7\"", " x=\"0x7FFFFFFF\"",
+        "\"",
+        "<",
+        ">",
+        "&",
+        "&#0;",
+        "&#13;",
+        "&#xD800;",
+        "&#x110000;",
+        "&amp",
+        "\xFF\xFE",
+        QByteArray(1, '\0'),
+        "\xC3",
+        "\x96",
+        "type=\"2\"",
+        "type=\"-1\"",
+        "type=\"3\"",
+        " valDC09=\"99999999999\"",
+        " colDC02=\"-1\"",
+        " nr_values=\"-7\"",
+        " x=\"0x7FFFFFFF\"",
         "<LayoutElement type=\"1\" eletype=\"GT\" stroke=\"0\" x2=\"-2147483648\"/>",
-        "</ZEFLayout>", "<ZEFLayout>", "<!--", "-->", "<![CDATA[", "]]>", "<?pi?>",
-        "<Device name=\"D2 Bravo\"/>", "<Device/>", "\r", "\n", "\t"};
+        "</ZEFLayout>",
+        "<ZEFLayout>",
+        "<!--",
+        "-->",
+        "<![CDATA[",
+        "]]>",
+        "<?pi?>",
+        "<Device name=\"D2 Bravo\"/>",
+        "<Device/>",
+        "\r",
+        "\n",
+        "\t"};
     const auto pick = [&rng](qsizetype n) {
         return n <= 0 ? qsizetype(0)
-                      : static_cast<qsizetype>(std::uniform_int_distribution<qsizetype>(0, n - 1)(rng));
+                      : static_cast<qsizetype>(
+                            std::uniform_int_distribution<qsizetype>(0, n - 1)(rng));
     };
     const int steps = 1 + static_cast<int>(pick(3));
     for (int step = 0; step < steps; ++step) {
@@ -167,8 +193,9 @@ void expectSound(const LayoutDocument& document, const char* context) {
 TEST(LayoutLimits, MutatedLayoutsNeverBreakTheDocument) {
     const QByteArray bases[] = {
         test::readFile(test::dataPath("every-kind.xml")),
-        manyElements("D2 Bravo", 40, "<LayoutElement type=\"2\" replDC=\"123456\" valDC00=\"1\" "
-                                     "colDC00=\"FF0000\" valDC09=\"5\" invertcolor=\"1\"/>"),
+        manyElements("D2 Bravo", 40,
+                     "<LayoutElement type=\"2\" replDC=\"123456\" valDC00=\"1\" "
+                     "colDC00=\"FF0000\" valDC09=\"5\" invertcolor=\"1\"/>"),
     };
     ASSERT_FALSE(bases[0].isEmpty());
     std::mt19937 rng(20240305u);

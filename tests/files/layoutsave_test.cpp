@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QDirIterator>
 #include <QSaveFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -62,14 +63,16 @@ ElementVector values(int n, int textLength = 8) {
 
 struct SaveFailureCase {
     const char* name;
-    int elements;         // values in the layout (200 characters of text each)
-    qint64 budget;        // bytes the disk takes; -1: no fault injected
+    int elements;  // values in the layout (200 characters of text each)
+    qint64 budget; // bytes the disk takes; -1: no fault injected
     FaultySaveFile::Mode mode;
-    const char* target;   // relative to the temporary directory
-    bool oldFile;         // an earlier file is at the target
+    const char* target; // relative to the temporary directory
+    bool oldFile;       // an earlier file is at the target
 };
 
-void PrintTo(const SaveFailureCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const SaveFailureCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const SaveFailureCase SaveFailureCases[] = {
     {"ShortWriteMidFile", 3, 100, FaultySaveFile::Mode::ShortWrite, "layout.xml", true},
@@ -88,7 +91,8 @@ TEST_P(SaveFailures, LeaveTheOldFileAndTellTheUser) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath(QString::fromUtf8(c.target));
-    const QByteArray oldBytes = "<?xml version=\"1.0\"?>\r\n<ZEFLayout>hours of work</ZEFLayout>\r\n";
+    const QByteArray oldBytes =
+        "<?xml version=\"1.0\"?>\r\n<ZEFLayout>hours of work</ZEFLayout>\r\n";
     if (c.oldFile) {
         ASSERT_TRUE(test::writeFile(path, oldBytes));
     }
@@ -140,76 +144,89 @@ TEST_P(SaveFailures, LeaveTheOldFileAndTellTheUser) {
 INSTANTIATE_TEST_SUITE_P(Files, SaveFailures, ::testing::ValuesIn(SaveFailureCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(LayoutSave, EmptyLayoutIsNeverSaved) {
-    QTemporaryDir dir;
-    Session s(test::deviceIndex("Edge 1030"));
-    s.document.fileName = dir.filePath(QStringLiteral("layout.xml"));
-    s.platform.saveFileNames = {dir.filePath(QStringLiteral("chosen.xml"))};
-    EXPECT_FALSE(saveLayout(s.document, false));
-    EXPECT_FALSE(saveLayout(s.document, true));
-    EXPECT_EQ(s.platform.saveDialogs, 0);
-    EXPECT_TRUE(s.platform.messages.empty());
-    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+// When Save and Save as show the dialog, where they write, and what the
+// document says afterwards. Paths are inside a fresh temporary directory.
+struct SaveCase {
+    const char* name;
+    const char* fileName; // before; nullptr: the two-letter-short name "a"
+    bool startupLoad;     // fileName was tried at start-up (and is missing)
+    int elements;
+    bool saveAs;
+    const char* answer; // the dialog's answer; nullptr: cancelled
+    bool result;
+    int dialogs;
+    const char* written;       // the file that exists afterwards; nullptr: none
+    const char* fileNameAfter; // nullptr: "a"
+    bool modifiedAfter;
+    int messages;
+};
+
+void PrintTo(const SaveCase& c, std::ostream* os) {
+    *os << c.name;
 }
 
-TEST(LayoutSave, StartupNameIsSavedWithoutADialogAfterAMissingFile) {
+const SaveCase SaveCases[] = {
+    {"EmptyLayoutIsNeverSaved", "layout.xml", false, 0, false, "chosen.xml", false, 0, nullptr,
+     "layout.xml", false, 0},
+    {"EmptyLayoutIsNeverSavedAs", "layout.xml", false, 0, true, "chosen.xml", false, 0, nullptr,
+     "layout.xml", false, 0},
+    {"StartupNameIsWrittenWithoutDialog", "program dir/layout.xml", true, 1, false, nullptr, true,
+     0, "program dir/layout.xml", "program dir/layout.xml", false, 0},
+    {"SaveAsAsksWithTheNamePresetAndMayBeCancelled", "program dir/layout.xml", true, 1, true,
+     nullptr, false, 1, nullptr, "program dir/layout.xml", true, 0},
+    {"SaveAsWritesTheChosenFile", "layout.xml", false, 2, true, "zweites Layout ü.xml", true, 1,
+     "zweites Layout ü.xml", "zweites Layout ü.xml", false, 0},
+    {"ShortNameAsks", nullptr, false, 1, false, "x.xml", true, 1, "x.xml", "x.xml", false, 0},
+    {"EmptyNameAsks", "", false, 1, false, "x.xml", true, 1, "x.xml", "x.xml", false, 0},
+    {"FailedSaveAsKeepsTheChosenName", "layout.xml", false, 1, true, "no such dir/x.xml", false, 1,
+     nullptr, "no such dir/x.xml", true, 1},
+};
+
+class SaveDialogs : public ::testing::TestWithParam<SaveCase> {};
+
+TEST_P(SaveDialogs, DialogTargetAndState) {
+    const SaveCase& c = GetParam();
     QTemporaryDir dir;
-    Session s;
-    s.document.fileName = dir.filePath(QStringLiteral("program dir/layout.xml"));
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("program dir")));
+    const auto inDir = [&dir](const char* name) {
+        if (!name) return QStringLiteral("a");
+        return *name ? dir.filePath(QString::fromUtf8(name)) : QString();
+    };
 
-    const LoadResult startup = loadStartupLayout(s.document);
-    EXPECT_EQ(startup.status, LoadStatus::Unreadable);
-    EXPECT_TRUE(s.platform.messages.empty()) << "the start-up load is silent";
-    EXPECT_EQ(s.document.fileName, dir.filePath(QStringLiteral("program dir/layout.xml")));
-    EXPECT_EQ(s.document.count(), 0);
-
+    Session s;
+    s.document.fileName = inDir(c.fileName);
+    if (c.startupLoad) {
+        EXPECT_EQ(loadStartupLayout(s.document).status, LoadStatus::Unreadable);
+        EXPECT_TRUE(s.platform.messages.empty()) << "the start-up load is silent";
+        EXPECT_EQ(s.document.fileName, inDir(c.fileName)) << "the start-up name stays";
+    }
     s.document.selectDevice(test::deviceIndex("Edge 1030"));
-    s.document.addNew();
-    EXPECT_TRUE(saveLayout(s.document, false));
-    EXPECT_EQ(s.platform.saveDialogs, 0);
-    EXPECT_TRUE(QFileInfo::exists(s.document.fileName));
-    EXPECT_FALSE(s.document.isModified());
+    for (int i = 0; i < c.elements; ++i) s.document.addNew();
+    if (c.answer) s.platform.saveFileNames = {inDir(c.answer)};
+    const QStringList before = QDir(dir.path()).entryList(QDir::Files);
+
+    EXPECT_EQ(saveLayout(s.document, c.saveAs), c.result);
+    EXPECT_EQ(s.platform.saveDialogs, c.dialogs);
+    if (c.dialogs) {
+        EXPECT_EQ(s.platform.lastSaveSuggestion, inDir(c.fileName));
+    }
+    EXPECT_EQ(s.document.fileName, inDir(c.fileNameAfter));
+    EXPECT_EQ(s.document.isModified(), c.modifiedAfter);
+    EXPECT_EQ(static_cast<int>(s.platform.messages.size()), c.messages);
+
+    QStringList after;
+    QDirIterator it(dir.path(), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) after << it.next();
+    if (c.written) {
+        EXPECT_EQ(after, QStringList{inDir(c.written)});
+        EXPECT_TRUE(test::readFile(inDir(c.written)).contains("<LayoutElement type=\"0\""));
+    } else {
+        EXPECT_TRUE(after.isEmpty()) << after.join(QStringLiteral(", ")).toStdString();
+    }
 }
 
-TEST(LayoutSave, SaveAsAlwaysAsksWithTheNamePreset) {
-    QTemporaryDir dir;
-    Session s(test::deviceIndex("Edge 1030"));
-    s.document.addNew();
-    const QString first = dir.filePath(QStringLiteral("layout.xml"));
-    s.document.fileName = first;
-
-    // Cancelled: nothing written, nothing changed.
-    EXPECT_FALSE(saveLayout(s.document, true));
-    EXPECT_EQ(s.platform.saveDialogs, 1);
-    EXPECT_EQ(s.platform.lastSaveSuggestion, first);
-    EXPECT_EQ(s.document.fileName, first);
-    EXPECT_TRUE(s.document.isModified());
-    EXPECT_TRUE(QDir(dir.path()).isEmpty());
-
-    const QString second = dir.filePath(QStringLiteral("zweites Layout.xml"));
-    s.platform.saveFileNames = {second};
-    EXPECT_TRUE(saveLayout(s.document, true));
-    EXPECT_EQ(s.platform.saveDialogs, 2);
-    EXPECT_EQ(s.document.fileName, second);
-    EXPECT_TRUE(QFileInfo::exists(second));
-    EXPECT_FALSE(QFileInfo::exists(first));
-    EXPECT_FALSE(s.document.isModified());
-}
-
-TEST(LayoutSave, ShortNameAsksAndAFailedSaveAsKeepsTheChosenName) {
-    QTemporaryDir dir;
-    Session s(test::deviceIndex("Edge 1030"));
-    s.document.addNew();
-    s.document.fileName = QStringLiteral("a");
-    const QString chosen = dir.filePath(QStringLiteral("no such dir/x.xml"));
-    s.platform.saveFileNames = {chosen};
-    EXPECT_FALSE(saveLayout(s.document, false));
-    EXPECT_EQ(s.platform.saveDialogs, 1);
-    EXPECT_EQ(s.document.fileName, chosen) << "taken before the write";
-    EXPECT_TRUE(s.document.isModified());
-    EXPECT_EQ(s.platform.messages.size(), 1u);
-}
+INSTANTIATE_TEST_SUITE_P(Files, SaveDialogs, ::testing::ValuesIn(SaveCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LayoutSave, SavingReplacesAnExistingFileWhole) {
     QTemporaryDir dir;
@@ -230,7 +247,7 @@ TEST(LayoutAppend, KeepsDeviceAndNameAndMarksModified) {
     const QString other = dir.filePath(QStringLiteral("other.xml"));
     ASSERT_TRUE(test::writeFile(
         other, test::layoutXml("Edge 530", {"<LayoutElement type=\"3\" text=\"appended\"/>",
-                                           "<LayoutElement type=\"0\" eletype=\"AS\"/>"})));
+                                            "<LayoutElement type=\"0\" eletype=\"AS\"/>"})));
 
     Session s;
     ASSERT_EQ(loadLayout(s.document, test::dataPath("every-kind.xml"), false).status,
@@ -294,8 +311,9 @@ TEST(LayoutLoad, FileWithoutDeviceOnlyRefreshesTheCounts) {
     s.document.addNew();
     QSignalSpy counts(&s.document, &LayoutDocument::countsChanged);
     QSignalSpy lines(&s.document, &LayoutDocument::linesReset);
-    const LoadResult r = loadLayoutFromBytes(
-        s.document, "<ZEFLayout><LayoutElement type=\"3\"/></ZEFLayout>", QStringLiteral("x"), false);
+    const LoadResult r =
+        loadLayoutFromBytes(s.document, "<ZEFLayout><LayoutElement type=\"3\"/></ZEFLayout>",
+                            QStringLiteral("x"), false);
     EXPECT_EQ(r.status, LoadStatus::NoDevice);
     EXPECT_EQ(counts.count(), 1);
     EXPECT_EQ(lines.count(), 0);
@@ -309,7 +327,9 @@ struct DialogCase {
     bool loads;
 };
 
-void PrintTo(const DialogCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const DialogCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const DialogCase DialogCases[] = {
     {"Layout", test::layoutXml("Edge 1030", {"<LayoutElement type=\"3\"/>"}), false, true},
