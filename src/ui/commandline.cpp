@@ -1,22 +1,29 @@
 #include "commandline.h"
 
 #include "catalog/catalogs.h"
+#include "configcommands.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QTextStream>
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 namespace zef {
 
 namespace {
 
 // Options that select a command; any of them means no window is shown.
-const QStringList CommandOptions = {};
+const QStringList CommandOptions = {
+    // Config string export and import (configcommands.h).
+    QStringLiteral("export-config"),
+    QStringLiteral("import-config"),
+};
 
 bool namesCommand(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
@@ -27,6 +34,17 @@ bool namesCommand(int argc, char** argv) {
                 return true;
     }
     return false;
+}
+
+int runImportConfig(const Catalogs& catalogs, const QString& argument,
+                    const std::optional<QString>& output, QTextStream& err) {
+    if (!output) {
+        err << QStringLiteral("--import-config needs --output file.xml.") << Qt::endl;
+        return 2;
+    }
+    QFile input;
+    if (argument == QStringLiteral("-")) input.open(stdin, QIODevice::ReadOnly);
+    return importConfigString(catalogs, configStringArgument(argument, input), *output, err);
 }
 
 } // namespace
@@ -42,13 +60,35 @@ bool runCommandLine(int& argc, char** argv, int* exitCode) {
     parser.setApplicationDescription(QStringLiteral("ZEF Designer"));
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Layout file to open."));
+
+    const QCommandLineOption exportConfigOption(
+        QStringLiteral("export-config"),
+        QStringLiteral("Print the config string of a layout file, for the device it names."),
+        QStringLiteral("file.xml"));
+    const QCommandLineOption importConfigOption(
+        QStringLiteral("import-config"),
+        QStringLiteral("Read a config string (\"-\": from standard input) as Load from clipboard "
+                       "does and save the layout to the --output file."),
+        QStringLiteral("string"));
+    const QCommandLineOption outputOption(QStringLiteral("output"),
+                                          QStringLiteral("The layout file --import-config writes."),
+                                          QStringLiteral("file.xml"));
+    parser.addOptions({exportConfigOption, importConfigOption, outputOption});
     parser.process(app);
 
     QTextStream out(stdout);
     QTextStream err(stderr);
     Catalogs catalogs;
     catalogs.build();
-    *exitCode = 0;
+    if (parser.isSet(exportConfigOption))
+        *exitCode = exportConfigString(catalogs, parser.value(exportConfigOption), out, err);
+    else if (parser.isSet(importConfigOption))
+        *exitCode = runImportConfig(
+            catalogs, parser.value(importConfigOption),
+            parser.isSet(outputOption) ? std::optional(parser.value(outputOption)) : std::nullopt,
+            err);
+    else
+        *exitCode = 0;
     return true;
 }
 
