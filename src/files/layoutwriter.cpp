@@ -147,6 +147,7 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
         return false;
     };
     std::unique_ptr<QSaveFile> file = makeSaveFile(path);
+    if (!file) return fail(QStringLiteral("The file could not be created."));
     // Never write into the target directly, even where a temporary file cannot
     // be created next to it: that is how a failed save would destroy the file.
     file->setDirectWriteFallback(false);
@@ -159,7 +160,7 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
         const qint64 written = file->write(bytes.constData() + offset, length);
         if (written != length) {
             // A short write without an error would otherwise commit a cut file.
-            const QString reason = file->error() != QFileDevice::NoError
+            const QString reason = written < 0 || file->error() != QFileDevice::NoError
                                        ? file->errorString()
                                        : QStringLiteral("Not all of the layout could be written "
                                                         "(the disk may be full).");

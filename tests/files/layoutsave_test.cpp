@@ -121,6 +121,10 @@ TEST_P(SaveFailures, LeaveTheOldFileAndTellTheUser) {
     EXPECT_GT(message.size(), QDir::toNativeSeparators(path).size() + 40)
         << "the reason is given: " << message.toStdString();
     EXPECT_EQ(s.platform.messages[0].icon, MessageIcon::Critical);
+    if (c.budget >= 0 && c.mode == FaultySaveFile::Mode::Error) {
+        EXPECT_TRUE(message.contains(QStringLiteral("Input/output error")))
+            << "the system's reason";
+    }
     EXPECT_EQ(s.platform.saveDialogs, 0);
 
     if (c.oldFile) {
