@@ -19,8 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     default: loadConfigString(doc, text); break;
     }
     // Whatever was read must write back without trouble.
-    const QStringList slots = fuzz::catalogs().fonts.offeredFontSlots(
+    const QStringList fontSlotNames = fuzz::catalogs().fonts.offeredFontSlots(
         *doc.device(), fuzz::catalogs().valueTypes.fontSlots);
-    (void)BuildConfigString(doc.elements, fuzz::catalogs().valueTypes, slots);
+    (void)BuildConfigString(doc.elements, fuzz::catalogs().valueTypes, fontSlotNames);
     return 0;
 }

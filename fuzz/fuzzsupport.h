@@ -20,13 +20,16 @@ inline const Catalogs& catalogs() {
     return c;
 }
 
-// Signals and QObject need an application object.
+// Signals and QObject need an application object. It is never destroyed: at
+// exit Qt's own globals (made while it was constructed) are gone before a
+// static owner would delete it, and ~QCoreApplication would crash.
 inline void ensureApplication() {
     static int argc = 1;
     static char name[] = "zef-fuzz";
     static char* argv[] = {name, nullptr};
-    static std::unique_ptr<QCoreApplication> app;
-    if (!QCoreApplication::instance()) app = std::make_unique<QCoreApplication>(argc, argv);
+    static QCoreApplication* app = nullptr;
+    if (!QCoreApplication::instance()) app = new QCoreApplication(argc, argv);
+    (void)app;
 }
 
 // Splits fuzz input: the first byte chooses a variant, the rest is the payload.
