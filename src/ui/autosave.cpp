@@ -71,13 +71,23 @@ QString Autosave::slotPath(const QString& suffix) const {
     return m_slot < 0 ? QString() : pathInFolder(m_slot, suffix);
 }
 
-QString Autosave::recoveryFilePath() const { return slotPath(QStringLiteral(".xml")); }
-QString Autosave::savedCopyPath() const { return slotPath(QStringLiteral("-saved.xml")); }
-QString Autosave::infoFilePath() const { return slotPath(QStringLiteral(".json")); }
+QString Autosave::recoveryFilePath() const {
+    return slotPath(QStringLiteral(".xml"));
+}
+QString Autosave::savedCopyPath() const {
+    return slotPath(QStringLiteral("-saved.xml"));
+}
+QString Autosave::infoFilePath() const {
+    return slotPath(QStringLiteral(".json"));
+}
 
-void Autosave::start(int intervalMs) { m_timer.start(intervalMs); }
+void Autosave::start(int intervalMs) {
+    m_timer.start(intervalMs);
+}
 
-void Autosave::stop() { m_timer.stop(); }
+void Autosave::stop() {
+    m_timer.stop();
+}
 
 bool Autosave::saveNow() {
     if (m_slot < 0 || m_recovering) return false;
@@ -86,6 +96,14 @@ bool Autosave::saveNow() {
         if (m_owned) discard();
         return false;
     }
+    const Written state{m_document.elements, m_document.savedElements, m_document.selectedDevice(),
+                        m_document.fileName};
+    if (m_owned && m_written && isSameLayout(m_written->elements, state.elements) &&
+        isSameLayout(m_written->savedElements, state.savedElements) &&
+        m_written->device == state.device && m_written->fileName == state.fileName &&
+        QFileInfo::exists(recoveryFilePath()))
+        return false;
+
     const QDateTime now = QDateTime::currentDateTime();
     const QByteArray current = layoutFileBytes(m_document, now);
     if (current.isEmpty()) return false;
@@ -107,7 +125,10 @@ bool Autosave::saveNow() {
     const bool written = writeWhole(infoFilePath(), QJsonDocument(info).toJson()) &&
                          writeWhole(savedCopyPath(), saved) &&
                          writeWhole(recoveryFilePath(), current);
-    if (written) m_owned = true;
+    if (written) {
+        m_owned = true;
+        m_written = state;
+    }
     return written;
 }
 
@@ -136,8 +157,8 @@ bool Autosave::offerRecovery() {
 
     const QString question = QStringLiteral("Recover the unsaved layout from %1?")
                                  .arg(time.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
-    if (m_document.platform().showMessage(question, MessageButtons::YesNo,
-                                          MessageIcon::Question) != MessageAnswer::Yes) {
+    if (m_document.platform().showMessage(question, MessageButtons::YesNo, MessageIcon::Question) !=
+        MessageAnswer::Yes) {
         discard();
         return false;
     }
@@ -176,6 +197,7 @@ void Autosave::discard() {
     QFile::remove(savedCopyPath());
     QFile::remove(infoFilePath());
     m_owned = false;
+    m_written.reset();
 }
 
 void Autosave::onFileNameChanged() {

@@ -1,17 +1,18 @@
 #pragma once
 
+#include "model/layoutdocument.h"
+
 #include <QDateTime>
 #include <QObject>
 #include <QString>
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 
 class QLockFile;
 
 namespace zef {
-
-class LayoutDocument;
 
 // Keeps a recovery copy of a modified layout so that a crash loses at most a
 // minute of work. Every interval, while the document is modified, the layout
@@ -40,7 +41,8 @@ public:
     QTimer& timer() { return m_timer; }
 
     // One autosave step: writes the recovery copy when the document is
-    // modified, removes our copy when it is not. True when a copy was written.
+    // modified and differs from the copy, removes our copy when it is not
+    // modified. True when a copy was written.
     bool saveNow();
 
     // At start-up: when a recovery copy exists, asks "Recover the unsaved
@@ -75,6 +77,14 @@ private:
     bool m_recovering = false;
     // The copy in our slot is this run's (written, or recovered and kept).
     bool m_owned = false;
+    // What the copy holds, so that an unchanged layout is not written again.
+    struct Written {
+        ElementVector elements;
+        ElementVector savedElements;
+        int device = -1;
+        QString fileName;
+    };
+    std::optional<Written> m_written;
 };
 
 } // namespace zef

@@ -6,7 +6,9 @@
 
 namespace zef {
 
-CAutoRepeatButton::CAutoRepeatButton(QWidget* parent) : QPushButton(parent) { init(); }
+CAutoRepeatButton::CAutoRepeatButton(QWidget* parent) : QPushButton(parent) {
+    init();
+}
 
 CAutoRepeatButton::CAutoRepeatButton(const QString& text, QWidget* parent)
     : QPushButton(text, parent) {

@@ -114,10 +114,18 @@ bool KeyCommands::handleChord(int key, Qt::KeyboardModifiers modifiers) {
         else
             m_target.commandSave();
         return true;
-    case Qt::Key_B: m_target.commandCopyConfig(); return true;
-    case Qt::Key_Z: m_target.commandUndo(); return true;
-    case Qt::Key_I: m_target.commandAppend(); return true;
-    case Qt::Key_O: m_target.commandLoad(); return true;
+    case Qt::Key_B:
+        m_target.commandCopyConfig();
+        return true;
+    case Qt::Key_Z:
+        m_target.commandUndo();
+        return true;
+    case Qt::Key_I:
+        m_target.commandAppend();
+        return true;
+    case Qt::Key_O:
+        m_target.commandLoad();
+        return true;
     case Qt::Key_X:
         if (!listFocus()) return false;
         m_target.commandCut();
@@ -131,7 +139,8 @@ bool KeyCommands::handleChord(int key, Qt::KeyboardModifiers modifiers) {
         if (!listFocus() || !m_target.clipboardHasElement()) return false;
         m_target.commandPaste();
         return true;
-    default: return false;
+    default:
+        return false;
     }
 }
 

@@ -91,6 +91,22 @@ TEST_F(AutosaveTest, TimerWritesAModifiedLayoutBesideNotOverTheUsersFile) {
     EXPECT_EQ(Autosave::DefaultInterval, 60000);
 }
 
+TEST_F(AutosaveTest, UnchangedCopyIsNotWrittenAgain) {
+    auto doc = newDocument();
+    fill(*doc);
+    Autosave autosave(*doc);
+    ASSERT_TRUE(autosave.saveNow());
+    EXPECT_FALSE(autosave.saveNow());
+    doc->elements[0].x += 1;
+    EXPECT_TRUE(autosave.saveNow());
+    doc->fileName = userDir.filePath(QStringLiteral("renamed.xml"));
+    EXPECT_TRUE(autosave.saveNow());
+    // Gone from under us: written anew.
+    QFile::remove(autosave.recoveryFilePath());
+    EXPECT_TRUE(autosave.saveNow());
+    EXPECT_TRUE(recoveryExists(autosave));
+}
+
 TEST_F(AutosaveTest, UnmodifiedLayoutIsNotWritten) {
     auto doc = newDocument();
     doc->selectDevice(0);
@@ -115,10 +131,11 @@ TEST_F(AutosaveTest, NextStartOffersTheCopyAndYesRestoresItExactly) {
 
     ASSERT_EQ(platform.messages.size(), 1u);
     const auto& question = platform.messages.front();
-    EXPECT_TRUE(QRegularExpression(QStringLiteral(
-                                       R"(^Recover the unsaved layout from \d{4}-\d\d-\d\d \d\d:\d\d\?$)"))
-                    .match(question.text)
-                    .hasMatch())
+    EXPECT_TRUE(
+        QRegularExpression(
+            QStringLiteral(R"(^Recover the unsaved layout from \d{4}-\d\d-\d\d \d\d:\d\d\?$)"))
+            .match(question.text)
+            .hasMatch())
         << question.text.toStdString();
     EXPECT_EQ(question.buttons, MessageButtons::YesNo);
     EXPECT_EQ(question.icon, MessageIcon::Question);

@@ -29,8 +29,8 @@ protected:
     static QPoint off() { return {150, 15}; } // inside the window, outside the button
 
     void send(QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons held) {
-        QMouseEvent event(type, QPointF(pos), QPointF(this->button->mapToGlobal(pos)), button,
-                          held, Qt::NoModifier);
+        QMouseEvent event(type, QPointF(pos), QPointF(this->button->mapToGlobal(pos)), button, held,
+                          Qt::NoModifier);
         QApplication::sendEvent(this->button, &event);
     }
     void press(QPoint pos = on()) {
@@ -54,16 +54,34 @@ protected:
     void play(const char* script) {
         for (const char* c = script; *c; ++c) {
             switch (*c) {
-            case 'P': press(); break;
-            case 'D': doubleClickPress(); break;
-            case 'T': tick(); break;
-            case 'O': move(off()); break;
-            case 'B': move(on()); break;
-            case 'R': release(on()); break;
-            case 'r': release(off()); break;
-            case 'X': button->setEnabled(false); break;
-            case ' ': break;
-            default: FAIL() << "bad script step " << *c;
+            case 'P':
+                press();
+                break;
+            case 'D':
+                doubleClickPress();
+                break;
+            case 'T':
+                tick();
+                break;
+            case 'O':
+                move(off());
+                break;
+            case 'B':
+                move(on());
+                break;
+            case 'R':
+                release(on());
+                break;
+            case 'r':
+                release(off());
+                break;
+            case 'X':
+                button->setEnabled(false);
+                break;
+            case ' ':
+                break;
+            default:
+                FAIL() << "bad script step " << *c;
             }
         }
     }

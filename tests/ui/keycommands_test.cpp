@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -18,10 +19,14 @@ namespace {
 
 QString fieldName(CoordinateField f) {
     switch (f) {
-    case CoordinateField::X: return QStringLiteral("X");
-    case CoordinateField::Y: return QStringLiteral("Y");
-    case CoordinateField::X2: return QStringLiteral("X2");
-    case CoordinateField::Y2: return QStringLiteral("Y2");
+    case CoordinateField::X:
+        return QStringLiteral("X");
+    case CoordinateField::Y:
+        return QStringLiteral("Y");
+    case CoordinateField::X2:
+        return QStringLiteral("X2");
+    case CoordinateField::Y2:
+        return QStringLiteral("Y2");
     }
     return {};
 }
@@ -111,11 +116,9 @@ const KeyCase KeyCases[] = {
     {"Space in the list, check box disabled: swallowed", Qt::Key_Space, None, List,
      DayNightDisabled, "", true},
     {"Space in an edit types a blank", Qt::Key_Space, None, Edit, Plain, "", false},
-    {"Space in the list without a selected row", Qt::Key_Space, None, List, NoSelection, "",
-     false},
+    {"Space in the list without a selected row", Qt::Key_Space, None, List, NoSelection, "", false},
 
-    {"Delete in the list removes the element", Qt::Key_Delete, None, List, Plain, "remove",
-     true},
+    {"Delete in the list removes the element", Qt::Key_Delete, None, List, Plain, "remove", true},
     {"Delete in an edit deletes a character", Qt::Key_Delete, None, Edit, Plain, "", false},
     {"Delete in the list without a selected row", Qt::Key_Delete, None, List, NoSelection, "",
      false},
@@ -131,38 +134,35 @@ const KeyCase KeyCases[] = {
     {"Ctrl+keypad Left", Qt::Key_Left, CtrlPad, Edit, Plain, "step X -1", true},
     {"Ctrl+Shift+Left takes the Shift row", Qt::Key_Left, CtrlShift, Edit, Plain, "step X2 -1",
      true},
-    {"Shift+Left with X2 disabled does nothing", Qt::Key_Left, Shift, Edit, X2Disabled, "",
-     false},
-    {"Ctrl+Shift+Left with X2 disabled: Ctrl not tried", Qt::Key_Left, CtrlShift, Edit,
-     X2Disabled, "", false},
+    {"Shift+Left with X2 disabled does nothing", Qt::Key_Left, Shift, Edit, X2Disabled, "", false},
+    {"Ctrl+Shift+Left with X2 disabled: Ctrl not tried", Qt::Key_Left, CtrlShift, Edit, X2Disabled,
+     "", false},
     {"Ctrl+Left with X disabled", Qt::Key_Left, Ctrl, Edit, XDisabled, "", false},
     {"Ctrl+Left without a selection", Qt::Key_Left, Ctrl, Edit, NoSelection, "", false},
     {"Left alone moves the cursor", Qt::Key_Left, None, Edit, Plain, "", false},
 
-    {"Ctrl+Shift+A: first point to the pointer", Qt::Key_A, CtrlShift, Edit, Plain,
-     "first 5,7", true},
-    {"Ctrl+Shift+A, pointer left of the screen: swallowed", Qt::Key_A, CtrlShift, Edit,
-     PointerLeft, "", true},
-    {"Ctrl+Shift+A, pointer above the screen: swallowed", Qt::Key_A, CtrlShift, Edit,
-     PointerAbove, "", true},
+    {"Ctrl+Shift+A: first point to the pointer", Qt::Key_A, CtrlShift, Edit, Plain, "first 5,7",
+     true},
+    {"Ctrl+Shift+A, pointer left of the screen: swallowed", Qt::Key_A, CtrlShift, Edit, PointerLeft,
+     "", true},
+    {"Ctrl+Shift+A, pointer above the screen: swallowed", Qt::Key_A, CtrlShift, Edit, PointerAbove,
+     "", true},
     {"Ctrl+Shift+A without a selection: swallowed", Qt::Key_A, CtrlShift, List, NoSelection, "",
      true},
-    {"Ctrl+Shift+A with X disabled: swallowed", Qt::Key_A, CtrlShift, Edit, XDisabled, "",
-     true},
+    {"Ctrl+Shift+A with X disabled: swallowed", Qt::Key_A, CtrlShift, Edit, XDisabled, "", true},
     {"Ctrl+A selects in the edit", Qt::Key_A, Ctrl, Edit, Plain, "", false},
-    {"Ctrl+Shift+Y: second point to the pointer", Qt::Key_Y, CtrlShift, Edit, Plain,
-     "second 5,7", true},
-    {"Ctrl+Shift+Y with X2 disabled: swallowed", Qt::Key_Y, CtrlShift, Edit, X2Disabled, "",
+    {"Ctrl+Shift+Y: second point to the pointer", Qt::Key_Y, CtrlShift, Edit, Plain, "second 5,7",
      true},
-    {"Ctrl+Shift+Y, pointer left of the screen: swallowed", Qt::Key_Y, CtrlShift, Edit,
-     PointerLeft, "", true},
+    {"Ctrl+Shift+Y with X2 disabled: swallowed", Qt::Key_Y, CtrlShift, Edit, X2Disabled, "", true},
+    {"Ctrl+Shift+Y, pointer left of the screen: swallowed", Qt::Key_Y, CtrlShift, Edit, PointerLeft,
+     "", true},
     {"Ctrl+Y is not a chord", Qt::Key_Y, Ctrl, Edit, Plain, "", false},
 
     {"Ctrl+Shift+S saves under a new name", Qt::Key_S, CtrlShift, Edit, Plain, "saveAs", true},
     {"Ctrl+S saves", Qt::Key_S, Ctrl, Edit, Plain, "save", true},
     {"Ctrl+B copies the config string", Qt::Key_B, Ctrl, Edit, Plain, "copyConfig", true},
-    {"Ctrl+Shift+B also copies the config string", Qt::Key_B, CtrlShift, List, Plain,
-     "copyConfig", true},
+    {"Ctrl+Shift+B also copies the config string", Qt::Key_B, CtrlShift, List, Plain, "copyConfig",
+     true},
     {"Ctrl+Z in an edit undoes the layout", Qt::Key_Z, Ctrl, Edit, Plain, "undo", true},
     {"Ctrl+Shift+Z also undoes", Qt::Key_Z, CtrlShift, Edit, Plain, "undo", true},
     {"Ctrl+I appends", Qt::Key_I, Ctrl, Edit, Plain, "append", true},
@@ -203,14 +203,29 @@ protected:
         target = FakeTarget();
         target.listFocused = c.focus == List;
         switch (c.tweak) {
-        case Plain: break;
-        case NoSelection: target.selected = false; break;
-        case X2Disabled: target.enabledFields.erase(CoordinateField::X2); break;
-        case XDisabled: target.enabledFields.erase(CoordinateField::X); break;
-        case DayNightDisabled: target.dayNight = false; break;
-        case ClipboardEmpty: target.clipboardElement = false; break;
-        case PointerLeft: target.pointer = {-1, 7}; break;
-        case PointerAbove: target.pointer = {5, -12}; break;
+        case Plain:
+            break;
+        case NoSelection:
+            target.selected = false;
+            break;
+        case X2Disabled:
+            target.enabledFields.erase(CoordinateField::X2);
+            break;
+        case XDisabled:
+            target.enabledFields.erase(CoordinateField::X);
+            break;
+        case DayNightDisabled:
+            target.dayNight = false;
+            break;
+        case ClipboardEmpty:
+            target.clipboardElement = false;
+            break;
+        case PointerLeft:
+            target.pointer = {-1, 7};
+            break;
+        case PointerAbove:
+            target.pointer = {5, -12};
+            break;
         }
     }
 
@@ -268,6 +283,11 @@ TEST_F(KeyCommandsTest, KeysOfOtherWindowsAreLeftAlone) {
     QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     EXPECT_FALSE(keys->eventFilter(otherEdit, &esc));
     EXPECT_FALSE(keys->eventFilter(&other, &esc));
+    // A message box or file dialog opened over the window is a window too.
+    QDialog box(window.get());
+    auto* boxEdit = new QLineEdit(&box);
+    EXPECT_FALSE(keys->eventFilter(boxEdit, &esc));
+    EXPECT_FALSE(keys->eventFilter(&box, &esc));
     EXPECT_TRUE(target.log.isEmpty());
     // The window itself and its controls are watched.
     EXPECT_TRUE(keys->eventFilter(window.get(), &esc));

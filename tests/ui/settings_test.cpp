@@ -50,19 +50,31 @@ TEST(WindowPositionSetting, OnlyAUsablePlacementOnSomeScreenIsApplied) {
         {"43 bytes count as absent", placementBytes(100, 80, 43), {Screen}, std::nullopt},
         {"empty bytes", QByteArray(), {Screen}, std::nullopt},
         {"a text of 44 characters or more",
-         QVariant(QString(QLatin1String(placementBytes(100, 80).toHex()))), {Screen}, std::nullopt},
-        {"a number", QVariant(12345), {Screen}, std::nullopt},
-        {"a list", QVariant(QStringList{QStringLiteral("1"), QStringLiteral("2")}), {Screen},
+         QVariant(QString(QLatin1String(placementBytes(100, 80).toHex()))),
+         {Screen},
          std::nullopt},
-        {"on the second screen", placementBytes(2000, 100), {Screen, RightScreen},
+        {"a number", QVariant(12345), {Screen}, std::nullopt},
+        {"a list",
+         QVariant(QStringList{QStringLiteral("1"), QStringLiteral("2")}),
+         {Screen},
+         std::nullopt},
+        {"on the second screen",
+         placementBytes(2000, 100),
+         {Screen, RightScreen},
          QPoint(2000, 100)},
         {"on a screen that is gone", placementBytes(2000, 100), {Screen}, std::nullopt},
         {"far below every screen", placementBytes(100, 5000), {Screen}, std::nullopt},
-        {"only 20 pixels of the title bar left of the screen", placementBytes(-1190, 100),
-         {Screen}, std::nullopt},
-        {"110 pixels of the title bar on the screen", placementBytes(-1100, 100), {Screen},
+        {"only 20 pixels of the title bar left of the screen",
+         placementBytes(-1190, 100),
+         {Screen},
+         std::nullopt},
+        {"110 pixels of the title bar on the screen",
+         placementBytes(-1100, 100),
+         {Screen},
          QPoint(-1100, 100)},
-        {"only 5 rows of the title bar above the bottom", placementBytes(100, 1075), {Screen},
+        {"only 5 rows of the title bar above the bottom",
+         placementBytes(100, 1075),
+         {Screen},
          std::nullopt},
         {"title bar half above the top", placementBytes(100, -15), {Screen}, QPoint(100, -15)},
         {"largest coordinates", placementBytes(INT_MAX, INT_MAX), {Screen}, std::nullopt},
@@ -107,8 +119,8 @@ protected:
         settingsPath = QSettings().fileName();
         clearSettings();
         ASSERT_TRUE(dir.isValid());
-        defaultFile = QDir(QCoreApplication::applicationDirPath())
-                          .filePath(QStringLiteral("layout.xml"));
+        defaultFile =
+            QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("layout.xml"));
         ASSERT_FALSE(QFileInfo::exists(defaultFile));
     }
     void TearDown() override { clearSettings(); }
@@ -209,7 +221,8 @@ TEST_F(StartupSettingsTest, DamagedOrUnreadableStoreStartsWithDefaults) {
     } cases[] = {
         {"binary garbage", QByteArray("\x01\xff\x00[ZEF\xfe\n=\n[[[", 14), false},
         {"broken values",
-         "[ZEFDesigner]\nlast_file=@Variant(\\0\\0\\0\\x7f\\0)\nwindow_position=@ByteArray(\\0\\0\n",
+         "[ZEFDesigner]\nlast_file=@Variant(\\0\\0\\0\\x7f\\0)\nwindow_position=@ByteArray("
+         "\\0\\0\n",
          false},
         {"a value of an unknown type", "[ZEFDesigner]\nlast_file=@Rect(1 2 3 4)\n", false},
         // Neither readable nor writable as a file.
