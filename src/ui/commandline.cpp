@@ -1,6 +1,7 @@
 #include "commandline.h"
 
 #include "catalog/catalogs.h"
+#include "catalogcommands.h"
 #include "configcommands.h"
 
 #include <QCommandLineParser>
@@ -20,6 +21,12 @@ namespace {
 
 // Options that select a command; any of them means no window is shown.
 const QStringList CommandOptions = {
+    // The command-line help, which would otherwise start the window.
+    QStringLiteral("help"),
+    // Catalog listings (catalogcommands.h).
+    QStringLiteral("list-devices"),
+    QStringLiteral("list-value-types"),
+    QStringLiteral("list-fonts"),
     // Config string export and import (configcommands.h).
     QStringLiteral("export-config"),
     QStringLiteral("import-config"),
@@ -61,6 +68,24 @@ bool runCommandLine(int& argc, char** argv, int* exitCode) {
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Layout file to open."));
 
+    const QCommandLineOption listDevicesOption(
+        QStringLiteral("list-devices"),
+        QStringLiteral("Print the devices, one tab-separated line each: index, name, screen "
+                       "width, height, element limit, memory bytes, class, offered font slots."));
+    const QCommandLineOption listValueTypesOption(
+        QStringLiteral("list-value-types"),
+        QStringLiteral("Print the value types: position, name, code, id, level, sample value, "
+                       "display pattern."));
+    const QCommandLineOption listFontsOption(
+        QStringLiteral("list-fonts"),
+        QStringLiteral("Print each device's font slots: device, slot, device font, and the face, "
+                       "pixel size and left, centre, right and y offsets fonts.txt gives it."));
+    const QCommandLineOption deviceOption(
+        QStringLiteral("device"),
+        QStringLiteral("Only what the named device offers (--list-value-types, --list-fonts)."),
+        QStringLiteral("name"));
+    parser.addOptions({listDevicesOption, listValueTypesOption, listFontsOption, deviceOption});
+
     const QCommandLineOption exportConfigOption(
         QStringLiteral("export-config"),
         QStringLiteral("Print the config string of a layout file, for the device it names."),
@@ -80,7 +105,17 @@ bool runCommandLine(int& argc, char** argv, int* exitCode) {
     QTextStream err(stderr);
     Catalogs catalogs;
     catalogs.build();
-    if (parser.isSet(exportConfigOption))
+    catalogs.fonts.loadPreviewFaces(previewFacesPath(QCoreApplication::applicationDirPath()));
+
+    const std::optional<QString> device =
+        parser.isSet(deviceOption) ? std::optional(parser.value(deviceOption)) : std::nullopt;
+    if (parser.isSet(listDevicesOption))
+        *exitCode = listDevices(catalogs, out);
+    else if (parser.isSet(listValueTypesOption))
+        *exitCode = listValueTypes(catalogs, device, out, err);
+    else if (parser.isSet(listFontsOption))
+        *exitCode = listFonts(catalogs, device, out, err);
+    else if (parser.isSet(exportConfigOption))
         *exitCode = exportConfigString(catalogs, parser.value(exportConfigOption), out, err);
     else if (parser.isSet(importConfigOption))
         *exitCode = runImportConfig(
