@@ -35,6 +35,8 @@ public:
 
     // "Quennicks ZEF designer v3.8.1 (C)" plus " <file>" when a file is named.
     static QString windowTitle(const QString& file);
+    // The title the window shows now.
+    using QDialog::windowTitle;
 
     LayoutDocument& document() { return m_document; }
     const Catalogs& catalogs() const { return m_catalogs; }
@@ -56,6 +58,9 @@ public:
 
     // Settings group and keys.
     static QString settingsGroup() { return QStringLiteral("ZEFDesigner"); }
+    // Only the first window shown in a process restores the stored position;
+    // this makes the next one shown do it again, as in a new process.
+    static void resetFirstShow();
 
     // --- commands (buttons, lists and check boxes of the left column) --------
     void onDeviceSelected(int index);

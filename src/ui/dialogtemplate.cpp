@@ -8,6 +8,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QStyle>
@@ -175,11 +177,46 @@ const ControlTemplate DesignerTemplate[] = {
 
 int roundUnits(double value) { return static_cast<int>(std::lround(value)); }
 
+// Group boxes as plain etched frames: the window paints the swatches and the
+// preview under them, which the toolkit's tinted group box would cover.
+class EtchedGroupBoxStyle : public QProxyStyle {
+public:
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        if (element != PE_FrameGroupBox) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        const QRect r = option->rect.adjusted(0, 0, -1, -1);
+        painter->save();
+        painter->setPen(option->palette.color(QPalette::Mid));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(r.adjusted(0, 0, -1, -1));
+        painter->setPen(option->palette.color(QPalette::Light));
+        painter->drawRect(r.adjusted(1, 1, 0, 0));
+        painter->restore();
+    }
+};
+
+QStyle* groupBoxStyle(QWidget* parent) {
+    // One per window; the window deletes it with its children (widgets hold
+    // their style through a guarded pointer).
+    static const char* const Name = "zefGroupBoxStyle";
+    if (auto* style = parent->findChild<QStyle*>(QString::fromLatin1(Name),
+                                                 Qt::FindDirectChildrenOnly))
+        return style;
+    auto* style = new EtchedGroupBoxStyle;
+    style->setObjectName(QString::fromLatin1(Name));
+    style->setParent(parent);
+    return style;
+}
+
 QWidget* createControl(const ControlTemplate& t, QWidget* parent) {
     const QString caption = QString::fromUtf8(t.caption);
     switch (t.kind) {
     case ControlKind::GroupBox: {
         auto* box = new QGroupBox(caption, parent);
+        box->setStyle(groupBoxStyle(parent));
         // Frames only: the mouse over them belongs to the window (the preview).
         box->setAttribute(Qt::WA_TransparentForMouseEvents);
         return box;

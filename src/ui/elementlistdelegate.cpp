@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <QPen>
 #include <QStyle>
 
 namespace zef {
@@ -58,13 +59,12 @@ void ElementListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
                       index.data(Qt::DisplayRole).toString());
 
     if (option.state & QStyle::State_HasFocus) {
-        QStyleOptionFocusRect focus;
-        focus.QStyleOption::operator=(option);
-        focus.rect = option.rect;
-        focus.state |= QStyle::State_KeyboardFocusChange;
-        focus.backgroundColor = selected ? fromBgr(c) : palette.color(QPalette::Base);
-        const QStyle* style = option.widget ? option.widget->style() : QApplication::style();
-        style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, option.widget);
+        // The focus rectangle: a dotted outline that inverts what is under it.
+        painter->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        QPen pen(Qt::white, 1, Qt::DotLine);
+        painter->setPen(pen);
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
     }
     painter->restore();
 }

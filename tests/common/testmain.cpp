@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QLocale>
+#include <QStandardPaths>
 #if defined(ZEF_TEST_APP_WIDGETS)
 #include <QApplication>
 using TestApp = QApplication;
@@ -22,6 +23,8 @@ int main(int argc, char** argv) {
                                                                       : qgetenv("QT_QPA_PLATFORM"));
     std::setlocale(LC_ALL, "C");
     QLocale::setDefault(QLocale::c());
+    // Settings and per-user data of tests never mix with the user's own.
+    QStandardPaths::setTestModeEnabled(true);
     TestApp app(argc, argv);
     TestApp::setOrganizationName(QStringLiteral("PellSoftTest"));
     ::testing::InitGoogleTest(&argc, argv);

@@ -1,0 +1,553 @@
+// The designer window as a whole: the template, the typical request from an
+// empty window to a config string, the commands of the left column, the
+// element list, the preview's mouse and the window's lifecycle.
+
+#include "windowtestsupport.h"
+
+#include "config/configstring.h"
+#include "files/layoutfile.h"
+#include "preview/previewgeometry.h"
+#include "ui/cautorepeatbutton.h"
+#include "ui/listitemtext.h"
+
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QImage>
+#include <QPushButton>
+
+namespace zef::test {
+namespace {
+
+const char* const HDevice = "fenix 7"; // 260 x 260, 500 elements
+const char* const LDevice = "D2 Bravo"; // 30 elements
+
+// --- the template ------------------------------------------------------------
+
+TEST(DialogTemplate, DialogUnitsMapToTheFixedPixelPlaces) {
+    // 807 x 536 units: 1210.5 x 871 pixels; the window is 1210 wide.
+    const QRect whole = dialogUnitsToPixels(0, 0, TemplateWidthUnits, TemplateHeightUnits);
+    EXPECT_NEAR(whole.width(), CPellFieldDlg::TemplateWidth, 1);
+    EXPECT_EQ(whole.height(), CPellFieldDlg::TemplateHeight);
+    // The preview column's group box, the colour edit and the first row's
+    // colour edit, against the places the preview paints at.
+    EXPECT_EQ(dialogUnitsToPixels(432, 0, 372, 534), QRect(648, 0, 558, 868));
+    const QRect colorEdit = dialogUnitsToPixels(354, 18, 36, 12);
+    EXPECT_LE(colorEdit.right(), preview::swatchRect().left());
+    EXPECT_EQ(colorEdit.top(), preview::swatchRect().top());
+    EXPECT_EQ(dialogUnitsToPixels(354, 341, 36, 12).top(), preview::dcSwatchRect(0).top());
+}
+
+class TemplateTest : public WindowTest {};
+
+TEST_F(TemplateTest, EveryControlSitsInsideTheWindowAndNoneOverlaps) {
+    EXPECT_EQ(dlg->size(), QSize(CPellFieldDlg::TemplateWidth, CPellFieldDlg::TemplateHeight));
+    std::vector<std::pair<int, QRect>> placed;
+    for (const ControlTemplate& t : designerTemplate()) {
+        if (t.kind == ControlKind::GroupBox) continue;
+        placed.emplace_back(t.id, dialogUnitsToPixels(t.left, t.top, t.width, t.height));
+    }
+    const QRect client = dlg->rect();
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+        EXPECT_TRUE(client.contains(placed[i].second)) << placed[i].first;
+        for (std::size_t j = i + 1; j < placed.size(); ++j)
+            EXPECT_FALSE(placed[i].second.intersects(placed[j].second))
+                << placed[i].first << " overlaps " << placed[j].first;
+    }
+    // The swatches and the preview are the window's own paint: no control
+    // covers them.
+    std::vector<QRect> painted{preview::swatchRect(), preview::area()};
+    for (int i = 0; i < preview::DcSwatchCount; ++i) painted.push_back(preview::dcSwatchRect(i));
+    for (const auto& [id, rect] : placed)
+        for (const QRect& p : painted) EXPECT_FALSE(rect.intersects(p)) << id;
+}
+
+TEST_F(TemplateTest, ControlsCarryTheirCaptionsAndKinds) {
+    const struct {
+        int id;
+        const char* caption;
+    } buttons[] = {
+        {IdcAdd, "Add"},
+        {IdcClone, "Clone"},
+        {IdcRemove, "Remove"},
+        {IdcUp, "Up"},
+        {IdcDown, "Down"},
+        {IdcLoad, "Load"},
+        {IdcAppend, "Append"},
+        {IdcLoadFromClipboard, "Load from\nclipboard"},
+        {IdcScaleToDevice, "Scale to\ndevice"},
+        {IdcRefresh, "Refresh"},
+        {IdcSaveAs, "Save as"},
+        {IdcSave, "Save"},
+        {IdcCopyToClipboard, "Copy to clipboard"},
+        {IdcGotoDynCol, "Goto DynCol"},
+        {IdcColorButton, "Color"},
+        {IdcReplaceColorButton, "Color to replace"},
+        {1023, "Color 1"},
+        {1050, "Color 10"},
+        {IdcHighlight, "Highlight (red) selected element"},
+        {IdcGradient, "Show gradient on elements with dyn. colors"},
+        {IdcNightMode, "Show night mode"},
+        {IdcDayNight, "Enable day/night switching"},
+        {IdcInvertColor, "Invert color order"},
+    };
+    for (const auto& b : buttons)
+        EXPECT_EQ(control<QAbstractButton>(b.id)->text(), QString::fromUtf8(b.caption)) << b.id;
+    EXPECT_TRUE(control<QPushButton>(IdcCopyToClipboard)->isDefault());
+
+    // Every "-" and "+" and the list's Up and Down repeat while held.
+    const int repeating[] = {1058, 1063, 1059, 1064, 1060, 1065, 1061, 1066, 1062,
+                             1067, 1070, 1068, 1071, 1069, 1073, 1074, IdcUp, IdcDown};
+    for (int id : repeating) EXPECT_NE(dlg->control<CAutoRepeatButton>(id), nullptr) << id;
+    EXPECT_EQ(dlg->control<CAutoRepeatButton>(IdcAdd), nullptr);
+
+    EXPECT_TRUE(edit(IdcCounts)->isReadOnly());
+    EXPECT_TRUE(edit(IdcNrValues)->isReadOnly());
+    EXPECT_TRUE(edit(IdcPrecision)->isReadOnly());
+    EXPECT_EQ(edit(IdcCounts)->text(), QStringLiteral("Val:0, Graph:0, DC:0, Total:0"));
+
+    QStringList kinds;
+    for (int i = 0; i < combo(IdcElementKind)->count(); ++i) kinds << combo(IdcElementKind)->itemText(i);
+    EXPECT_EQ(kinds, (QStringList{QStringLiteral("Value"), QStringLiteral("Graphic"),
+                                  QStringLiteral("Dynamic color"), QStringLiteral("- Seperator -")}));
+    EXPECT_EQ(combo(IdcElementKind)->currentText(), QStringLiteral("Value"));
+    QStringList alignments;
+    for (int i = 0; i < combo(IdcAlignment)->count(); ++i) alignments << combo(IdcAlignment)->itemText(i);
+    EXPECT_EQ(alignments, (QStringList{QStringLiteral("Right"), QStringLiteral("Center"),
+                                       QStringLiteral("Left")}));
+    EXPECT_EQ(combo(IdcDeviceList)->count(), catalogs().devices.count());
+    EXPECT_EQ(combo(IdcDeviceList)->currentIndex(), -1);
+}
+
+// --- the typical request -------------------------------------------------------
+
+class TypicalRequestTest : public WindowTest {};
+
+TEST_F(TypicalRequestTest, FromAnEmptyWindowToAConfigStringAndASavedFile) {
+    EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Quennicks ZEF designer v3.8.1 (C)"));
+
+    // 1. The device: the lists are filled with what it offers.
+    chooseDevice(HDevice);
+    const int device = catalogs().devices.findDeviceByName(QString::fromUtf8(HDevice));
+    EXPECT_EQ(doc().selectedDevice(), device);
+    EXPECT_EQ(combo(IdcValueType)->count(), 215);
+    EXPECT_EQ(combo(IdcGraphicKind)->count(), 15);
+    const QStringList fonts = catalogs().fonts.offeredFontSlots(catalogs().devices.at(device),
+                                                                catalogs().valueTypes.fontSlots);
+    ASSERT_FALSE(fonts.isEmpty());
+    EXPECT_EQ(combo(IdcFont)->count(), fonts.size());
+
+    // 2. Add a value: one row, shown in the panel, counted.
+    add(KindValue);
+    ASSERT_EQ(doc().count(), 1);
+    EXPECT_EQ(doc().selection(), 0);
+    EXPECT_EQ(dlg->elementList().selectedRow(), 0);
+    EXPECT_EQ(edit(IdcCounts)->text(), QStringLiteral("Val:1, Graph:0, DC:0, Total:1"));
+    EXPECT_EQ(edit(IdcX)->text(), QStringLiteral("0"));
+    EXPECT_TRUE(enabled(IdcX));
+
+    // 3. Value type, font slot and position, each written straight in.
+    choose(IdcValueType, QStringLiteral("Current speed"));
+    choose(IdcFont, fonts.last());
+    type(IdcX, QStringLiteral("130"));
+    type(IdcY, QStringLiteral("40"));
+    const LayoutElement& e = element();
+    EXPECT_EQ(e.valueType, ValueTypeCatalog::positionByName(catalogs().valueTypes.valueTypes,
+                                                            QStringLiteral("Current speed")));
+    EXPECT_EQ(e.text, QStringLiteral("$V"));
+    EXPECT_EQ(e.sampleText, QStringLiteral("45.34"));
+    EXPECT_EQ(edit(IdcText)->text(), QStringLiteral("$V"));
+    EXPECT_EQ(e.font, fonts.last());
+    EXPECT_EQ(e.x, 130);
+    EXPECT_EQ(e.y, 40);
+    EXPECT_EQ(rows().rowText(0), QStringLiteral("000000  | Current speed"));
+
+    // The preview shows the device.
+    dlg->grab();
+    EXPECT_EQ(edit(IdcDeviceSummary)->text(),
+              DeviceCatalog::deviceSummaryText(catalogs().devices.at(device)));
+    EXPECT_TRUE(edit(IdcPaintTime)->text().endsWith(QStringLiteral(" ms")));
+
+    // 4. Copy to clipboard: the config string of the document.
+    click(IdcCopyToClipboard);
+    EXPECT_TRUE(platform.clipboard.startsWith(QLatin1Char('C')));
+    EXPECT_EQ(platform.clipboard, BuildConfigString(doc().elements, catalogs().valueTypes, fonts));
+
+    // 5. Closing asks to save; Yes writes the start-up path without a dialog.
+    platform.answers.push_back(MessageAnswer::Yes);
+    EXPECT_TRUE(dlg->close());
+    EXPECT_TRUE(messages().contains(QStringLiteral("Do you want to save your changes?")));
+    EXPECT_EQ(platform.saveDialogs, 0);
+    ASSERT_TRUE(QFileInfo::exists(startFile));
+
+    ScriptedPlatform other;
+    CPellFieldDlg reopened(other, QStringList{QStringLiteral("zef-designer"), startFile});
+    ASSERT_EQ(reopened.document().count(), 1);
+    EXPECT_TRUE(isSameContent(reopened.document().elements[0], doc().elements[0]));
+    EXPECT_EQ(reopened.windowTitle(), CPellFieldDlg::windowTitle(startFile));
+    EXPECT_EQ(reopened.control<QComboBox>(IdcDeviceList)->currentText(),
+              QString::fromUtf8(HDevice));
+}
+
+// --- commands of the left column ---------------------------------------------
+
+class CommandsTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        chooseDevice(HDevice);
+    }
+};
+
+TEST_F(CommandsTest, AddGoesAfterTheSelectionAndEveryKindGetsItsRow) {
+    add(KindValue);
+    add(KindGraphic);
+    add(KindDynamicColor);
+    add(KindSeparator);
+    ASSERT_EQ(doc().count(), 4);
+    clickRow(1);
+    EXPECT_EQ(doc().selection(), 1);
+    add(KindValue);
+    ASSERT_EQ(doc().count(), 5);
+    EXPECT_EQ(doc().selection(), 2);
+    EXPECT_EQ(doc().elements[2].kind, KindValue);
+    EXPECT_EQ(rowTexts(), (QStringList{QStringLiteral("000000  | -- None --"),
+                                       QStringLiteral("000000  | Line"),
+                                       QStringLiteral("000000  | -- None --"),
+                                       QStringLiteral("123456  | Vals: 0.0 - 0.0"),
+                                       QStringLiteral("----------------- Seperator "
+                                                      "------------------")}));
+    EXPECT_EQ(rows().rowColor(1), 0x000082u);
+    EXPECT_EQ(rows().rowColor(3), 0x008200u);
+    EXPECT_EQ(rows().rowColor(4), 0x969696u);
+    EXPECT_EQ(rows().rowColor(2), 0xB40000u);
+    EXPECT_EQ(edit(IdcCounts)->text(), QStringLiteral("Val:2, Graph:1, DC:1, Total:4"));
+}
+
+TEST_F(CommandsTest, CloneRemoveUpAndDownKeepListAndDocumentTogether) {
+    add(KindValue);
+    type(IdcX, QStringLiteral("11"));
+    add(KindGraphic);
+    click(IdcClone);
+    ASSERT_EQ(doc().count(), 3);
+    EXPECT_EQ(doc().selection(), 2);
+    click(IdcUp);
+    click(IdcUp);
+    EXPECT_EQ(doc().selection(), 0);
+    EXPECT_EQ(doc().elements[0].kind, KindGraphic);
+    EXPECT_EQ(rows().rowText(0), QStringLiteral("000000  | Line"));
+    EXPECT_EQ(rows().rowText(1), QStringLiteral("000000  | -- None --"));
+    click(IdcUp); // already first: nothing
+    EXPECT_EQ(doc().selection(), 0);
+    click(IdcDown);
+    EXPECT_EQ(doc().selection(), 1);
+    EXPECT_EQ(dlg->elementList().selectedRow(), 1);
+
+    click(IdcRemove);
+    ASSERT_EQ(doc().count(), 2);
+    EXPECT_EQ(rows().rowCount(), 2);
+    EXPECT_EQ(doc().selection(), 1);
+    // The panel shows the newly selected element.
+    EXPECT_EQ(edit(IdcX)->text(), QString::number(element().x));
+    click(IdcRemove);
+    click(IdcRemove);
+    EXPECT_EQ(doc().count(), 0);
+    EXPECT_EQ(rows().rowCount(), 0);
+    EXPECT_EQ(edit(IdcCounts)->text(), QStringLiteral("Val:0, Graph:0, DC:0, Total:0"));
+    // Nothing selected: the panel holds nothing editable.
+    EXPECT_FALSE(enabled(IdcX));
+    EXPECT_TRUE(edit(IdcX)->text().isEmpty());
+}
+
+TEST_F(CommandsTest, UndoThroughTheKeyboardRestoresListAndPanel) {
+    add(KindValue);
+    add(KindValue); // the first Add has no baseline; this one can be undone
+    type(IdcX, QStringLiteral("77"));
+    ASSERT_EQ(element().x, 77);
+    // Typed one digit after the other: two steps.
+    QTest::keyClick(edit(IdcY), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(doc().elements[1].x, 7);
+    QTest::keyClick(edit(IdcY), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(doc().elements[1].x, 0);
+    EXPECT_EQ(edit(IdcX)->text(), QStringLiteral("0"));
+    EXPECT_EQ(doc().selection(), 1);
+    EXPECT_EQ(dlg->elementList().selectedRow(), 1);
+    QTest::keyClick(edit(IdcY), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(doc().count(), 1);
+    EXPECT_EQ(rows().rowCount(), 1);
+    EXPECT_EQ(edit(IdcCounts)->text(), QStringLiteral("Val:1, Graph:0, DC:0, Total:1"));
+    QTest::keyClick(edit(IdcY), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(doc().count(), 1);
+}
+
+TEST_F(CommandsTest, RefreshRebuildsChangedRowsAndKeepsTheSelection) {
+    add(KindValue);
+    type(IdcColorEdit, QStringLiteral("FF0000"));
+    add(KindDynamicColor);
+    ASSERT_EQ(doc().elements[1].replaceColor, 0x563412u);
+    // Changing the replaced colour behind the list's back: the rows keep their
+    // texts until a refresh.
+    doc().elements[1].replaceColor = 0x0000FF;
+    EXPECT_EQ(rows().rowText(0), QStringLiteral("FF0000  | -- None --"));
+    clickRow(0);
+    click(IdcRefresh);
+    EXPECT_EQ(rows().rowText(0), QStringLiteral("FF0000 * | -- None --"));
+    EXPECT_EQ(rows().rowText(1), QStringLiteral("FF0000  | Vals: 0.0 - 0.0"));
+    EXPECT_EQ(doc().selection(), 0);
+    EXPECT_EQ(dlg->elementList().selectedRow(), 0);
+    // Nothing changed: still the same selection.
+    click(IdcRefresh);
+    EXPECT_EQ(dlg->elementList().selectedRow(), 0);
+}
+
+TEST_F(CommandsTest, DeviceChangeDropsWhatTheSmallerDeviceLacks) {
+    add(KindValue);
+    choose(IdcValueType, QStringLiteral("(H) Watt per kg/pound"));
+    add(KindGraphic);
+    choose(IdcGraphicKind, QStringLiteral("(H) Direction arrow"));
+    chooseDevice(LDevice);
+    EXPECT_EQ(combo(IdcValueType)->count(), 25);
+    EXPECT_EQ(combo(IdcGraphicKind)->count(), 9);
+    EXPECT_EQ(doc().elements[0].valueType, 0);
+    EXPECT_EQ(doc().elements[1].graphicType, 0);
+    EXPECT_EQ(rows().rowText(0), QStringLiteral("000000  | -- None --"));
+    EXPECT_EQ(rows().rowText(1), QStringLiteral("000000  | Line"));
+    // The panel was re-read for the selected graphic.
+    EXPECT_EQ(combo(IdcGraphicKind)->currentText(), QStringLiteral("Line"));
+    EXPECT_FALSE(control<QPushButton>(IdcScaleToDevice)->isEnabled());
+}
+
+TEST_F(CommandsTest, ScaleToDeviceAfterALoadedLayoutMeetsAnotherDevice) {
+    add(KindGraphic);
+    type(IdcX, QStringLiteral("100"));
+    const QString file = dir.filePath(QStringLiteral("scaled.xml"));
+    ASSERT_TRUE(writeLayoutFile(doc(), file, nullptr));
+    ASSERT_EQ(loadLayout(doc(), file, false).status, LoadStatus::Loaded);
+    chooseDevice("fenix 7X"); // 280 wide
+    dlg->grab();
+    ASSERT_TRUE(control<QPushButton>(IdcScaleToDevice)->isEnabled());
+    click(IdcScaleToDevice);
+    EXPECT_EQ(doc().elements[0].x, 107); // 100 * 280 / 260
+    dlg->grab();
+    EXPECT_FALSE(control<QPushButton>(IdcScaleToDevice)->isEnabled());
+}
+
+TEST_F(CommandsTest, LoadAppendSaveAsAndTheClipboardGoThroughTheirCommands) {
+    add(KindValue);
+    add(KindSeparator);
+    const QString file = dir.filePath(QStringLiteral("saved.xml"));
+    platform.saveFileNames.push_back(file);
+    click(IdcSaveAs);
+    EXPECT_EQ(platform.saveDialogs, 1);
+    ASSERT_TRUE(QFileInfo::exists(file));
+    EXPECT_EQ(dlg->windowTitle(), CPellFieldDlg::windowTitle(file));
+    EXPECT_FALSE(doc().isModified());
+
+    platform.openFileNames.push_back(file);
+    click(IdcAppend);
+    EXPECT_EQ(doc().count(), 4);
+    EXPECT_TRUE(doc().isModified());
+    platform.openFileNames.push_back(file);
+    click(IdcLoad);
+    EXPECT_EQ(doc().count(), 2);
+    EXPECT_EQ(rows().rowCount(), 2);
+    EXPECT_FALSE(doc().isModified());
+
+    click(IdcCopyToClipboard);
+    const QString config = platform.clipboard;
+    platform.answers.push_back(MessageAnswer::Yes);
+    click(IdcLoadFromClipboard);
+    EXPECT_EQ(doc().count(), 1); // separators are not carried
+    EXPECT_EQ(rows().rowCount(), 1);
+    EXPECT_EQ(dlg->windowTitle(), CPellFieldDlg::windowTitle(QStringLiteral("layout.xml")));
+    EXPECT_EQ(doc().selection(), 0);
+    EXPECT_EQ(dlg->elementList().selectedRow(), 0);
+    EXPECT_FALSE(config.isEmpty());
+}
+
+TEST_F(CommandsTest, ViewCheckBoxesSetThePreviewOptions) {
+    const struct {
+        int id;
+        bool PreviewViewState::*option;
+    } boxes[] = {{IdcHighlight, &PreviewViewState::highlightSelected},
+                 {IdcGradient, &PreviewViewState::showDcGradient},
+                 {IdcNightMode, &PreviewViewState::nightMode}};
+    for (const auto& b : boxes) {
+        click(b.id);
+        EXPECT_TRUE(dlg->renderer().viewState().*b.option) << b.id;
+        click(b.id);
+        EXPECT_FALSE(dlg->renderer().viewState().*b.option) << b.id;
+    }
+}
+
+// --- element list drawing --------------------------------------------------------
+
+TEST_F(CommandsTest, SelectedRowIsABarInItsKindColourWithInverseText) {
+    add(KindValue);
+    add(KindGraphic);
+    add(KindValue);
+    click(IdcFixedText);
+    ElementListView& list = dlg->elementList();
+    const auto rowPixels = [&](int row) {
+        const QImage image = list.viewport()->grab().toImage();
+        const QRect r = list.visualRect(rows().index(row));
+        // The right end of the row holds no text.
+        return image.pixelColor(r.right() - 8, r.center().y());
+    };
+    clickRow(1);
+    EXPECT_EQ(rowPixels(1), QColor(0x82, 0, 0));
+    EXPECT_EQ(rowPixels(0), list.palette().color(QPalette::Base));
+    clickRow(0);
+    EXPECT_EQ(rowPixels(0), QColor(0, 0, 0xB4));
+    clickRow(2);
+    EXPECT_EQ(rowPixels(2), QColor(0, 0, 0)); // fixed text: system colours on black
+
+    // The text of the selected graphic row is drawn in light cyan.
+    clickRow(1);
+    const QImage image = list.viewport()->grab().toImage();
+    const QRect r = list.visualRect(rows().index(1));
+    bool inverse = false;
+    for (int x = r.left(); x < r.left() + 60 && !inverse; ++x)
+        for (int y = r.top(); y <= r.bottom() && !inverse; ++y) {
+            const QColor c = image.pixelColor(x, y);
+            inverse = c.green() > 200 && c.blue() > 200 && c.red() < 160;
+        }
+    EXPECT_TRUE(inverse);
+}
+
+TEST_F(CommandsTest, ClickBesideEveryRowKeepsTheSelection) {
+    add(KindValue);
+    add(KindValue);
+    ElementListView& list = dlg->elementList();
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                      QPoint(10, list.viewport()->height() - 5));
+    EXPECT_EQ(doc().selection(), 1);
+    EXPECT_EQ(list.selectedRow(), 1);
+}
+
+// --- the preview's mouse -------------------------------------------------------------
+
+TEST_F(CommandsTest, ClickOnAnElementPicksItAndHighlightsItWhileHeld) {
+    add(KindGraphic);
+    choose(IdcGraphicKind, QStringLiteral("Rectangle filled"));
+    type(IdcX, QStringLiteral("10"));
+    type(IdcY, QStringLiteral("10"));
+    type(IdcX2, QStringLiteral("50"));
+    type(IdcY2, QStringLiteral("50"));
+    add(KindValue);
+    ASSERT_EQ(doc().selection(), 1);
+
+    const DeviceInfo& d = *doc().device();
+    const QPoint onRectangle = preview::screenOrigin(d) + QPoint(30, 30);
+    QTest::mouseMove(dlg.get(), onRectangle);
+    EXPECT_EQ(edit(IdcPointer)->text(), QStringLiteral("30 / 30"));
+    QTest::mousePress(dlg.get(), Qt::LeftButton, {}, onRectangle);
+    EXPECT_EQ(doc().selection(), 0);
+    EXPECT_EQ(dlg->elementList().selectedRow(), 0);
+    EXPECT_EQ(combo(IdcGraphicKind)->currentText(), QStringLiteral("Rectangle filled"));
+    EXPECT_TRUE(check(IdcHighlight)->isChecked());
+    EXPECT_TRUE(dlg->renderer().viewState().highlightSelected);
+    QTest::mouseRelease(dlg.get(), Qt::LeftButton, {}, onRectangle);
+    EXPECT_FALSE(check(IdcHighlight)->isChecked());
+    EXPECT_FALSE(dlg->renderer().viewState().highlightSelected);
+
+    // Beside every element: nothing changes.
+    const QPoint beside = preview::screenOrigin(d) + QPoint(200, 200);
+    QTest::mouseClick(dlg.get(), Qt::LeftButton, {}, beside);
+    EXPECT_EQ(doc().selection(), 0);
+    QTest::mouseMove(dlg.get(), preview::screenOrigin(d) + QPoint(-50, 0));
+    EXPECT_EQ(edit(IdcPointer)->text(), QStringLiteral("-- / --"));
+}
+
+TEST_F(CommandsTest, PaintShowsTheSwatchesOfTheSelectedElement) {
+    add(KindValue);
+    type(IdcColorEdit, QStringLiteral("FF8000"));
+    add(KindDynamicColor);
+    type(1025, QStringLiteral("10"));
+    type(1024, QStringLiteral("00FF00"));
+    const QImage shot = dlg->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(preview::dcSwatchRect(0).center()), QColor(0, 0xFF, 0));
+    EXPECT_EQ(shot.pixelColor(preview::dcSwatchRect(1).center()), QColor(0, 0, 0));
+    clickRow(0);
+    const QImage again = dlg->grab().toImage();
+    EXPECT_EQ(again.pixelColor(preview::swatchRect().center()), QColor(0xFF, 0x80, 0));
+    // The device screen is black where nothing is drawn.
+    const QPoint corner = preview::screenOrigin(*doc().device()) + QPoint(200, 200);
+    EXPECT_EQ(again.pixelColor(corner), QColor(0, 0, 0));
+}
+
+// --- lifecycle -------------------------------------------------------------------
+
+class LifecycleTest : public WindowTest {};
+
+TEST_F(LifecycleTest, StartsEmptyWithTheMissingFileKeptForSave) {
+    EXPECT_EQ(doc().fileName, startFile);
+    EXPECT_EQ(doc().count(), 0);
+    EXPECT_EQ(dlg->windowTitle(), CPellFieldDlg::windowTitle(QString()));
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(dlg->randomPool().size(), 1024u);
+    // Closing an unchanged layout asks nothing.
+    EXPECT_TRUE(dlg->close());
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(LifecycleTest, CancelKeepsTheWindowOpenAndWritesNoSettings) {
+    chooseDevice(HDevice);
+    add(KindValue);
+    platform.answers.push_back(MessageAnswer::Cancel);
+    EXPECT_FALSE(dlg->close());
+    EXPECT_TRUE(dlg->isVisible());
+    {
+        QSettings settings;
+        settings.beginGroup(CPellFieldDlg::settingsGroup());
+        EXPECT_FALSE(settings.contains(QStringLiteral("last_file")));
+        EXPECT_FALSE(settings.contains(QStringLiteral("window_position")));
+    }
+    // Escape goes through the same question; No closes without saving.
+    platform.answers.push_back(MessageAnswer::No);
+    QTest::keyClick(&dlg->elementList(), Qt::Key_Escape);
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_FALSE(QFileInfo::exists(startFile));
+    QSettings settings;
+    settings.beginGroup(CPellFieldDlg::settingsGroup());
+    EXPECT_EQ(settings.value(QStringLiteral("last_file")).toString(), startFile);
+    EXPECT_EQ(platform.messageTexts().count(QStringLiteral("Do you want to save your changes?")),
+              2);
+}
+
+TEST_F(LifecycleTest, StoredPositionIsRestoredAtTheFirstShowOnly) {
+    dlg->move(40, 30);
+    ASSERT_TRUE(dlg->close());
+    dlg.reset();
+
+    CPellFieldDlg::resetFirstShow();
+    ScriptedPlatform other;
+    CPellFieldDlg reopened(other, QStringList{QStringLiteral("zef-designer"), startFile});
+    reopened.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&reopened));
+    EXPECT_EQ(reopened.frameGeometry().topLeft(), QPoint(40, 30));
+    EXPECT_EQ(reopened.size(), QSize(CPellFieldDlg::TemplateWidth, CPellFieldDlg::TemplateHeight));
+    reopened.hide();
+    reopened.move(0, 0);
+    reopened.show();
+    EXPECT_EQ(reopened.frameGeometry().topLeft(), QPoint(0, 0));
+    EXPECT_TRUE(reopened.close());
+}
+
+TEST_F(LifecycleTest, ALoadedFileNamesItselfInTheTitle) {
+    chooseDevice(HDevice);
+    add(KindValue);
+    const QString file = dir.filePath(QStringLiteral("mine.xml"));
+    ASSERT_TRUE(writeLayoutFile(doc(), file, nullptr));
+    ScriptedPlatform other;
+    CPellFieldDlg loaded(other, QStringList{QStringLiteral("zef-designer"), file});
+    EXPECT_EQ(loaded.windowTitle(),
+              QStringLiteral("Quennicks ZEF designer v3.8.1 (C) <%1>").arg(file));
+    EXPECT_EQ(loaded.document().selection(), 0);
+    EXPECT_EQ(loaded.elementList().selectedRow(), 0);
+    EXPECT_TRUE(loaded.control<QLineEdit>(IdcX)->isEnabled());
+    EXPECT_EQ(loaded.control<QLineEdit>(IdcCounts)->text(),
+              QStringLiteral("Val:1, Graph:0, DC:0, Total:1"));
+}
+
+} // namespace
+} // namespace zef::test

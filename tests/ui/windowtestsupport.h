@@ -1,0 +1,126 @@
+#pragma once
+
+// A designer window driven offscreen as a user would: a scripted platform,
+// a start-up file that does not exist (so nothing real is loaded) and a
+// settings store of its own.
+
+#include "ui/cpellfielddlg.h"
+#include "ui/dialogtemplate.h"
+#include "ui/elementlistmodel.h"
+#include "ui/elementlistview.h"
+
+#include "model/scriptedplatform.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace zef::test {
+
+inline void clearWindowSettings() {
+    QSettings settings;
+    settings.remove(CPellFieldDlg::settingsGroup());
+    settings.sync();
+}
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QStandardPaths::setTestModeEnabled(true);
+        clearWindowSettings();
+        ASSERT_TRUE(dir.isValid());
+        startFile = dir.filePath(QStringLiteral("none.xml"));
+        dlg = std::make_unique<CPellFieldDlg>(
+            platform, QStringList{QStringLiteral("zef-designer"), startFile});
+        dlg->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(dlg.get()));
+    }
+    void TearDown() override {
+        dlg.reset();
+        clearWindowSettings();
+    }
+
+    LayoutDocument& doc() { return dlg->document(); }
+    const Catalogs& catalogs() { return dlg->catalogs(); }
+    PropertyPanel& panel() { return dlg->panel(); }
+    ElementListModel& rows() { return dlg->listModel(); }
+    LayoutElement& element() {
+        LayoutElement* e = doc().selectedElement();
+        EXPECT_NE(e, nullptr);
+        static LayoutElement none;
+        return e ? *e : none;
+    }
+
+    template <typename T> T* control(int id) {
+        T* w = dlg->control<T>(id);
+        EXPECT_NE(w, nullptr) << "control " << id;
+        return w;
+    }
+    QWidget* widget(int id) { return control<QWidget>(id); }
+    QLineEdit* edit(int id) { return control<QLineEdit>(id); }
+    QComboBox* combo(int id) { return control<QComboBox>(id); }
+    QCheckBox* check(int id) { return control<QCheckBox>(id); }
+    QString labelText(int id) { return control<QLabel>(id)->text(); }
+    bool enabled(int id) { return widget(id)->isEnabled(); }
+
+    // The user picks an entry of a drop-down list.
+    void choose(int comboId, const QString& text) {
+        QComboBox* box = combo(comboId);
+        const int index = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        ASSERT_GE(index, 0) << "no entry " << text.toStdString() << " in " << comboId;
+        ASSERT_TRUE(box->isEnabled()) << "list " << comboId << " is disabled";
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    }
+    void chooseDevice(const char* name) { choose(IdcDeviceList, QString::fromUtf8(name)); }
+
+    // The user clicks a button or check box with the mouse.
+    void click(int id) {
+        auto* button = control<QAbstractButton>(id);
+        QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+    }
+    // The user replaces an edit's text by typing.
+    void type(int id, const QString& text) {
+        QLineEdit* e = edit(id);
+        e->setFocus();
+        e->selectAll();
+        QTest::keyClick(e, Qt::Key_Backspace);
+        QTest::keyClicks(e, text);
+    }
+
+    // "Add" with a kind chosen in the element-kind list.
+    void add(ElementKind kind) {
+        choose(IdcElementKind, catalogs().valueTypes.elementKinds.at(kind).name);
+        click(IdcAdd);
+    }
+    // A user's click on a row of the element list.
+    void clickRow(int row) {
+        ElementListView& list = dlg->elementList();
+        const QRect r = list.visualRect(rows().index(row));
+        ASSERT_TRUE(r.isValid()) << "row " << row;
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, r.center());
+    }
+    QStringList rowTexts() {
+        QStringList texts;
+        for (int i = 0; i < rows().rowCount(); ++i) texts << rows().rowText(i);
+        return texts;
+    }
+    QStringList messages() const { return platform.messageTexts(); }
+
+    ScriptedPlatform platform;
+    QTemporaryDir dir;
+    QString startFile;
+    std::unique_ptr<CPellFieldDlg> dlg;
+};
+
+} // namespace zef::test
