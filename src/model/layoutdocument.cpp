@@ -57,10 +57,10 @@ bool LayoutDocument::addElement(const LayoutElement* source, bool atEnd, bool ke
     if (!dev) return false;
 
     const int n = count();
-    const auto separators = std::count_if(elements.begin(), elements.end(), [](const auto& e) {
-        return e.kind == KindSeparator;
-    });
-    if (n - separators >= dev->maxElements) {
+    // A batch keeps its count of counted elements, so that loading a file of
+    // many separators stays linear.
+    const int counted = m_batching ? m_batchCounted : countedElements();
+    if (counted >= dev->maxElements) {
         if (m_batching)
             ++m_batchRefused;
         else
@@ -74,6 +74,7 @@ bool LayoutDocument::addElement(const LayoutElement* source, bool atEnd, bool ke
         if (element.kind == KindDynamicColor) element.replaceColor = NewDynamicColorReplaceColor;
         if (element.kind == KindSeparator) element.text = SeparatorCaption;
     }
+    if (m_batching && element.kind != KindSeparator) ++m_batchCounted;
     elements.insert(elements.begin() + index, std::move(element));
     // The selection index shifts silently; the new line then becomes the selection.
     if (m_selection >= index) ++m_selection;
@@ -199,9 +200,16 @@ void LayoutDocument::clearElements() {
     emit selectionChanged(-1);
 }
 
+int LayoutDocument::countedElements() const {
+    return static_cast<int>(std::count_if(elements.begin(), elements.end(), [](const auto& e) {
+        return e.kind != KindSeparator;
+    }));
+}
+
 void LayoutDocument::beginAddBatch() {
     m_batching = true;
     m_batchRefused = 0;
+    m_batchCounted = countedElements();
 }
 
 int LayoutDocument::endAddBatch() {

@@ -123,6 +123,8 @@ signals:
 
 private:
     void moveSelected(int delta);
+    // Elements that count towards the device's limit: all but separators.
+    int countedElements() const;
 
     const Catalogs& m_catalogs;
     Platform& m_platform;
@@ -130,6 +132,7 @@ private:
     int m_selectedDevice = -1;
     bool m_batching = false;
     int m_batchRefused = 0;
+    int m_batchCounted = 0;
 };
 
 } // namespace zef
