@@ -274,7 +274,7 @@ QRectF ElementPainter::DrawValueText(QPainter& painter, const PreviewFace& face,
     if (!font) return QRectF(0, 0, 0, 0);
 
     const qreal ax = qreal(x) + face.offsetForAlignment(alignment);
-    const qreal ay = qreal(y) + face.offsetY;
+    const int ay = y + face.offsetY; // the text's top line
     const qreal lineHeight = font->lineHeight();
     if (text.isEmpty()) return QRectF(ax, ay, 0, 0);
 
@@ -285,14 +285,52 @@ QRectF ElementPainter::DrawValueText(QPainter& painter, const PreviewFace& face,
     if (alignment == 0) left = ax - width;
     else if (alignment == 1) left = ax - width / 2;
 
-    const QBrush brush = verticalBrush(ay, 1000, std::trunc(lineHeight), color1, color2);
+    const qreal originX = left + padding;
+    const qreal pixelX = std::floor(originX);
+    const int subPixel = int(std::lround((originX - pixelX) * 64));
+    if (const RenderedText* r = renderText(*font, text, subPixel, lineHeight, color1, color2))
+        painter.drawImage(QPoint(int(pixelX), ay) + r->topLeft, r->image);
+    return QRectF(left, ay, width, lineHeight);
+}
+
+const ElementPainter::RenderedText* ElementPainter::renderText(FaceFont& font,
+                                                               const QString& text, int subPixel,
+                                                               qreal lineHeight, QRgb color1,
+                                                               QRgb color2) {
+    const TextKey key{&font, text, subPixel, color1, color2};
+    if (const RenderedText* hit = m_texts.object(key)) return hit;
+
+    const FaceFont::Shaped& shaped = font.shape(text);
     QGlyphRun run;
-    run.setRawFont(font->rawFont());
+    run.setRawFont(font.rawFont());
     run.setGlyphIndexes(shaped.glyphs);
     run.setPositions(shaped.positions);
-    painter.setPen(QPen(brush, 0));
-    painter.drawGlyphRun(QPointF(left + padding, ay + font->ascent()), run);
-    return QRectF(left, ay, width, lineHeight);
+    // Glyph origin relative to the pixel it starts in and to the text's top line.
+    const QPointF origin(subPixel / 64.0, font.ascent());
+    QRectF bounds = run.boundingRect().translated(origin);
+    bounds |= QRectF(origin.x(), 0, shaped.advance, 1);
+    const QRect pixels = bounds.toAlignedRect().adjusted(-1, -1, 1, 1);
+
+    auto rendered = std::make_unique<RenderedText>();
+    rendered->topLeft = pixels.topLeft();
+    rendered->image = QImage(pixels.size(), QImage::Format_ARGB32_Premultiplied);
+    rendered->image.fill(Qt::transparent);
+    {
+        QPainter p(&rendered->image);
+        p.setRenderHint(QPainter::TextAntialiasing, true);
+        p.translate(-pixels.topLeft());
+        // The gradient runs from the text's top line down one line height.
+        p.setPen(QPen(verticalBrush(0, 1000, std::trunc(lineHeight), color1, color2), 0));
+        p.drawGlyphRun(origin, run);
+    }
+    const qsizetype cost = std::max<qsizetype>(rendered->image.sizeInBytes(), 1);
+    if (cost > TextCacheBytes) {
+        // Larger than the whole cache: kept only until the next text is asked for.
+        m_oversized = std::move(rendered);
+        return m_oversized.get();
+    }
+    m_texts.insert(key, rendered.release(), cost);
+    return m_texts.object(key);
 }
 
 } // namespace zef

@@ -3,6 +3,9 @@
 #include "catalog/devicefonts.h"
 #include "model/layoutelement.h"
 
+#include <QCache>
+#include <QImage>
+#include <QPoint>
 #include <QRectF>
 #include <QRgb>
 #include <QString>
@@ -18,6 +21,7 @@ namespace zef {
 struct Catalogs;
 struct DeviceInfo;
 class FaceCache;
+class FaceFont;
 
 // Translucent colours of the preview, as ARGB.
 namespace previewcolors {
@@ -67,11 +71,35 @@ public:
     FaceCache& faces() { return *m_faces; }
 
 private:
+    // A text as painted once in one face, colour pair and sub-pixel position,
+    // kept to be blended again by the next paints: painting text glyph by glyph
+    // (large sizes are filled as outlines) is what a paint spends its time on.
+    struct TextKey {
+        const FaceFont* font;
+        QString text;
+        int subPixel; // x of the glyph origin within its pixel, in 64ths
+        QRgb color1, color2;
+        bool operator==(const TextKey&) const = default;
+        friend size_t qHash(const TextKey& k, size_t seed = 0) {
+            return qHashMulti(seed, k.font, k.text, k.subPixel, k.color1, k.color2);
+        }
+    };
+    struct RenderedText {
+        QImage image;   // premultiplied, transparent around the glyphs
+        QPoint topLeft; // of the image, from the glyph origin's pixel on the text's top line
+    };
+    // The cache holds at most this many bytes of images.
+    static constexpr int TextCacheBytes = 48 * 1024 * 1024;
+
+    const RenderedText* renderText(FaceFont& font, const QString& text, int subPixel,
+                                   qreal lineHeight, QRgb color1, QRgb color2);
     void drawGraphic(QPainter& painter, const LayoutElement& e, QRgb color1, QRgb color2,
                      QRgb rest, const DeviceInfo& d, const std::vector<std::int32_t>& pool);
 
     const Catalogs& m_catalogs;
     std::unique_ptr<FaceCache> m_faces;
+    QCache<TextKey, RenderedText> m_texts{TextCacheBytes};
+    std::unique_ptr<RenderedText> m_oversized;
 };
 
 } // namespace zef

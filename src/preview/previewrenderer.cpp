@@ -3,6 +3,7 @@
 #include "catalog/catalogs.h"
 #include "model/layoutdocument.h"
 #include "model/platform.h"
+#include "preview/devicepicture.h"
 #include "preview/elementhittest.h"
 #include "preview/elementpainter.h"
 
@@ -66,7 +67,8 @@ QString PaintResult::paintTimeText() const {
 }
 
 PreviewRenderer::PreviewRenderer(LayoutDocument& document)
-    : m_document(document), m_painter(std::make_unique<ElementPainter>(document.catalogs())) {}
+    : m_document(document), m_painter(std::make_unique<ElementPainter>(document.catalogs())),
+      m_pictures(std::make_unique<DevicePictures>()) {}
 
 PreviewRenderer::~PreviewRenderer() = default;
 
@@ -279,14 +281,8 @@ void PreviewRenderer::paintPreview(QPainter& painter, PaintResult& result, const
 }
 
 QImage PreviewRenderer::devicePictureFor(const DeviceInfo& d) {
-    if (d.pictureId != m_pictureId) {
-        m_pictureId = d.pictureId;
-        QImage loaded(QStringLiteral(":/devices/%1.png").arg(d.pictureId));
-        // Premultiplied pixels blend over the screen without a conversion per paint.
-        m_picture = loaded.isNull() ? QImage()
-                                    : loaded.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    }
-    return m_picture;
+    if (m_pictures->programDir() != m_view.programDir) m_pictures->setProgramDir(m_view.programDir);
+    return m_pictures->picture(d);
 }
 
 // --- mouse ------------------------------------------------------------------------

@@ -19,6 +19,7 @@ namespace zef {
 
 class LayoutDocument;
 class ElementPainter;
+class DevicePictures;
 
 // What a paint found out that the window has to act on. Fields marked
 // "preview" are only meaningful when previewPainted is true.
@@ -158,8 +159,7 @@ private:
     LayoutDocument& m_document;
     PreviewViewState m_view;
     std::unique_ptr<ElementPainter> m_painter;
-    int m_pictureId = -1; // picture held in m_picture (decoded once per device)
-    QImage m_picture;
+    std::unique_ptr<DevicePictures> m_pictures;
     QImage m_client;
     bool m_repaintSwatch = false;
     bool m_repaintDcSwatches = false;

@@ -3,6 +3,7 @@
 #include "catalog/catalogs.h"
 #include "catalogcommands.h"
 #include "configcommands.h"
+#include "rendercommand.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -30,6 +31,8 @@ const QStringList CommandOptions = {
     // Config string export and import (configcommands.h).
     QStringLiteral("export-config"),
     QStringLiteral("import-config"),
+    // The preview of a layout file as PNG (rendercommand.h).
+    QStringLiteral("render"),
 };
 
 bool namesCommand(int argc, char** argv) {
@@ -52,6 +55,39 @@ int runImportConfig(const Catalogs& catalogs, const QString& argument,
     QFile input;
     if (argument == QStringLiteral("-")) input.open(stdin, QIODevice::ReadOnly);
     return importConfigString(catalogs, configStringArgument(argument, input), *output, err);
+}
+
+int runRender(const Catalogs& catalogs, const QCommandLineParser& parser,
+              const QCommandLineOption& render, const QCommandLineOption& output,
+              const QCommandLineOption& night, const QCommandLineOption& gradient,
+              const QCommandLineOption& highlight, const QCommandLineOption& repeat,
+              QTextStream& err) {
+    if (!parser.isSet(output)) {
+        err << QStringLiteral("--render needs --output file.png.") << Qt::endl;
+        return 2;
+    }
+    RenderOptions options;
+    options.layoutPath = parser.value(render);
+    options.outputPath = parser.value(output);
+    options.nightMode = parser.isSet(night);
+    options.showDcGradient = parser.isSet(gradient);
+    options.programDir = QCoreApplication::applicationDirPath();
+    bool ok = true;
+    if (parser.isSet(highlight)) {
+        options.highlight = parser.value(highlight).toInt(&ok);
+        if (!ok) {
+            err << QStringLiteral("--highlight needs an element index.") << Qt::endl;
+            return 2;
+        }
+    }
+    if (parser.isSet(repeat)) {
+        options.repeat = parser.value(repeat).toInt(&ok);
+        if (!ok) {
+            err << QStringLiteral("--repeat needs a count.") << Qt::endl;
+            return 2;
+        }
+    }
+    return renderLayout(catalogs, options, err);
 }
 
 } // namespace
@@ -95,10 +131,32 @@ bool runCommandLine(int& argc, char** argv, int* exitCode) {
         QStringLiteral("Read a config string (\"-\": from standard input) as Load from clipboard "
                        "does and save the layout to the --output file."),
         QStringLiteral("string"));
-    const QCommandLineOption outputOption(QStringLiteral("output"),
-                                          QStringLiteral("The layout file --import-config writes."),
-                                          QStringLiteral("file.xml"));
+    const QCommandLineOption outputOption(
+        QStringLiteral("output"),
+        QStringLiteral("The layout file --import-config writes, or the PNG --render writes."),
+        QStringLiteral("file"));
     parser.addOptions({exportConfigOption, importConfigOption, outputOption});
+
+    const QCommandLineOption renderOption(
+        QStringLiteral("render"),
+        QStringLiteral("Load a layout file as Load does and write its preview as the window "
+                       "paints it to the --output PNG."),
+        QStringLiteral("file.xml"));
+    const QCommandLineOption nightOption(QStringLiteral("night"),
+                                         QStringLiteral("--render: show night mode."));
+    const QCommandLineOption gradientOption(
+        QStringLiteral("gradient"),
+        QStringLiteral("--render: show gradients on elements with dynamic colours."));
+    const QCommandLineOption highlightOption(
+        QStringLiteral("highlight"),
+        QStringLiteral("--render: select the element and highlight it in red."),
+        QStringLiteral("index"));
+    const QCommandLineOption repeatOption(
+        QStringLiteral("repeat"),
+        QStringLiteral("--render: paint n times and print the median paint time."),
+        QStringLiteral("n"));
+    parser.addOptions({renderOption, nightOption, gradientOption, highlightOption, repeatOption});
+
     parser.process(app);
 
     QTextStream out(stdout);
@@ -122,6 +180,9 @@ bool runCommandLine(int& argc, char** argv, int* exitCode) {
             catalogs, parser.value(importConfigOption),
             parser.isSet(outputOption) ? std::optional(parser.value(outputOption)) : std::nullopt,
             err);
+    else if (parser.isSet(renderOption))
+        *exitCode = runRender(catalogs, parser, renderOption, outputOption, nightOption,
+                              gradientOption, highlightOption, repeatOption, err);
     else
         *exitCode = 0;
     return true;

@@ -257,15 +257,42 @@ TEST_F(ElementColourTest, NothingIsDrawnOutsideTheScreenFrame) {
     add(graphic(1, 240, 400, 0, 0, 600, 30));
     const QImage image = render();
     ASSERT_EQ(image.size(), empty.size());
-    const int sx = device->screenX, sy = device->screenY;
-    const QRect frame(sx - 5, sy - 5, device->screenWidth + 10, device->screenHeight + 10);
-    EXPECT_EQ(at(image, -5, -5), Red);
-    EXPECT_EQ(at(image, device->screenWidth + 4, device->screenHeight + 4), Red);
+    const QRect screen = preview::screenRect(*device).translated(-preview::origin());
+    const QRect frame = screen.adjusted(-5, -5, 5, 5);
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (!frame.contains(x, y)) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb c = image.pixel(x, y) | 0xFF000000u;
+            if (screen.contains(x, y)) {
+                ASSERT_EQ(c, Red) << x << "," << y;
+            } else if (frame.contains(x, y)) {
+                // The frame shows the element where the picture lets it through.
+                ASSERT_TRUE(c == Red || image.pixel(x, y) == empty.pixel(x, y)) << x << "," << y;
+            } else {
                 ASSERT_EQ(image.pixel(x, y), empty.pixel(x, y)) << x << "," << y;
             }
+        }
+}
+
+// A round watch: the opaque bezel of the picture masks the corners of the
+// square screen.
+class RoundWatchTest : public PreviewFixture {
+protected:
+    RoundWatchTest() : PreviewFixture(QStringLiteral("fenix 7")) {}
+};
+
+TEST_F(RoundWatchTest, PictureBezelCoversElementsOutsideTheRoundScreen) {
+    const QImage empty = render();
+    ASSERT_GE(empty.width(), preview::frameRect(*device).right() + 1 - preview::OriginX);
+    add(graphic(4, -5, -5, device->screenWidth + 5, device->screenHeight + 5, 0, 1, GreenBgr));
+    const QImage image = render();
+    const int w = device->screenWidth, h = device->screenHeight;
+    EXPECT_EQ(at(image, w / 2, h / 2), Green);
+    EXPECT_EQ(at(image, w / 2, 10), Green);
+    for (auto [x, y] : {std::pair{2, 2}, std::pair{w - 3, 2}, std::pair{2, h - 3},
+                        std::pair{w - 3, h - 3}, std::pair{-4, h / 2}}) {
+        EXPECT_EQ(at(image, x, y), at(empty, x, y)) << x << "," << y;
+        EXPECT_NE(at(image, x, y), Green) << x << "," << y;
+    }
 }
 
 } // namespace

@@ -1,0 +1,131 @@
+#include "stresslayouts.h"
+
+#include "catalog/catalogs.h"
+#include "files/layoutfile.h"
+#include "model/layoutdocument.h"
+#include "model/scriptedplatform.h"
+#include "preview/previewgeometry.h"
+#include "preview/previewrenderer.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+
+#include <memory>
+#include <random>
+
+namespace zef {
+namespace {
+
+constexpr QSize ClientSize(1210, 871);
+
+const Catalogs& catalogs() {
+    static const Catalogs built = [] {
+        Catalogs c;
+        c.build();
+        c.fonts.loadPreviewFaces(QStringLiteral(ZEF_SOURCE_DIR "/res/fonts.txt"));
+        return c;
+    }();
+    return built;
+}
+
+// A designer window's worth of state: the layout loaded from bench/data as
+// Load does, a renderer with a random pool, and the window's client area.
+struct Window {
+    explicit Window(const char* file) : document(catalogs(), platform), renderer(document) {
+        const QString path = QDir(QStringLiteral(ZEF_BENCH_DATA_DIR)).filePath(QString::fromLatin1(file));
+        ok = loadLayout(document, path, false).status == LoadStatus::Loaded && document.device();
+        std::mt19937 random(1);
+        for (int i = 0; i < 1024; ++i)
+            renderer.viewState().randomPool.push_back(std::int32_t(random() % 32768));
+        client = QImage(ClientSize, QImage::Format_RGB32);
+        // The first paint reads the faces and decodes the picture.
+        paint(renderer.InvalidateView(true, true, false, true));
+    }
+
+    void paint(const std::vector<QRect>& rects) {
+        QRegion region;
+        for (const QRect& r : rects) region += r;
+        QPainter p(&client);
+        renderer.RenderClientArea(p, ClientSize, region);
+    }
+
+    ScriptedPlatform platform;
+    LayoutDocument document;
+    PreviewRenderer renderer;
+    QImage client;
+    bool ok = false;
+};
+
+void fullRepaint(benchmark::State& state, const char* file) {
+    Window w(file);
+    if (!w.ok) {
+        state.SkipWithError("layout not loaded");
+        return;
+    }
+    for (auto _ : state) w.paint(w.renderer.InvalidateView(true, true, false, true));
+    state.counters["elements"] = w.document.count();
+}
+
+void BM_FullRepaint_Edge1050_500(benchmark::State& state) { fullRepaint(state, stress::LargeFile); }
+void BM_FullRepaint_Fenix7_30(benchmark::State& state) { fullRepaint(state, stress::RoundFile); }
+
+// Moving one graphic (as the property panel's X edit does) repaints its old and
+// new rectangles only.
+void BM_MoveGraphic_Edge1050_500(benchmark::State& state) {
+    Window w(stress::LargeFile);
+    if (!w.ok) {
+        state.SkipWithError("layout not loaded");
+        return;
+    }
+    int index = -1;
+    for (int i = 0; i < w.document.count() && index < 0; ++i)
+        if (w.document.elements[std::size_t(i)].kind == KindGraphic &&
+            w.document.elements[std::size_t(i)].graphicType == 4)
+            index = i;
+    w.document.setSelection(index);
+    LayoutElement& e = w.document.elements[std::size_t(index)];
+    e.rememberGeometry();
+    double pixels = 0;
+    int step = 0;
+    for (auto _ : state) {
+        const int dx = (step++ % 2) ? -40 : 40;
+        e.prevX = e.x;
+        e.prevX2 = e.x2;
+        e.x += dx;
+        e.x2 += dx;
+        const std::vector<QRect> rects = w.renderer.InvalidateView(false, false, true, false);
+        QRegion region;
+        for (const QRect& r : rects) region += r;
+        pixels = 0;
+        for (const QRect& r : region) pixels += double(r.width()) * r.height();
+        w.paint(rects);
+    }
+    const QRect area = preview::area();
+    state.counters["repainted_px"] = pixels;
+    state.counters["preview_px"] = double(area.width()) * area.height();
+}
+
+// The render command's path: the preview alone into a new image.
+void BM_RenderPreviewImage_Edge1050_500(benchmark::State& state) {
+    Window w(stress::LargeFile);
+    if (!w.ok) {
+        state.SkipWithError("layout not loaded");
+        return;
+    }
+    for (auto _ : state) benchmark::DoNotOptimize(w.renderer.RenderPreviewImage());
+}
+
+// Medians over repetitions: the figures the targets are about.
+#define ZEF_PAINT_BENCHMARK(fn)                                                                    \
+    BENCHMARK(fn)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(7)->ReportAggregatesOnly(true)
+
+ZEF_PAINT_BENCHMARK(BM_FullRepaint_Edge1050_500);
+ZEF_PAINT_BENCHMARK(BM_FullRepaint_Fenix7_30);
+ZEF_PAINT_BENCHMARK(BM_MoveGraphic_Edge1050_500);
+ZEF_PAINT_BENCHMARK(BM_RenderPreviewImage_Edge1050_500);
+
+} // namespace
+} // namespace zef
