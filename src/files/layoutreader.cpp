@@ -229,8 +229,21 @@ LoadResult loadStartupLayout(LayoutDocument& document) {
 
 bool openLayoutDialog(LayoutDocument& document, bool append) {
     Platform& platform = document.platform();
-    const QString path = platform.getOpenFileName(QString(), layoutFileFilter());
+    const QString startDir =
+        document.fileName.isEmpty() ? QString() : QFileInfo(document.fileName).absolutePath();
+    const QString path = platform.getOpenFileName(startDir, layoutFileFilter());
     if (path.isEmpty()) return false;
+    // A Load replaces the layout: unsaved work is offered for saving first.
+    if (!append && document.isModified() && !document.elements.empty()) {
+        switch (platform.showMessage(QStringLiteral("Do you want to save your changes?"),
+                                     MessageButtons::YesNoCancel, MessageIcon::Question)) {
+        case MessageAnswer::Yes:
+            if (!saveLayout(document, false)) return false;
+            break;
+        case MessageAnswer::No: break;
+        default: return false;
+        }
+    }
     const LoadResult result = loadLayout(document, path, append);
     if (result.status == LoadStatus::Loaded) return true;
     platform.showMessage(QStringLiteral("The file \"%1\" cannot be loaded as a layout.\n\n%2")

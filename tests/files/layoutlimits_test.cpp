@@ -78,6 +78,7 @@ TEST(LayoutLimits, FilesAboveTheMaximumAreRefusedUnread) {
     }
     Session s(test::deviceIndex("Edge 530"));
     s.document.addNew();
+    s.document.markSaved(); // no unsaved work: Load asks nothing first
     const LoadResult r = loadLayout(s.document, path, false);
     EXPECT_EQ(r.status, LoadStatus::Unreadable);
     EXPECT_TRUE(r.error.contains(QStringLiteral("64 MiB"))) << r.error.toStdString();

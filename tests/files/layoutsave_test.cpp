@@ -356,6 +356,7 @@ TEST_P(LoadDialog, TellsWhenTheChosenFileIsNoLayout) {
         Session s(test::deviceIndex("Edge 530"));
         s.document.addNew();
         s.document.fileName = QStringLiteral("/before.xml");
+        s.document.markSaved(); // no unsaved work: Load asks nothing first
         s.platform.openFileNames = {path};
         EXPECT_EQ(openLayoutDialog(s.document, append), c.loads);
         EXPECT_EQ(s.platform.openDialogs, 1);
