@@ -1,0 +1,151 @@
+#include "ui/rendercommand.h"
+
+#include "catalog/catalogs.h"
+#include "files/layoutfile.h"
+#include "model/layoutdocument.h"
+#include "model/scriptedplatform.h"
+#include "preview/devicepicture.h"
+#include "preview/previewgeometry.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+namespace zef {
+namespace {
+
+const Catalogs& catalogs() {
+    static const Catalogs built = [] {
+        Catalogs c;
+        c.build();
+        return c;
+    }();
+    return built;
+}
+
+// A layout on "fenix 7": a day/night rectangle (0x102030) at (100, 100)-(140, 140)
+// and a white one at (20, 120)-(60, 140).
+class RenderCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        ScriptedPlatform platform;
+        LayoutDocument document(catalogs(), platform);
+        document.selectDevice(catalogs().devices.findDeviceByName(QStringLiteral("fenix 7")));
+        device = *document.device();
+        LayoutElement night(KindGraphic);
+        night.graphicType = 4;
+        night.color = 0x302010;
+        night.dayNight = true;
+        night.x = night.y = 100;
+        night.x2 = night.y2 = 140;
+        LayoutElement white = night;
+        white.color = 0xFFFFFF;
+        white.dayNight = false;
+        white.x = 20;
+        white.x2 = 60;
+        white.y = 120;
+        document.elements = {night, white};
+        layout = dir.filePath(QStringLiteral("layout.xml"));
+        QString error;
+        ASSERT_TRUE(writeLayoutFile(document, layout, &error)) << error.toStdString();
+    }
+
+    int run(RenderOptions options) {
+        messages.clear();
+        QTextStream err(&messages);
+        if (options.layoutPath.isEmpty()) options.layoutPath = layout;
+        if (options.outputPath.isEmpty()) options.outputPath = output();
+        return renderLayout(catalogs(), options, err);
+    }
+    QString output() const { return dir.filePath(QStringLiteral("out.png")); }
+    QRgb at(const QImage& image, int x, int y) const {
+        return image.pixel(device.screenX + x, device.screenY + y) | 0xFF000000u;
+    }
+
+    QTemporaryDir dir;
+    QString layout;
+    QString messages;
+    DeviceInfo device;
+};
+
+TEST_F(RenderCommandTest, WritesThePreviewFromThePictureCorner) {
+    ASSERT_EQ(run({}), 0);
+    const QImage image(output());
+    ASSERT_FALSE(image.isNull());
+    const QImage picture = devicePicture(device, QString());
+    const QRect frame = preview::frameRect(device).translated(-preview::origin());
+    EXPECT_EQ(image.width(), std::max(picture.width(), frame.right() + 1));
+    EXPECT_EQ(image.height(), std::max(picture.height(), frame.bottom() + 1));
+    EXPECT_EQ(at(image, 120, 120), 0xFF102030u);
+    EXPECT_EQ(at(image, 40, 130), 0xFFFFFFFFu);
+    EXPECT_EQ(at(image, 80, 130), 0xFF000000u);
+    EXPECT_TRUE(messages.isEmpty()) << messages.toStdString();
+}
+
+TEST_F(RenderCommandTest, ViewOptionsChangeTheImage) {
+    RenderOptions night;
+    night.nightMode = true;
+    ASSERT_EQ(run(night), 0);
+    QImage image(output());
+    EXPECT_EQ(at(image, 120, 120), 0xFFEFDFCFu);
+    EXPECT_EQ(at(image, 40, 130), 0xFFFFFFFFu);
+
+    RenderOptions highlight;
+    highlight.highlight = 1;
+    ASSERT_EQ(run(highlight), 0);
+    image = QImage(output());
+    const QRgb red = at(image, 40, 130);
+    EXPECT_GT(qRed(red), 170);
+    EXPECT_LT(qGreen(red), 10);
+    EXPECT_EQ(at(image, 120, 120), 0xFF102030u);
+}
+
+TEST_F(RenderCommandTest, RepeatPrintsTheMedianPaintTime) {
+    RenderOptions options;
+    options.repeat = 5;
+    ASSERT_EQ(run(options), 0);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^median \\d+\\.\\d{3} ms\\n$"))
+                    .match(messages)
+                    .hasMatch())
+        << messages.toStdString();
+}
+
+TEST_F(RenderCommandTest, RefusesWhatItCannotRender) {
+    struct Row {
+        const char* name;
+        RenderOptions options;
+        int exitCode;
+    };
+    RenderOptions missing;
+    missing.layoutPath = dir.filePath(QStringLiteral("missing.xml"));
+    RenderOptions noLayout;
+    noLayout.layoutPath = dir.filePath(QStringLiteral("not-a-layout.xml"));
+    {
+        QFile f(noLayout.layoutPath);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("no xml here");
+    }
+    RenderOptions badIndex;
+    badIndex.highlight = 2;
+    RenderOptions badRepeat;
+    badRepeat.repeat = 0;
+    RenderOptions unwritable;
+    unwritable.outputPath = dir.filePath(QStringLiteral("no/such/folder/out.png"));
+    for (const Row& r : {Row{"missing", missing, 1}, Row{"not a layout", noLayout, 1},
+                         Row{"highlight out of range", badIndex, 2},
+                         Row{"repeat 0", badRepeat, 2}, Row{"unwritable", unwritable, 1}}) {
+        QFile::remove(output());
+        EXPECT_EQ(run(r.options), r.exitCode) << r.name;
+        EXPECT_FALSE(messages.isEmpty()) << r.name;
+        EXPECT_FALSE(QFile::exists(output())) << r.name;
+    }
+}
+
+} // namespace
+} // namespace zef
