@@ -476,10 +476,14 @@ bool CPellFieldDlg::OnClose() {
                                        MessageButtons::YesNoCancel, MessageIcon::Question)) {
         case MessageAnswer::Yes:
             // A cancelled file dialog or a failed save still closes, as Save
-            // was the user's answer; a failure has been told already.
+            // was the user's answer; a failure has been told already, and the
+            // recovery copy stays for the next start.
             saveLayout(m_document, false);
             break;
-        case MessageAnswer::No: break;
+        case MessageAnswer::No:
+            // The user chose to drop the changes: nothing to recover later.
+            if (m_autosave) m_autosave->discard();
+            break;
         default: return false;
         }
     }
