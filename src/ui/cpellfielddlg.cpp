@@ -69,10 +69,14 @@ QFont elementListFont() {
 
 NumberField toNumberField(CoordinateField field) {
     switch (field) {
-    case CoordinateField::X: return NumberField::X;
-    case CoordinateField::Y: return NumberField::Y;
-    case CoordinateField::X2: return NumberField::X2;
-    case CoordinateField::Y2: return NumberField::Y2;
+    case CoordinateField::X:
+        return NumberField::X;
+    case CoordinateField::Y:
+        return NumberField::Y;
+    case CoordinateField::X2:
+        return NumberField::X2;
+    case CoordinateField::Y2:
+        return NumberField::Y2;
     }
     return NumberField::X;
 }
@@ -80,8 +84,8 @@ NumberField toNumberField(CoordinateField field) {
 } // namespace
 
 QByteArray WindowPlacement::toBytes() const {
-    const std::int32_t fields[] = {length, flags, showCmd, minX, minY, maxX, maxY,
-                                   left,   top,   right,   bottom};
+    const std::int32_t fields[] = {length, flags, showCmd, minX,  minY,  maxX,
+                                   maxY,   left,  top,     right, bottom};
     QByteArray bytes(44, '\0');
     for (int i = 0; i < 11; ++i) qToLittleEndian<std::int32_t>(fields[i], bytes.data() + 4 * i);
     return bytes;
@@ -134,7 +138,8 @@ ElementListView& CPellFieldDlg::elementList() const {
 
 QString CPellFieldDlg::windowTitle(const QString& file) {
     const QString suffix = file.isEmpty() ? QString() : QStringLiteral(" <%1>").arg(file);
-    return QStringLiteral("Quennicks ZEF designer v%1 (%2)%3").arg(Version, InterfaceLetter, suffix);
+    return QStringLiteral("Quennicks ZEF designer v%1 (%2)%3")
+        .arg(Version, InterfaceLetter, suffix);
 }
 
 void CPellFieldDlg::createControls() {
@@ -145,8 +150,8 @@ void CPellFieldDlg::createControls() {
     list.setModel(m_listModel);
     list.setItemDelegate(new ElementListDelegate(&list));
 
-    m_panel = std::make_unique<PropertyPanel>(m_document, m_controls, m_renderer.viewState(),
-                                              *this);
+    m_panel =
+        std::make_unique<PropertyPanel>(m_document, m_controls, m_renderer.viewState(), *this);
     m_panel->connectControls();
 
     m_keys = std::make_unique<KeyCommands>(*this, this);
@@ -264,7 +269,9 @@ void CPellFieldDlg::OnInitDialog(const QStringList& arguments) {
     QWidget::update();
 }
 
-void CPellFieldDlg::updateTitle() { setWindowTitle(windowTitle(m_document.fileName)); }
+void CPellFieldDlg::updateTitle() {
+    setWindowTitle(windowTitle(m_document.fileName));
+}
 
 void CPellFieldDlg::updateCounts() {
     control<QLineEdit>(IdcCounts)->setText(m_document.countsText());
@@ -303,7 +310,9 @@ void CPellFieldDlg::afterPaint(const PaintResult& result) {
     }
 }
 
-void CPellFieldDlg::refreshLine(int row) { m_listModel->listItemText(row, false); }
+void CPellFieldDlg::refreshLine(int row) {
+    m_listModel->listItemText(row, false);
+}
 
 void CPellFieldDlg::refreshCommand() {
     invalidateView(true, true, false, true);
@@ -346,7 +355,9 @@ void CPellFieldDlg::mouseReleaseEvent(QMouseEvent* event) {
 
 // --- commands ------------------------------------------------------------------
 
-void CPellFieldDlg::onDeviceSelected(int index) { m_document.selectDevice(index); }
+void CPellFieldDlg::onDeviceSelected(int index) {
+    m_document.selectDevice(index);
+}
 
 void CPellFieldDlg::onDeviceChanged(int index) {
     auto* devices = control<QComboBox>(IdcDeviceList);
@@ -354,36 +365,64 @@ void CPellFieldDlg::onDeviceChanged(int index) {
     const DeviceInfo* device = m_document.device();
     if (!device) return;
     m_panel->fillDeviceLists(device);
-    if (LayoutElement* e = m_document.selectedElement()) m_panel->showElement(e);
-    else m_panel->enableForKind(KindNone);
+    if (LayoutElement* e = m_document.selectedElement())
+        m_panel->showElement(e);
+    else
+        m_panel->enableForKind(KindNone);
     invalidateView(true, true, false, true);
 }
 
-void CPellFieldDlg::onElementKindSelected(int index) { m_document.newElementKind = index; }
+void CPellFieldDlg::onElementKindSelected(int index) {
+    m_document.newElementKind = index;
+}
 
 void CPellFieldDlg::onUserSelectedRow(int row) {
     m_document.setSelection(row);
     m_panel->onElementSelected();
 }
 
-void CPellFieldDlg::onAdd() { m_document.addNew(); }
+void CPellFieldDlg::onAdd() {
+    m_document.addNew();
+}
 
 void CPellFieldDlg::onClone() {
     if (m_panel->updatingControls()) return;
     m_document.cloneSelected();
 }
 
-void CPellFieldDlg::onRemove() { m_document.removeSelected(); }
-void CPellFieldDlg::onUp() { m_document.moveSelectedUp(); }
-void CPellFieldDlg::onDown() { m_document.moveSelectedDown(); }
-void CPellFieldDlg::onLoad() { openLayoutDialog(m_document, false); }
-void CPellFieldDlg::onAppend() { openLayoutDialog(m_document, true); }
-void CPellFieldDlg::onLoadFromClipboard() { OnLoadFromClipboard(m_document); }
-void CPellFieldDlg::onScaleToDevice() { m_document.scaleToDevice(); }
-void CPellFieldDlg::onRefresh() { refreshCommand(); }
-void CPellFieldDlg::onSaveAs() { saveLayout(m_document, true); }
-void CPellFieldDlg::onSave() { saveLayout(m_document, false); }
-void CPellFieldDlg::onCopyToClipboard() { OnCopyToClipboard(m_document); }
+void CPellFieldDlg::onRemove() {
+    m_document.removeSelected();
+}
+void CPellFieldDlg::onUp() {
+    m_document.moveSelectedUp();
+}
+void CPellFieldDlg::onDown() {
+    m_document.moveSelectedDown();
+}
+void CPellFieldDlg::onLoad() {
+    openLayoutDialog(m_document, false);
+}
+void CPellFieldDlg::onAppend() {
+    openLayoutDialog(m_document, true);
+}
+void CPellFieldDlg::onLoadFromClipboard() {
+    OnLoadFromClipboard(m_document);
+}
+void CPellFieldDlg::onScaleToDevice() {
+    m_document.scaleToDevice();
+}
+void CPellFieldDlg::onRefresh() {
+    refreshCommand();
+}
+void CPellFieldDlg::onSaveAs() {
+    saveLayout(m_document, true);
+}
+void CPellFieldDlg::onSave() {
+    saveLayout(m_document, false);
+}
+void CPellFieldDlg::onCopyToClipboard() {
+    OnCopyToClipboard(m_document);
+}
 
 void CPellFieldDlg::setViewOption(bool PreviewViewState::*option, int checkBox) {
     m_renderer.viewState().*option = control<QCheckBox>(checkBox)->isChecked();
@@ -402,8 +441,12 @@ void CPellFieldDlg::onNightModeClicked() {
 
 // --- keyboard ------------------------------------------------------------------
 
-bool CPellFieldDlg::listHasFocus() const { return elementList().hasFocus(); }
-bool CPellFieldDlg::hasSelectedElement() const { return m_document.selectedElement() != nullptr; }
+bool CPellFieldDlg::listHasFocus() const {
+    return elementList().hasFocus();
+}
+bool CPellFieldDlg::hasSelectedElement() const {
+    return m_document.selectedElement() != nullptr;
+}
 bool CPellFieldDlg::coordinateEnabled(CoordinateField field) const {
     return m_panel->numberEdit(toNumberField(field))->isEnabled();
 }
@@ -416,27 +459,57 @@ bool CPellFieldDlg::dayNightEnabled() const {
 bool CPellFieldDlg::clipboardHasElement() const {
     return m_document.clipboardElement.kind != KindNone;
 }
-void CPellFieldDlg::commandClose() { close(); }
-void CPellFieldDlg::commandToggleDayNight() { m_panel->toggleDayNight(); }
-void CPellFieldDlg::commandRemove() { onRemove(); }
+void CPellFieldDlg::commandClose() {
+    close();
+}
+void CPellFieldDlg::commandToggleDayNight() {
+    m_panel->toggleDayNight();
+}
+void CPellFieldDlg::commandRemove() {
+    onRemove();
+}
 void CPellFieldDlg::commandStep(CoordinateField field, int delta) {
     m_panel->onStep(toNumberField(field), delta);
 }
-void CPellFieldDlg::commandFirstPointTo(QPoint p) { m_panel->moveFirstPointTo(p.x(), p.y()); }
-void CPellFieldDlg::commandSecondPointTo(QPoint p) { m_panel->moveSecondPointTo(p.x(), p.y()); }
-void CPellFieldDlg::commandSaveAs() { onSaveAs(); }
-void CPellFieldDlg::commandCopyConfig() { onCopyToClipboard(); }
-void CPellFieldDlg::commandUndo() { m_document.undo(); }
-void CPellFieldDlg::commandAppend() { onAppend(); }
-void CPellFieldDlg::commandLoad() { onLoad(); }
-void CPellFieldDlg::commandSave() { onSave(); }
-void CPellFieldDlg::commandCut() { m_document.cutSelected(); }
-void CPellFieldDlg::commandCopy() { m_document.copySelected(); }
-void CPellFieldDlg::commandPaste() { m_document.pasteElement(); }
+void CPellFieldDlg::commandFirstPointTo(QPoint p) {
+    m_panel->moveFirstPointTo(p.x(), p.y());
+}
+void CPellFieldDlg::commandSecondPointTo(QPoint p) {
+    m_panel->moveSecondPointTo(p.x(), p.y());
+}
+void CPellFieldDlg::commandSaveAs() {
+    onSaveAs();
+}
+void CPellFieldDlg::commandCopyConfig() {
+    onCopyToClipboard();
+}
+void CPellFieldDlg::commandUndo() {
+    m_document.undo();
+}
+void CPellFieldDlg::commandAppend() {
+    onAppend();
+}
+void CPellFieldDlg::commandLoad() {
+    onLoad();
+}
+void CPellFieldDlg::commandSave() {
+    onSave();
+}
+void CPellFieldDlg::commandCut() {
+    m_document.cutSelected();
+}
+void CPellFieldDlg::commandCopy() {
+    m_document.copySelected();
+}
+void CPellFieldDlg::commandPaste() {
+    m_document.pasteElement();
+}
 
 // --- window lifecycle ------------------------------------------------------------
 
-void CPellFieldDlg::resetFirstShow() { firstShow = true; }
+void CPellFieldDlg::resetFirstShow() {
+    firstShow = true;
+}
 
 void CPellFieldDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
@@ -484,7 +557,8 @@ bool CPellFieldDlg::OnClose() {
             // The user chose to drop the changes: nothing to recover later.
             if (m_autosave) m_autosave->discard();
             break;
-        default: return false;
+        default:
+            return false;
         }
     }
     writeSettings();

@@ -26,8 +26,8 @@ class Platform;
 class CPellFieldDlg : public QDialog, public PropertyPanelHost, public KeyCommandTarget {
     Q_OBJECT
 public:
-    static constexpr int TemplateWidth = 1210;  // 807 dialog units x 1.5
-    static constexpr int TemplateHeight = 871;  // 536 dialog units x 1.625
+    static constexpr int TemplateWidth = 1210; // 807 dialog units x 1.5
+    static constexpr int TemplateHeight = 871; // 536 dialog units x 1.625
 
     // arguments as QCoreApplication::arguments(): the executable first.
     CPellFieldDlg(Platform& platform, const QStringList& arguments, QWidget* parent = nullptr);
@@ -85,8 +85,7 @@ public:
     void onNightModeClicked();
 
     // --- PropertyPanelHost --------------------------------------------------
-    void invalidateView(bool swatch, bool dcSwatches, bool elementArea,
-                        bool wholePreview) override;
+    void invalidateView(bool swatch, bool dcSwatches, bool elementArea, bool wholePreview) override;
     void refreshLine(int row) override;
     void refreshCommand() override;
     void selectListRow(int row) override;

@@ -175,7 +175,9 @@ const ControlTemplate DesignerTemplate[] = {
 };
 // clang-format on
 
-int roundUnits(double value) { return static_cast<int>(std::lround(value)); }
+int roundUnits(double value) {
+    return static_cast<int>(std::lround(value));
+}
 
 // Group boxes as plain etched frames: the window paints the swatches and the
 // preview under them, which the toolkit's tinted group box would cover.
@@ -202,8 +204,8 @@ QStyle* groupBoxStyle(QWidget* parent) {
     // One per window; the window deletes it with its children (widgets hold
     // their style through a guarded pointer).
     static const char* const Name = "zefGroupBoxStyle";
-    if (auto* style = parent->findChild<QStyle*>(QString::fromLatin1(Name),
-                                                 Qt::FindDirectChildrenOnly))
+    if (auto* style =
+            parent->findChild<QStyle*>(QString::fromLatin1(Name), Qt::FindDirectChildrenOnly))
         return style;
     auto* style = new EtchedGroupBoxStyle;
     style->setObjectName(QString::fromLatin1(Name));
@@ -237,13 +239,15 @@ QWidget* createControl(const ControlTemplate& t, QWidget* parent) {
         combo->setMaxVisibleItems(20);
         return combo;
     }
-    case ControlKind::ElementList: return new ElementListView(parent);
-    case ControlKind::Edit: return new QLineEdit(caption, parent);
+    case ControlKind::ElementList:
+        return new ElementListView(parent);
+    case ControlKind::Edit:
+        return new QLineEdit(caption, parent);
     case ControlKind::NumberEdit: {
         auto* edit = new QLineEdit(caption, parent);
         // Typing accepts digits only; the "-" buttons reach negative numbers.
-        edit->setValidator(new QRegularExpressionValidator(
-            QRegularExpression(QStringLiteral("[0-9]*")), edit));
+        edit->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
         return edit;
     }
     case ControlKind::ReadOnlyEdit: {
@@ -252,7 +256,8 @@ QWidget* createControl(const ControlTemplate& t, QWidget* parent) {
         edit->setFocusPolicy(Qt::ClickFocus);
         return edit;
     }
-    case ControlKind::CheckBox: return new QCheckBox(caption, parent);
+    case ControlKind::CheckBox:
+        return new QCheckBox(caption, parent);
     case ControlKind::PushButton: {
         auto* button = new QPushButton(caption, parent);
         button->setAutoDefault(false);
@@ -274,7 +279,9 @@ QWidget* createControl(const ControlTemplate& t, QWidget* parent) {
 
 } // namespace
 
-std::span<const ControlTemplate> designerTemplate() { return DesignerTemplate; }
+std::span<const ControlTemplate> designerTemplate() {
+    return DesignerTemplate;
+}
 
 QRect dialogUnitsToPixels(int left, int top, int width, int height) {
     const int x0 = roundUnits(left * DialogUnitX);

@@ -92,26 +92,25 @@ struct DynamicColorRowIds {
     int blink;
 };
 constexpr DynamicColorRowIds DynamicColorRowTable[10] = {
-    {1025, 1024, 1023, 1088, 1102}, {1028, 1027, 1026, 1089, 1103},
-    {1031, 1030, 1029, 1091, 1104}, {1034, 1033, 1032, 1092, 1105},
-    {1037, 1036, 1035, 1093, 1106}, {1040, 1039, 1038, 1094, 1107},
-    {1043, 1042, 1041, 1095, 1108}, {1046, 1045, 1044, 1097, 1109},
-    {1049, 1048, 1047, 1098, 1110}, {1052, 1051, 1050, 1099, 1111},
+    {1025, 1024, 1023, 1088, 1102}, {1028, 1027, 1026, 1089, 1103}, {1031, 1030, 1029, 1091, 1104},
+    {1034, 1033, 1032, 1092, 1105}, {1037, 1036, 1035, 1093, 1106}, {1040, 1039, 1038, 1094, 1107},
+    {1043, 1042, 1041, 1095, 1108}, {1046, 1045, 1044, 1097, 1109}, {1049, 1048, 1047, 1098, 1110},
+    {1052, 1051, 1050, 1099, 1111},
 };
 
 enum class ControlKind {
     GroupBox,
-    Label,          // right-aligned static text
-    Caption,        // left-aligned static text
-    DropDownList,   // non-editable combo box
-    ElementList,    // the owner-drawn element list
-    Edit,           // free text
-    NumberEdit,     // digits only
+    Label,        // right-aligned static text
+    Caption,      // left-aligned static text
+    DropDownList, // non-editable combo box
+    ElementList,  // the owner-drawn element list
+    Edit,         // free text
+    NumberEdit,   // digits only
     ReadOnlyEdit,
     CheckBox,
     PushButton,
     DefaultButton,
-    RepeatButton,   // auto-repeating push button
+    RepeatButton, // auto-repeating push button
 };
 
 // One control of the window template: rectangle in dialog units.

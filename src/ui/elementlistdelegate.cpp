@@ -11,7 +11,9 @@ namespace zef {
 
 namespace {
 
-QColor fromBgr(uint c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
+QColor fromBgr(uint c) {
+    return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+}
 
 // Left margin of a row's text in pixels.
 constexpr int TextIndent = 2;
@@ -44,9 +46,9 @@ void ElementListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
 
     QColor textColor;
     if (c != 0) {
-        textColor = selected ? fromBgr(inv)
-                             : (enabled ? fromBgr(c)
-                                        : palette.color(QPalette::Disabled, QPalette::Text));
+        textColor =
+            selected ? fromBgr(inv)
+                     : (enabled ? fromBgr(c) : palette.color(QPalette::Disabled, QPalette::Text));
     } else {
         textColor = selected ? palette.color(QPalette::HighlightedText)
                              : (enabled ? palette.color(QPalette::Text)

@@ -8,7 +8,9 @@ namespace zef {
 
 namespace {
 
-QColor toQColor(Bgr c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
+QColor toQColor(Bgr c) {
+    return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+}
 
 } // namespace
 
@@ -31,10 +33,14 @@ QVariant ElementListModel::data(const QModelIndex& index, int role) const {
     const Row& row = m_rows[static_cast<std::size_t>(index.row())];
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::ToolTipRole: return row.text;
-    case LineColorRole: return static_cast<uint>(row.color);
-    case Qt::ForegroundRole: return row.color ? QVariant(toQColor(row.color)) : QVariant();
-    default: return {};
+    case Qt::ToolTipRole:
+        return row.text;
+    case LineColorRole:
+        return static_cast<uint>(row.color);
+    case Qt::ForegroundRole:
+        return row.color ? QVariant(toQColor(row.color)) : QVariant();
+    default:
+        return {};
     }
 }
 

@@ -61,9 +61,8 @@ QString ListItemText(const ElementVector& elements, int index, const ValueTypeCa
     switch (e.kind) {
     case KindValue: {
         const QString mark = isRecoloured(elements, e.color) ? QStringLiteral("*") : QString();
-        const QString what = e.fixedText
-                                 ? QStringLiteral("Text: '%1'").arg(e.text)
-                                 : shortValueTypeName(valueTypeName(catalog, e.valueType));
+        const QString what = e.fixedText ? QStringLiteral("Text: '%1'").arg(e.text)
+                                         : shortValueTypeName(valueTypeName(catalog, e.valueType));
         return ColorToHex(e.color) + QLatin1Char(' ') + mark + bar + what;
     }
     case KindGraphic: {
@@ -75,8 +74,10 @@ QString ListItemText(const ElementVector& elements, int index, const ValueTypeCa
     }
     case KindDynamicColor:
         return ColorToHex(e.replaceColor) + QLatin1Char(' ') + bar + thresholdSpan(e);
-    case KindSeparator: return e.text;
-    default: return {};
+    case KindSeparator:
+        return e.text;
+    default:
+        return {};
     }
 }
 

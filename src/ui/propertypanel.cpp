@@ -44,7 +44,9 @@ private:
     bool m_old;
 };
 
-QString number(std::int32_t value) { return QString::number(value); }
+QString number(std::int32_t value) {
+    return QString::number(value);
+}
 
 } // namespace
 
@@ -53,7 +55,9 @@ std::int32_t parseDecimal(const QString& text) {
     return cStrtol(bytes.constData(), bytes.constData() + bytes.size(), 10);
 }
 
-Bgr parseColorText(const QString& text) { return textToColor(text) & 0xFFFFFFu; }
+Bgr parseColorText(const QString& text) {
+    return textToColor(text) & 0xFFFFFFu;
+}
 
 PropertyPanel::PropertyPanel(LayoutDocument& document, const DialogControls& controls,
                              PreviewViewState& view, PropertyPanelHost& host, QObject* parent)
@@ -85,22 +89,33 @@ const PropertyPanel::FieldInfo& PropertyPanel::fieldInfo(NumberField field) {
     return fields[static_cast<int>(field)];
 }
 
-QLineEdit* PropertyPanel::edit(int id) const { return m_controls.get<QLineEdit>(id); }
-QPushButton* PropertyPanel::button(int id) const { return m_controls.get<QPushButton>(id); }
-QComboBox* PropertyPanel::combo(int id) const { return m_controls.get<QComboBox>(id); }
-QCheckBox* PropertyPanel::check(int id) const { return m_controls.get<QCheckBox>(id); }
-QLabel* PropertyPanel::label(int id) const { return m_controls.get<QLabel>(id); }
+QLineEdit* PropertyPanel::edit(int id) const {
+    return m_controls.get<QLineEdit>(id);
+}
+QPushButton* PropertyPanel::button(int id) const {
+    return m_controls.get<QPushButton>(id);
+}
+QComboBox* PropertyPanel::combo(int id) const {
+    return m_controls.get<QComboBox>(id);
+}
+QCheckBox* PropertyPanel::check(int id) const {
+    return m_controls.get<QCheckBox>(id);
+}
+QLabel* PropertyPanel::label(int id) const {
+    return m_controls.get<QLabel>(id);
+}
 QLineEdit* PropertyPanel::numberEdit(NumberField field) const {
     return edit(fieldInfo(field).edit);
 }
 
-LayoutElement* PropertyPanel::selectedElement() const { return m_document.selectedElement(); }
+LayoutElement* PropertyPanel::selectedElement() const {
+    return m_document.selectedElement();
+}
 
 void PropertyPanel::connectControls() {
-    constexpr NumberField fields[] = {NumberField::X,      NumberField::Y,
-                                      NumberField::X2,     NumberField::Y2,
-                                      NumberField::Radius, NumberField::Stroke,
-                                      NumberField::NrValues, NumberField::Precision};
+    constexpr NumberField fields[] = {
+        NumberField::X,      NumberField::Y,      NumberField::X2,       NumberField::Y2,
+        NumberField::Radius, NumberField::Stroke, NumberField::NrValues, NumberField::Precision};
     for (NumberField f : fields) {
         const FieldInfo& info = fieldInfo(f);
         connect(edit(info.edit), &QLineEdit::textChanged, this, [this, f] { onNumberEdited(f); });
@@ -122,15 +137,15 @@ void PropertyPanel::connectControls() {
     connect(check(IdcFixedText), &QCheckBox::clicked, this, &PropertyPanel::onFixedTextClicked);
     connect(check(IdcDayNight), &QCheckBox::clicked, this, &PropertyPanel::onDayNightClicked);
     connect(check(IdcMaxOnly), &QCheckBox::clicked, this, &PropertyPanel::onMaxOnlyClicked);
-    connect(check(IdcInvertColor), &QCheckBox::clicked, this,
-            &PropertyPanel::onInvertColorClicked);
+    connect(check(IdcInvertColor), &QCheckBox::clicked, this, &PropertyPanel::onInvertColorClicked);
     connect(button(IdcColorButton), &QPushButton::clicked, this, &PropertyPanel::onColorButton);
     connect(button(IdcReplaceColorButton), &QPushButton::clicked, this,
             &PropertyPanel::onReplaceColorButton);
     connect(button(IdcGotoDynCol), &QPushButton::clicked, this, &PropertyPanel::onGotoDynCol);
     for (int row = 0; row < DynamicColorRows; ++row) {
         const DynamicColorRowIds& ids = DynamicColorRowTable[row];
-        connect(edit(ids.value), &QLineEdit::textChanged, this, [this, row] { onDcRowEdited(row); });
+        connect(edit(ids.value), &QLineEdit::textChanged, this,
+                [this, row] { onDcRowEdited(row); });
         connect(edit(ids.colorEdit), &QLineEdit::textChanged, this,
                 [this, row] { onDcRowEdited(row); });
         connect(button(ids.colorButton), &QPushButton::clicked, this,
@@ -152,8 +167,10 @@ void PropertyPanel::onElementSelected() {
 
 void PropertyPanel::selectComboText(QComboBox* box, const QString& text) {
     const int index = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (index >= 0) box->setCurrentIndex(index);
-    else if (box->count() > 0) box->setCurrentIndex(0);
+    if (index >= 0)
+        box->setCurrentIndex(index);
+    else if (box->count() > 0)
+        box->setCurrentIndex(0);
 }
 
 void PropertyPanel::showElement(LayoutElement* e) {
@@ -176,8 +193,8 @@ void PropertyPanel::showElement(LayoutElement* e) {
         selectComboText(combo(IdcValueType), valueTypeName());
         edit(IdcText)->setText(e->text);
         edit(IdcStroke)->setText(number(e->stroke));
-        if (const int font = combo(IdcFont)->findText(e->font, Qt::MatchExactly |
-                                                                 Qt::MatchCaseSensitive);
+        if (const int font =
+                combo(IdcFont)->findText(e->font, Qt::MatchExactly | Qt::MatchCaseSensitive);
             font >= 0)
             combo(IdcFont)->setCurrentIndex(font);
         if (e->hAlignment >= 0 && e->hAlignment < combo(IdcAlignment)->count())
@@ -231,8 +248,11 @@ void PropertyPanel::showElement(LayoutElement* e) {
         check(IdcDayNight)->setChecked(false);
         check(IdcMaxOnly)->setChecked(false);
         break;
-    case KindSeparator: edit(IdcText)->setText(e->text); break;
-    default: break;
+    case KindSeparator:
+        edit(IdcText)->setText(e->text);
+        break;
+    default:
+        break;
     }
     updateLabels();
 }
@@ -247,17 +267,16 @@ void PropertyPanel::setFieldEnabled(NumberField field, bool editEnabled, bool bu
 void PropertyPanel::enableForKind(int kind) {
     UpdatingGuard guard(m_updatingControls);
 
-    constexpr int propertyEdits[] = {IdcColorEdit, IdcX,         IdcY,      IdcX2,
-                                     IdcY2,        IdcRadius,    IdcStroke, IdcText,
+    constexpr int propertyEdits[] = {IdcColorEdit, IdcX,         IdcY,         IdcX2,
+                                     IdcY2,        IdcRadius,    IdcStroke,    IdcText,
                                      IdcNrValues,  IdcPrecision, IdcSampleText};
     for (int id : propertyEdits) {
         edit(id)->setEnabled(false);
         edit(id)->clear();
     }
-    constexpr NumberField allFields[] = {NumberField::X,        NumberField::Y,
-                                         NumberField::X2,       NumberField::Y2,
-                                         NumberField::Radius,   NumberField::Stroke,
-                                         NumberField::NrValues, NumberField::Precision};
+    constexpr NumberField allFields[] = {
+        NumberField::X,      NumberField::Y,      NumberField::X2,       NumberField::Y2,
+        NumberField::Radius, NumberField::Stroke, NumberField::NrValues, NumberField::Precision};
     for (NumberField f : allFields) setFieldEnabled(f, false, false);
     button(IdcColorButton)->setEnabled(false);
     for (int id : {IdcValueType, IdcGraphicKind, IdcFont, IdcAlignment}) {
@@ -321,8 +340,11 @@ void PropertyPanel::enableForKind(int kind) {
         edit(IdcReplaceColorEdit)->setEnabled(true);
         check(IdcInvertColor)->setEnabled(true);
         break;
-    case KindSeparator: edit(IdcText)->setEnabled(true); break;
-    default: break;
+    case KindSeparator:
+        edit(IdcText)->setEnabled(true);
+        break;
+    default:
+        break;
     }
 }
 
@@ -336,16 +358,17 @@ void PropertyPanel::updateLabels() {
     if (!e) return;
 
     const int g = e->graphicType;
-    label(IdcLabelX2)->setText(isArcGraphic(g) ? QStringLiteral("Start angle ")
-                                               : QStringLiteral("X2 "));
-    label(IdcLabelY2)->setText(isArcGraphic(g) ? QStringLiteral("End angle ")
-                               : (g == GraphicDirectionArrow || g == GraphicDirectionTriangle)
-                                   ? QStringLiteral("-Y Offset ")
-                                   : QStringLiteral("Y2 "));
+    label(IdcLabelX2)
+        ->setText(isArcGraphic(g) ? QStringLiteral("Start angle ") : QStringLiteral("X2 "));
+    label(IdcLabelY2)
+        ->setText(isArcGraphic(g) ? QStringLiteral("End angle ")
+                  : (g == GraphicDirectionArrow || g == GraphicDirectionTriangle)
+                      ? QStringLiteral("-Y Offset ")
+                      : QStringLiteral("Y2 "));
     if (isGraphGraphic(g)) {
-        label(IdcLabelRadius)->setText(check(IdcFixedText)->isChecked()
-                                           ? QStringLiteral("Min value ")
-                                           : QStringLiteral("Max value "));
+        label(IdcLabelRadius)
+            ->setText(check(IdcFixedText)->isChecked() ? QStringLiteral("Min value ")
+                                                       : QStringLiteral("Max value "));
         check(IdcMaxOnly)->setText(QStringLiteral("Mark min/max values"));
         check(IdcFixedText)->setText(QStringLiteral("Limit is minimum value"));
     } else {
@@ -381,16 +404,28 @@ void PropertyPanel::updateLabels() {
         Enabling en{};
         switch (kind) {
         case 0:
-        case 3: en = {true, true, true, false}; break;
-        case 1: en = {true, false, false, true}; break;
-        case 2: en = {false, false, false, true}; break;
+        case 3:
+            en = {true, true, true, false};
+            break;
+        case 1:
+            en = {true, false, false, true};
+            break;
+        case 2:
+            en = {false, false, false, true};
+            break;
         case 4:
         case 5:
-        case 6: en = {false, true, true, false}; break;
+        case 6:
+            en = {false, true, true, false};
+            break;
         case GraphicArc:
-        case GraphicArcFilled: en = {true, true, true, true}; break;
+        case GraphicArcFilled:
+            en = {true, true, true, true};
+            break;
         case GraphicDirectionArrow:
-        case GraphicDirectionTriangle: en = {true, false, true, true}; break;
+        case GraphicDirectionTriangle:
+            en = {true, false, true, true};
+            break;
         default:
             if (!isGraphGraphic(kind)) return; // nothing else is known: leave as it is
             en = {true, true, true, true};
@@ -435,9 +470,15 @@ bool PropertyPanel::isRecoloured(Bgr color) const {
     });
 }
 
-void PropertyPanel::refreshSelectedLine() { m_host.refreshLine(m_document.selection()); }
-void PropertyPanel::repaintElement() { m_host.invalidateView(false, false, true, false); }
-void PropertyPanel::repaintAll() { m_host.invalidateView(true, true, false, true); }
+void PropertyPanel::refreshSelectedLine() {
+    m_host.refreshLine(m_document.selection());
+}
+void PropertyPanel::repaintElement() {
+    m_host.invalidateView(false, false, true, false);
+}
+void PropertyPanel::repaintAll() {
+    m_host.invalidateView(true, true, false, true);
+}
 
 void PropertyPanel::recomputeGraphValues(LayoutElement& e) {
     if (!isGraphGraphic(e.graphicType)) return;
@@ -618,8 +659,10 @@ void PropertyPanel::onReplaceColorButton() {
         edit(IdcReplaceColorEdit)->setText(ColorToHex(*color));
     }
     e->replaceColor = *color;
-    if (changed) m_host.refreshCommand();
-    else repaintAll();
+    if (changed)
+        m_host.refreshCommand();
+    else
+        repaintAll();
 }
 
 void PropertyPanel::onDcRowEdited(int row) {

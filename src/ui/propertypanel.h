@@ -52,8 +52,8 @@ Bgr parseColorText(const QString& text);
 class PropertyPanel : public QObject {
     Q_OBJECT
 public:
-    PropertyPanel(LayoutDocument& document, const DialogControls& controls,
-                  PreviewViewState& view, PropertyPanelHost& host, QObject* parent = nullptr);
+    PropertyPanel(LayoutDocument& document, const DialogControls& controls, PreviewViewState& view,
+                  PropertyPanelHost& host, QObject* parent = nullptr);
 
     // Connects the panel's controls to its handlers.
     void connectControls();

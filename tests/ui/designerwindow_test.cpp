@@ -10,6 +10,7 @@
 #include "ui/cautorepeatbutton.h"
 #include "ui/listitemtext.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QImage>
@@ -18,7 +19,7 @@
 namespace zef::test {
 namespace {
 
-const char* const HDevice = "fenix 7"; // 260 x 260, 500 elements
+const char* const HDevice = "fenix 7";  // 260 x 260, 500 elements
 const char* const LDevice = "D2 Bravo"; // 30 elements
 
 // --- the template ------------------------------------------------------------
@@ -95,7 +96,7 @@ TEST_F(TemplateTest, ControlsCarryTheirCaptionsAndKinds) {
     EXPECT_TRUE(control<QPushButton>(IdcCopyToClipboard)->isDefault());
 
     // Every "-" and "+" and the list's Up and Down repeat while held.
-    const int repeating[] = {1058, 1063, 1059, 1064, 1060, 1065, 1061, 1066, 1062,
+    const int repeating[] = {1058, 1063, 1059, 1064, 1060, 1065, 1061, 1066,  1062,
                              1067, 1070, 1068, 1071, 1069, 1073, 1074, IdcUp, IdcDown};
     for (int id : repeating) EXPECT_NE(dlg->control<CAutoRepeatButton>(id), nullptr) << id;
     EXPECT_EQ(dlg->control<CAutoRepeatButton>(IdcAdd), nullptr);
@@ -106,12 +107,15 @@ TEST_F(TemplateTest, ControlsCarryTheirCaptionsAndKinds) {
     EXPECT_EQ(edit(IdcCounts)->text(), QStringLiteral("Val:0, Graph:0, DC:0, Total:0"));
 
     QStringList kinds;
-    for (int i = 0; i < combo(IdcElementKind)->count(); ++i) kinds << combo(IdcElementKind)->itemText(i);
-    EXPECT_EQ(kinds, (QStringList{QStringLiteral("Value"), QStringLiteral("Graphic"),
-                                  QStringLiteral("Dynamic color"), QStringLiteral("- Seperator -")}));
+    for (int i = 0; i < combo(IdcElementKind)->count(); ++i)
+        kinds << combo(IdcElementKind)->itemText(i);
+    EXPECT_EQ(kinds,
+              (QStringList{QStringLiteral("Value"), QStringLiteral("Graphic"),
+                           QStringLiteral("Dynamic color"), QStringLiteral("- Seperator -")}));
     EXPECT_EQ(combo(IdcElementKind)->currentText(), QStringLiteral("Value"));
     QStringList alignments;
-    for (int i = 0; i < combo(IdcAlignment)->count(); ++i) alignments << combo(IdcAlignment)->itemText(i);
+    for (int i = 0; i < combo(IdcAlignment)->count(); ++i)
+        alignments << combo(IdcAlignment)->itemText(i);
     EXPECT_EQ(alignments, (QStringList{QStringLiteral("Right"), QStringLiteral("Center"),
                                        QStringLiteral("Left")}));
     EXPECT_EQ(combo(IdcDeviceList)->count(), catalogs().devices.count());
@@ -210,12 +214,12 @@ TEST_F(CommandsTest, AddGoesAfterTheSelectionAndEveryKindGetsItsRow) {
     ASSERT_EQ(doc().count(), 5);
     EXPECT_EQ(doc().selection(), 2);
     EXPECT_EQ(doc().elements[2].kind, KindValue);
-    EXPECT_EQ(rowTexts(), (QStringList{QStringLiteral("000000  | -- None --"),
-                                       QStringLiteral("000000  | Line"),
-                                       QStringLiteral("000000  | -- None --"),
-                                       QStringLiteral("123456  | Vals: 0.0 - 0.0"),
-                                       QStringLiteral("----------------- Seperator "
-                                                      "------------------")}));
+    EXPECT_EQ(rowTexts(),
+              (QStringList{QStringLiteral("000000  | -- None --"), QStringLiteral("000000  | Line"),
+                           QStringLiteral("000000  | -- None --"),
+                           QStringLiteral("123456  | Vals: 0.0 - 0.0"),
+                           QStringLiteral("----------------- Seperator "
+                                          "------------------")}));
     EXPECT_EQ(rows().rowColor(1), 0x000082u);
     EXPECT_EQ(rows().rowColor(3), 0x008200u);
     EXPECT_EQ(rows().rowColor(4), 0x969696u);
@@ -346,6 +350,8 @@ TEST_F(CommandsTest, LoadAppendSaveAsAndTheClipboardGoThroughTheirCommands) {
     click(IdcAppend);
     EXPECT_EQ(doc().count(), 4);
     EXPECT_TRUE(doc().isModified());
+    // Loading over unsaved changes asks first; No loads without saving.
+    platform.answers.push_back(MessageAnswer::No);
     platform.openFileNames.push_back(file);
     click(IdcLoad);
     EXPECT_EQ(doc().count(), 2);
@@ -473,6 +479,64 @@ TEST_F(CommandsTest, PaintShowsTheSwatchesOfTheSelectedElement) {
     // The device screen is black where nothing is drawn.
     const QPoint corner = preview::screenOrigin(*doc().device()) + QPoint(200, 200);
     EXPECT_EQ(again.pixelColor(corner), QColor(0, 0, 0));
+}
+
+TEST_F(CommandsTest, ADynamicColourOfAValueWithoutValueTypeIsAnsweredAfterThePaint) {
+    add(KindValue);
+    click(IdcFixedText);
+    type(IdcText, QStringLiteral("km/h"));
+    add(KindDynamicColor);
+    type(IdcReplaceColorEdit, QStringLiteral("000000"));
+    clickRow(0);
+    const QString warning =
+        QStringLiteral("Please select a value type if a dynamic color is used!");
+    dlg->grab();
+    EXPECT_FALSE(messages().contains(warning)); // never from inside the paint
+    QCoreApplication::processEvents();
+    EXPECT_EQ(messages().count(warning), 1);
+    // The selected value gets the list's second entry, its text kept.
+    EXPECT_EQ(element().valueType,
+              ValueTypeCatalog::positionByName(catalogs().valueTypes.valueTypes,
+                                               combo(IdcValueType)->itemText(1)));
+    EXPECT_EQ(combo(IdcValueType)->currentIndex(), 1);
+    EXPECT_EQ(element().text, QStringLiteral("km/h"));
+}
+
+// --- keyboard through the real window --------------------------------------------
+
+TEST_F(CommandsTest, ListKeysActOnTheSelectedElement) {
+    dlg->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
+    add(KindValue);
+    add(KindGraphic);
+    ElementListView& list = dlg->elementList();
+    list.setFocus();
+    ASSERT_TRUE(list.hasFocus());
+
+    QTest::keyClick(&list, Qt::Key_Space);
+    EXPECT_TRUE(element().dayNight);
+    EXPECT_TRUE(check(IdcDayNight)->isChecked());
+
+    QTest::keyClick(&list, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(&list, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(doc().count(), 3);
+    EXPECT_EQ(doc().selection(), 2);
+    EXPECT_EQ(rows().rowText(2), QStringLiteral("000000  | Line"));
+    EXPECT_EQ(edit(IdcCounts)->text(), QStringLiteral("Val:1, Graph:2, DC:0, Total:3"));
+
+    QTest::keyClick(&list, Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_EQ(element().x, 1);
+    EXPECT_EQ(edit(IdcX)->text(), QStringLiteral("1"));
+
+    QTest::keyClick(&list, Qt::Key_Delete);
+    EXPECT_EQ(doc().count(), 2);
+    EXPECT_EQ(rows().rowCount(), 2);
+
+    // Up and Down in the list move the selection and the panel follows.
+    QTest::keyClick(&list, Qt::Key_Up);
+    EXPECT_EQ(doc().selection(), 0);
+    EXPECT_TRUE(enabled(IdcPrecision));
+    EXPECT_FALSE(enabled(IdcX2));
 }
 
 // --- lifecycle -------------------------------------------------------------------

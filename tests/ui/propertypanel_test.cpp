@@ -17,39 +17,89 @@ namespace {
 
 // Every control of the panel whose enabling the kinds decide.
 const int PanelControls[] = {
-    IdcColorEdit, IdcColorButton, IdcGotoDynCol, IdcDayNight,
-    IdcX,         IdcXMinus,      IdcXPlus,      IdcY,
-    IdcYMinus,    IdcYPlus,       IdcX2,         IdcX2Minus,
-    IdcX2Plus,    IdcY2,          IdcY2Minus,    IdcY2Plus,
-    IdcRadius,    IdcRadiusMinus, IdcRadiusPlus, IdcStroke,
-    IdcStrokeMinus, IdcStrokePlus, IdcFixedText, IdcValueType,
-    IdcGraphicKind, IdcText,      IdcFont,       IdcAlignment,
-    IdcNrValues,  IdcNrValuesMinus, IdcNrValuesPlus, IdcMaxOnly,
-    IdcPrecision, IdcPrecisionMinus, IdcPrecisionPlus, IdcSampleText,
-    IdcReplaceColorButton, IdcReplaceColorEdit, IdcInvertColor,
+    IdcColorEdit,
+    IdcColorButton,
+    IdcGotoDynCol,
+    IdcDayNight,
+    IdcX,
+    IdcXMinus,
+    IdcXPlus,
+    IdcY,
+    IdcYMinus,
+    IdcYPlus,
+    IdcX2,
+    IdcX2Minus,
+    IdcX2Plus,
+    IdcY2,
+    IdcY2Minus,
+    IdcY2Plus,
+    IdcRadius,
+    IdcRadiusMinus,
+    IdcRadiusPlus,
+    IdcStroke,
+    IdcStrokeMinus,
+    IdcStrokePlus,
+    IdcFixedText,
+    IdcValueType,
+    IdcGraphicKind,
+    IdcText,
+    IdcFont,
+    IdcAlignment,
+    IdcNrValues,
+    IdcNrValuesMinus,
+    IdcNrValuesPlus,
+    IdcMaxOnly,
+    IdcPrecision,
+    IdcPrecisionMinus,
+    IdcPrecisionPlus,
+    IdcSampleText,
+    IdcReplaceColorButton,
+    IdcReplaceColorEdit,
+    IdcInvertColor,
     // Two of the dynamic-colour rows stand for all ten.
-    1025, 1024, 1023, 1088, 1102, 1052, 1051, 1050, 1099, 1111,
+    1025,
+    1024,
+    1023,
+    1088,
+    1102,
+    1052,
+    1051,
+    1050,
+    1099,
+    1111,
 };
 
 const std::set<int> ValueControls = {
-    IdcColorEdit, IdcColorButton, IdcDayNight,     IdcX,          IdcXMinus,
-    IdcXPlus,     IdcY,           IdcYMinus,       IdcYPlus,      IdcFixedText,
-    IdcValueType, IdcText,        IdcFont,         IdcAlignment,  IdcNrValues,
-    IdcNrValuesMinus, IdcNrValuesPlus, IdcMaxOnly, IdcPrecision,  IdcPrecisionMinus,
+    IdcColorEdit,     IdcColorButton, IdcDayNight,  IdcX,
+    IdcXMinus,        IdcXPlus,       IdcY,         IdcYMinus,
+    IdcYPlus,         IdcFixedText,   IdcValueType, IdcText,
+    IdcFont,          IdcAlignment,   IdcNrValues,  IdcNrValuesMinus,
+    IdcNrValuesPlus,  IdcMaxOnly,     IdcPrecision, IdcPrecisionMinus,
     IdcPrecisionPlus, IdcSampleText,
 };
 const std::set<int> GraphicBase = {
-    IdcColorEdit, IdcColorButton, IdcDayNight, IdcX,     IdcXMinus,        IdcXPlus,
-    IdcY,         IdcYMinus,      IdcYPlus,    IdcValueType, IdcGraphicKind, IdcMaxOnly,
+    IdcColorEdit,     IdcColorButton,  IdcDayNight,    IdcX,
+    IdcXMinus,        IdcXPlus,        IdcY,           IdcYMinus,
+    IdcYPlus,         IdcValueType,    IdcGraphicKind, IdcMaxOnly,
     IdcNrValuesMinus, IdcNrValuesPlus,
 };
 const std::set<int> StrokeControls = {IdcStroke, IdcStrokeMinus, IdcStrokePlus};
 const std::set<int> X2Controls = {IdcX2, IdcX2Minus, IdcX2Plus};
 const std::set<int> Y2Controls = {IdcY2, IdcY2Minus, IdcY2Plus};
 const std::set<int> RadiusControls = {IdcRadius, IdcRadiusMinus, IdcRadiusPlus};
-const std::set<int> DynamicColorControls = {
-    IdcReplaceColorButton, IdcReplaceColorEdit, IdcInvertColor, 1025, 1024, 1023, 1088, 1102,
-    1052, 1051, 1050, 1099, 1111};
+const std::set<int> DynamicColorControls = {IdcReplaceColorButton,
+                                            IdcReplaceColorEdit,
+                                            IdcInvertColor,
+                                            1025,
+                                            1024,
+                                            1023,
+                                            1088,
+                                            1102,
+                                            1052,
+                                            1051,
+                                            1050,
+                                            1099,
+                                            1111};
 
 std::set<int> operator+(std::set<int> a, const std::set<int>& b) {
     a.insert(b.begin(), b.end());
@@ -72,9 +122,9 @@ const Labels Plain{"X2 ", "Y2 ", "Radius ", "Display max. value only", "Fixed te
 struct EnablingCase {
     const char* name;
     ElementKind kind;
-    const char* graphicKind;  // graphics: the entry chosen
-    const char* valueType;    // values: the entry chosen
-    bool fixed;               // ticks 1079 after choosing
+    const char* graphicKind; // graphics: the entry chosen
+    const char* valueType;   // values: the entry chosen
+    bool fixed;              // ticks 1079 after choosing
     std::set<int> enabled;
     Labels labels;
 };
@@ -120,13 +170,13 @@ TEST_F(PanelTest, EnablingAndLabelsFollowKindAndGraphicKind) {
     const EnablingCase cases[] = {
         {"value", KindValue, nullptr, "Current speed", false, ValueControls, Plain},
         {"fixed text", KindValue, nullptr, "Current speed", true,
-         ValueControls - std::set<int>{IdcNrValuesMinus, IdcNrValuesPlus, IdcPrecision,
-                                       IdcSampleText},
+         ValueControls -
+             std::set<int>{IdcNrValuesMinus, IdcNrValuesPlus, IdcPrecision, IdcSampleText},
          Plain},
         {"text value type: no sample text", KindValue, nullptr, "(M) Name of destination", false,
          ValueControls - std::set<int>{IdcSampleText}, Plain},
-        {"id 10 has a sample text", KindValue, nullptr, "Current date/time", false,
-         ValueControls, Plain},
+        {"id 10 has a sample text", KindValue, nullptr, "Current date/time", false, ValueControls,
+         Plain},
         {"no value type: neither text nor sample", KindValue, nullptr, "-- None --", false,
          ValueControls - std::set<int>{IdcText, IdcSampleText}, Plain},
         {"line", KindGraphic, "Line", nullptr, false,
@@ -143,16 +193,32 @@ TEST_F(PanelTest, EnablingAndLabelsFollowKindAndGraphicKind) {
          GraphicBase + X2Controls + Y2Controls, Plain},
         {"vertical bar", KindGraphic, "Rct vert. filled", nullptr, false,
          GraphicBase + X2Controls + Y2Controls, Plain},
-        {"arc", KindGraphic, "Arc", nullptr, false,
+        {"arc",
+         KindGraphic,
+         "Arc",
+         nullptr,
+         false,
          GraphicBase + StrokeControls + X2Controls + Y2Controls + RadiusControls,
          {"Start angle ", "End angle ", "Radius ", "Display max. value only", "Fixed text"}},
-        {"arc dyn. filled", KindGraphic, "Arc dyn. filled", nullptr, false,
+        {"arc dyn. filled",
+         KindGraphic,
+         "Arc dyn. filled",
+         nullptr,
+         false,
          GraphicBase + StrokeControls + X2Controls + Y2Controls + RadiusControls,
          {"Start angle ", "End angle ", "Radius ", "Display max. value only", "Fixed text"}},
-        {"direction arrow", KindGraphic, "(H) Direction arrow", nullptr, false,
+        {"direction arrow",
+         KindGraphic,
+         "(H) Direction arrow",
+         nullptr,
+         false,
          GraphicBase + StrokeControls + Y2Controls + RadiusControls,
          {"X2 ", "-Y Offset ", "Radius ", "Display max. value only", "Fixed text"}},
-        {"direction triangle", KindGraphic, "(H) Direction triangle", nullptr, false,
+        {"direction triangle",
+         KindGraphic,
+         "(H) Direction triangle",
+         nullptr,
+         false,
          GraphicBase + StrokeControls + Y2Controls + RadiusControls,
          {"X2 ", "-Y Offset ", "Radius ", "Display max. value only", "Fixed text"}},
         {"graph left/top", KindGraphic, "(H) Graph left/top", nullptr, false, graphEnabled, graph},
@@ -160,7 +226,11 @@ TEST_F(PanelTest, EnablingAndLabelsFollowKindAndGraphicKind) {
          graph},
         {"graph left/bottom", KindGraphic, "(H) Graph left/bottom", nullptr, false, graphEnabled,
          graph},
-        {"graph right/bottom with minimum", KindGraphic, "(H) Graph right/bottom", nullptr, true,
+        {"graph right/bottom with minimum",
+         KindGraphic,
+         "(H) Graph right/bottom",
+         nullptr,
+         true,
          graphEnabled,
          {"X2 ", "Y2 ", "Min value ", "Mark min/max values", "Limit is minimum value"}},
         {"dynamic color", KindDynamicColor, nullptr, nullptr, false, DynamicColorControls, Plain},
@@ -275,18 +345,25 @@ TEST(ParseDecimal, ReadsLikeTheCLibrary) {
     const struct {
         const char* text;
         std::int32_t value;
-    } cases[] = {{"", 0}, {"12", 12}, {"-50", -50}, {"+7", 7}, {"  42x", 42}, {"x42", 0},
-                 {"99999999999", 2147483647}, {"-99999999999", -2147483647 - 1}};
-    for (const auto& c : cases) EXPECT_EQ(parseDecimal(QString::fromLatin1(c.text)), c.value) << c.text;
+    } cases[] = {{"", 0},
+                 {"12", 12},
+                 {"-50", -50},
+                 {"+7", 7},
+                 {"  42x", 42},
+                 {"x42", 0},
+                 {"99999999999", 2147483647},
+                 {"-99999999999", -2147483647 - 1}};
+    for (const auto& c : cases)
+        EXPECT_EQ(parseDecimal(QString::fromLatin1(c.text)), c.value) << c.text;
 }
 
 TEST(ParseColorText, PairsInReverseOrderAsHexadecimal) {
     const struct {
         const char* text;
         Bgr color;
-    } cases[] = {{"FF8000", 0x0080FF}, {"ff8000", 0x0080FF}, {"123456", 0x563412},
-                 {"FF", 0x0000FF},     {"", 0},             {"12345", 0x053412},
-                 {"12G456", 0x56},   {"0000-1", 0xFF0000}};
+    } cases[] = {
+        {"FF8000", 0x0080FF}, {"ff8000", 0x0080FF}, {"123456", 0x563412}, {"FF", 0x0000FF}, {"", 0},
+        {"12345", 0x053412},  {"12G456", 0x56},     {"0000-1", 0xFF0000}};
     for (const auto& c : cases)
         EXPECT_EQ(parseColorText(QString::fromLatin1(c.text)), c.color) << c.text;
 }
@@ -316,8 +393,7 @@ TEST_F(PanelTest, MinusAndPlusStopAtTheirLimits) {
          1023},
         {"radius - at 0", KindGraphic, "Circle", &LayoutElement::radius, 0, IdcRadiusMinus, 0},
         {"radius - at 1", KindGraphic, "Circle", &LayoutElement::radius, 1, IdcRadiusMinus, 0},
-        {"precision + at 3", KindValue, nullptr, &LayoutElement::precision, 3, IdcPrecisionPlus,
-         3},
+        {"precision + at 3", KindValue, nullptr, &LayoutElement::precision, 3, IdcPrecisionPlus, 3},
         {"precision - at 0", KindValue, nullptr, &LayoutElement::precision, 0, IdcPrecisionMinus,
          0},
         {"values + at 8189", KindValue, nullptr, &LayoutElement::nrValues, 8189, IdcNrValuesPlus,
