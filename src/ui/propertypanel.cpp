@@ -64,7 +64,6 @@ PropertyPanel::PropertyPanel(LayoutDocument& document, const DialogControls& con
     : QObject(parent), m_document(document), m_catalogs(document.catalogs()),
       m_platform(document.platform()), m_controls(controls), m_view(view), m_host(host) {
     edit(IdcText)->setMaxLength(MaxTextLength);
-    edit(IdcSampleText)->setMaxLength(MaxTextLength);
 }
 
 const PropertyPanel::FieldInfo& PropertyPanel::fieldInfo(NumberField field) {
@@ -536,7 +535,11 @@ void PropertyPanel::onSampleTextEdited() {
 void PropertyPanel::onTextEdited() {
     LayoutElement* e = selectedElement();
     if (m_updatingControls || !e) return;
-    e->text = edit(IdcText)->text();
+    const QString text = edit(IdcText)->text();
+    // A longer text from a file shows cut to the edit's limit; showing it is
+    // no edit, so the element keeps the whole text.
+    if (e->text.size() > MaxTextLength && text == e->text.left(MaxTextLength)) return;
+    e->text = text;
     if (e->fixedText || e->kind == KindSeparator) refreshSelectedLine();
     if (e->kind != KindSeparator) repaintAll();
 }

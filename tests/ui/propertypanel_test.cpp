@@ -605,6 +605,17 @@ TEST_F(PanelTest, SeparatorTextAndTheTextLimit) {
     // The config string's one-byte length carries 255 characters at most.
     type(IdcText, QString(300, QLatin1Char('x')));
     EXPECT_EQ(element().text.size(), 255);
+
+    // A longer text read from a file is shown cut but kept whole, also when
+    // the panel rewrites the Text edit outside of showing the element.
+    add(KindValue);
+    click(IdcFixedText);
+    setAndShow([](LayoutElement& e) { e.text = QString(400, QLatin1Char('y')); });
+    EXPECT_EQ(edit(IdcText)->text().size(), 255);
+    choose(IdcValueType, QStringLiteral("-- None --"));
+    EXPECT_EQ(element().text.size(), 400);
+    QTest::keyClick(edit(IdcText), Qt::Key_Backspace);
+    EXPECT_EQ(element().text.size(), 254);
 }
 
 TEST_F(PanelTest, KeyboardPointsAndDayNightGoThroughThePanel) {
