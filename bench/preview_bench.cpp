@@ -35,7 +35,8 @@ const Catalogs& catalogs() {
 // Load does, a renderer with a random pool, and the window's client area.
 struct Window {
     explicit Window(const char* file) : document(catalogs(), platform), renderer(document) {
-        const QString path = QDir(QStringLiteral(ZEF_BENCH_DATA_DIR)).filePath(QString::fromLatin1(file));
+        const QString path =
+            QDir(QStringLiteral(ZEF_BENCH_DATA_DIR)).filePath(QString::fromLatin1(file));
         ok = loadLayout(document, path, false).status == LoadStatus::Loaded && document.device();
         std::mt19937 random(1);
         for (int i = 0; i < 1024; ++i)
@@ -69,8 +70,12 @@ void fullRepaint(benchmark::State& state, const char* file) {
     state.counters["elements"] = w.document.count();
 }
 
-void BM_FullRepaint_Edge1050_500(benchmark::State& state) { fullRepaint(state, stress::LargeFile); }
-void BM_FullRepaint_Fenix7_30(benchmark::State& state) { fullRepaint(state, stress::RoundFile); }
+void BM_FullRepaint_Edge1050_500(benchmark::State& state) {
+    fullRepaint(state, stress::LargeFile);
+}
+void BM_FullRepaint_Fenix7_30(benchmark::State& state) {
+    fullRepaint(state, stress::RoundFile);
+}
 
 // Moving one graphic (as the property panel's X edit does) repaints its old and
 // new rectangles only.
@@ -120,7 +125,11 @@ void BM_RenderPreviewImage_Edge1050_500(benchmark::State& state) {
 
 // Medians over repetitions: the figures the targets are about.
 #define ZEF_PAINT_BENCHMARK(fn)                                                                    \
-    BENCHMARK(fn)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(7)->ReportAggregatesOnly(true)
+    BENCHMARK(fn)                                                                                  \
+        ->Unit(benchmark::kMillisecond)                                                            \
+        ->UseRealTime()                                                                            \
+        ->Repetitions(7)                                                                           \
+        ->ReportAggregatesOnly(true)
 
 ZEF_PAINT_BENCHMARK(BM_FullRepaint_Edge1050_500);
 ZEF_PAINT_BENCHMARK(BM_FullRepaint_Fenix7_30);

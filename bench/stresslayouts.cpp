@@ -15,8 +15,8 @@ namespace zef::stress {
 
 namespace {
 
-const Bgr Palette[] = {0xFFFFFF, 0x40C0FF, 0x00FF00, 0x0000FF, 0xFFFF00, 0xA0A0A0, 0xFF8000,
-                       0x3030FF};
+const Bgr Palette[] = {0xFFFFFF, 0x40C0FF, 0x00FF00, 0x0000FF,
+                       0xFFFF00, 0xA0A0A0, 0xFF8000, 0x3030FF};
 
 class Builder {
 public:
@@ -102,8 +102,7 @@ private:
 bool writeFile(LayoutDocument& document, const QString& path) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;
-    const QByteArray bytes =
-        layoutFileBytes(document, QDateTime(QDate(2026, 1, 1), QTime(12, 0)));
+    const QByteArray bytes = layoutFileBytes(document, QDateTime(QDate(2026, 1, 1), QTime(12, 0)));
     return file.write(bytes) == bytes.size() && file.commit();
 }
 
@@ -114,20 +113,28 @@ void buildLarge(LayoutDocument& document) {
     // Interleaved as a real layout grows: values, their shapes, now and then a
     // dynamic colour or a separator.
     for (int i = 0; i < 500; ++i) {
-        if (i % 50 == 49) b.separator();
-        else if (i % 25 == 12) b.dynamicColor();
-        else if (i % 2 == 0 || i % 50 == 47) b.value();
-        else b.graphic(b.pick(0, 14));
+        if (i % 50 == 49)
+            b.separator();
+        else if (i % 25 == 12)
+            b.dynamicColor();
+        else if (i % 2 == 0 || i % 50 == 47)
+            b.value();
+        else
+            b.graphic(b.pick(0, 14));
     }
 }
 
 void buildRound(LayoutDocument& document) {
     Builder b(document, QStringLiteral("fenix 7"), 7);
     for (int i = 0; i < 30; ++i) {
-        if (i == 14 || i == 29) b.separator();
-        else if (i == 7 || i == 21) b.dynamicColor();
-        else if (i % 2 == 0) b.value();
-        else b.graphic(i % 15);
+        if (i == 14 || i == 29)
+            b.separator();
+        else if (i == 7 || i == 21)
+            b.dynamicColor();
+        else if (i % 2 == 0)
+            b.value();
+        else
+            b.graphic(i % 15);
     }
 }
 

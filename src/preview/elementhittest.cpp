@@ -11,8 +11,12 @@ namespace {
 // Tests in 64 bits: coordinates and radii are stored unbounded.
 using i64 = long long;
 
-bool within(i64 lo, i64 v, i64 hi) { return lo <= v && v <= hi; }
-bool strictlyWithin(i64 lo, i64 v, i64 hi) { return lo < v && v < hi; }
+bool within(i64 lo, i64 v, i64 hi) {
+    return lo <= v && v <= hi;
+}
+bool strictlyWithin(i64 lo, i64 v, i64 hi) {
+    return lo < v && v < hi;
+}
 
 bool graphicHit(const LayoutElement& e, i64 px, i64 py) {
     const i64 T = e.stroke / 2 + 4;
@@ -34,7 +38,8 @@ bool graphicHit(const LayoutElement& e, i64 px, i64 py) {
     case 11:
     case 12:
     case 13:
-    case 14: return inBox;
+    case 14:
+        return inBox;
     case 0: {
         if (e.x != e.x2 && e.y != e.y2) {
             const double m = double(i64(e.y2) - e.y) / double(i64(e.x2) - e.x);
@@ -52,8 +57,10 @@ bool graphicHit(const LayoutElement& e, i64 px, i64 py) {
         return (nearHorizontalSide && within(loX - T, px, hiX + T)) ||
                (nearVerticalSide && within(loY - T, py, hiY + T));
     }
-    case 1: return onRing;
-    case 2: return d2 <= outer;
+    case 1:
+        return onRing;
+    case 2:
+        return d2 <= outer;
     case GraphicArc:
     case GraphicArcFilled: {
         const i64 lo = std::min(e.x2, e.y2), hi = std::max(e.x2, e.y2);
@@ -74,7 +81,8 @@ bool graphicHit(const LayoutElement& e, i64 px, i64 py) {
     case GraphicDirectionTriangle:
         return strictlyWithin(e.x - R - T, px, e.x + R + T) &&
                strictlyWithin(e.y - R - T, py, e.y + R + T);
-    default: return false;
+    default:
+        return false;
     }
 }
 
@@ -85,8 +93,10 @@ bool elementHit(const LayoutElement& e, int px, int py) {
     case KindValue:
         return within(e.textLeft, px, i64(e.textLeft) + e.textWidth) &&
                within(e.textTop, py, i64(e.textTop) + e.textHeight);
-    case KindGraphic: return graphicHit(e, px, py);
-    default: return false;
+    case KindGraphic:
+        return graphicHit(e, px, py);
+    default:
+        return false;
     }
 }
 

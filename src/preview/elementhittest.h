@@ -15,7 +15,6 @@ bool elementHit(const LayoutElement& e, int px, int py);
 // The topmost element (the last in the document) hit at (px, py) on device d,
 // or -1; points outside the screen (its right and bottom edge included) hit
 // nothing.
-int elementAtPoint(const std::vector<LayoutElement>& elements, const DeviceInfo& d, int px,
-                   int py);
+int elementAtPoint(const std::vector<LayoutElement>& elements, const DeviceInfo& d, int px, int py);
 
 } // namespace zef

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace zef {
 
@@ -39,7 +40,9 @@ enum GraphicKind {
 // includes it, and the text box arithmetic below expects it.
 constexpr qreal TextPaddingEm = 1.0 / 6.0;
 
-QColor colorOf(QRgb argb) { return QColor::fromRgba(argb); }
+QColor colorOf(QRgb argb) {
+    return QColor::fromRgba(argb);
+}
 
 // A vertical gradient from c1 at top to c2 at top + height, repeating beyond;
 // a solid colour when the two are equal. An empty rectangle cannot carry a
@@ -61,7 +64,14 @@ QPen makePen(const QBrush& brush, qreal width) {
     return pen;
 }
 
-QRectF box(qreal x, qreal y, qreal w, qreal h) { return QRectF(x, y, w, h).normalized(); }
+std::int32_t saturated(qint64 v) {
+    return std::int32_t(std::clamp<qint64>(v, std::numeric_limits<std::int32_t>::min(),
+                                           std::numeric_limits<std::int32_t>::max()));
+}
+
+QRectF box(qreal x, qreal y, qreal w, qreal h) {
+    return QRectF(x, y, w, h).normalized();
+}
 
 // trunc() of a real value; far out values are held where they cannot overflow.
 qint64 truncated(double v) {
@@ -83,29 +93,36 @@ DrawOutcome ElementPainter::DrawElement(QPainter& painter, LayoutElement& e, QRg
     const QPoint o = preview::screenOrigin(d);
     switch (e.kind) {
     case KindValue: {
-        const int X = o.x() + e.x;
-        const int Y = o.y() + e.y;
+        // Client coordinates; stored values are unbounded, so far out ones saturate.
+        const int X = saturated(qint64(o.x()) + e.x);
+        const int Y = saturated(qint64(o.y()) + e.y);
         const QString text = valueElementText(e, TextMode::Preview, m_catalogs.valueTypes);
-        const PreviewFace face = m_catalogs.fonts.faceFor(m_catalogs.fonts.fontNameFor(d.name, e.font));
+        const PreviewFace face =
+            m_catalogs.fonts.faceFor(m_catalogs.fonts.fontNameFor(d.name, e.font));
         const QRectF measured =
             DrawValueText(painter, face, X, Y, color1, color2, e.hAlignment, text);
-        e.textWidth = std::int32_t(truncated(0.8 * measured.width()));
-        e.textHeight = std::int32_t(truncated(0.6 * measured.height()));
+        const qint64 width = truncated(0.8 * measured.width());
+        const qint64 height = truncated(0.6 * measured.height());
+        qint64 left = 0, top = 0;
         if (e.hAlignment == 0) {
-            e.textLeft = X - e.textWidth;
-            e.textTop = Y;
+            left = X - width;
+            top = Y;
         } else if (e.hAlignment == 1) {
-            e.textLeft = X - e.textWidth / 2;
-            e.textTop = Y;
+            left = X - width / 2;
+            top = Y;
         } else {
-            e.textLeft = std::int32_t(truncated(measured.left() + 0.15 * e.textWidth));
-            e.textTop = std::int32_t(truncated(measured.top() + 0.4 * e.textHeight));
+            left = truncated(measured.left() + 0.15 * double(width));
+            top = truncated(measured.top() + 0.4 * double(height));
         }
-        e.textLeft -= o.x();
-        e.textTop -= o.y();
+        e.textWidth = saturated(width);
+        e.textHeight = saturated(height);
+        e.textLeft = saturated(left - o.x());
+        e.textTop = saturated(top - o.y());
         break;
     }
-    case KindGraphic: drawGraphic(painter, e, color1, color2, rest, d, pool); break;
+    case KindGraphic:
+        drawGraphic(painter, e, color1, color2, rest, d, pool);
+        break;
     case KindDynamicColor: {
         const auto& types = m_catalogs.valueTypes.valueTypes;
         for (std::size_t j = 0; j < all.size(); ++j) {
@@ -118,7 +135,8 @@ DrawOutcome ElementPainter::DrawElement(QPainter& painter, LayoutElement& e, QRg
         }
         break;
     }
-    default: break; // separators draw nothing
+    default:
+        break; // separators draw nothing
     }
     return outcome;
 }
@@ -157,7 +175,9 @@ void ElementPainter::drawGraphic(QPainter& painter, const LayoutElement& e, QRgb
         painter.setPen(pen);
         painter.drawRect(box(X, Y, W, H));
         break;
-    case RectangleFilled: painter.fillRect(box(X, Y, W, H), main); break;
+    case RectangleFilled:
+        painter.fillRect(box(X, Y, W, H), main);
+        break;
     case BarHorizontal: {
         const qint64 full = truncated(0.75 * double(W));
         const qint64 empty = truncated(0.25 * double(W));
@@ -253,8 +273,10 @@ void ElementPainter::drawGraphic(QPainter& painter, const LayoutElement& e, QRgb
                     v = pool[std::size_t(std::min<qint64>(slot, qint64(pool.size()) - 1))];
                 const qint64 h = v % H;
                 const qint64 x = left ? X + i * s + s / 2 : X2 - s / 2 - i * s;
-                if (top) bars.append(QLineF(x, Y, x, Y + h));
-                else bars.append(QLineF(x, Y2, x, Y2 - h));
+                if (top)
+                    bars.append(QLineF(x, Y, x, Y + h));
+                else
+                    bars.append(QLineF(x, Y2, x, Y2 - h));
             }
             painter.setPen(pen);
             painter.drawLines(bars);
@@ -263,18 +285,18 @@ void ElementPainter::drawGraphic(QPainter& painter, const LayoutElement& e, QRgb
         painter.drawRect(QRectF(X, Y, W, H));
         break;
     }
-    default: break;
+    default:
+        break;
     }
 }
 
 QRectF ElementPainter::DrawValueText(QPainter& painter, const PreviewFace& face, int x, int y,
-                                     QRgb color1, QRgb color2, int alignment,
-                                     const QString& text) {
+                                     QRgb color1, QRgb color2, int alignment, const QString& text) {
     FaceFont* font = m_faces->font(face.faceId, face.pixelSize);
     if (!font) return QRectF(0, 0, 0, 0);
 
     const qreal ax = qreal(x) + face.offsetForAlignment(alignment);
-    const int ay = y + face.offsetY; // the text's top line
+    const qint64 ay = qint64(y) + face.offsetY; // the text's top line
     const qreal lineHeight = font->lineHeight();
     if (text.isEmpty()) return QRectF(ax, ay, 0, 0);
 
@@ -282,21 +304,26 @@ QRectF ElementPainter::DrawValueText(QPainter& painter, const PreviewFace& face,
     const qreal padding = TextPaddingEm * font->emSize();
     const qreal width = shaped.advance + 2 * padding;
     qreal left = ax; // alignment 2 (and anything else): the text starts at the anchor
-    if (alignment == 0) left = ax - width;
-    else if (alignment == 1) left = ax - width / 2;
+    if (alignment == 0)
+        left = ax - width;
+    else if (alignment == 1)
+        left = ax - width / 2;
 
     const qreal originX = left + padding;
     const qreal pixelX = std::floor(originX);
     const int subPixel = int(std::lround((originX - pixelX) * 64));
-    if (const RenderedText* r = renderText(*font, text, subPixel, lineHeight, color1, color2))
-        painter.drawImage(QPoint(int(pixelX), ay) + r->topLeft, r->image);
+    // Far outside any screen nothing can show; the box is still measured.
+    constexpr qreal Reach = 1e6;
+    if (std::abs(pixelX) < Reach && std::abs(qreal(ay)) < Reach) {
+        if (const RenderedText* r = renderText(*font, text, subPixel, lineHeight, color1, color2))
+            painter.drawImage(QPoint(int(pixelX), int(ay)) + r->topLeft, r->image);
+    }
     return QRectF(left, ay, width, lineHeight);
 }
 
-const ElementPainter::RenderedText* ElementPainter::renderText(FaceFont& font,
-                                                               const QString& text, int subPixel,
-                                                               qreal lineHeight, QRgb color1,
-                                                               QRgb color2) {
+const ElementPainter::RenderedText* ElementPainter::renderText(FaceFont& font, const QString& text,
+                                                               int subPixel, qreal lineHeight,
+                                                               QRgb color1, QRgb color2) {
     const TextKey key{&font, text, subPixel, color1, color2};
     if (const RenderedText* hit = m_texts.object(key)) return hit;
 

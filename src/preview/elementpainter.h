@@ -93,8 +93,8 @@ private:
 
     const RenderedText* renderText(FaceFont& font, const QString& text, int subPixel,
                                    qreal lineHeight, QRgb color1, QRgb color2);
-    void drawGraphic(QPainter& painter, const LayoutElement& e, QRgb color1, QRgb color2,
-                     QRgb rest, const DeviceInfo& d, const std::vector<std::int32_t>& pool);
+    void drawGraphic(QPainter& painter, const LayoutElement& e, QRgb color1, QRgb color2, QRgb rest,
+                     const DeviceInfo& d, const std::vector<std::int32_t>& pool);
 
     const Catalogs& m_catalogs;
     std::unique_ptr<FaceCache> m_faces;

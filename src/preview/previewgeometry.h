@@ -14,16 +14,24 @@ namespace preview {
 // Top-left corner of the device picture.
 constexpr int OriginX = 650;
 constexpr int OriginY = 35;
-inline QPoint origin() { return {OriginX, OriginY}; }
+inline QPoint origin() {
+    return {OriginX, OriginY};
+}
 
 // The whole preview column: client (650, 35) up to, not including, (1203, 854).
-inline QRect area() { return {OriginX, OriginY, 1203 - OriginX, 854 - OriginY}; }
+inline QRect area() {
+    return {OriginX, OriginY, 1203 - OriginX, 854 - OriginY};
+}
 
 constexpr int DcSwatchCount = 10;
 // The colour swatch right of the colour edit.
-inline QRect swatchRect() { return {590, 29, 30, 19}; }
+inline QRect swatchRect() {
+    return {590, 29, 30, 19};
+}
 // Dynamic-colour swatch i (0..9) right of the row's colour edit.
-inline QRect dcSwatchRect(int i) { return {590, 554 + 29 * i, 29, 20}; }
+inline QRect dcSwatchRect(int i) {
+    return {590, 554 + 29 * i, 29, 20};
+}
 
 // Light grey of the window background, as ARGB.
 constexpr unsigned BackgroundArgb = 0xFFF0F0F0;

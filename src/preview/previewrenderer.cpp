@@ -27,21 +27,21 @@ QRgb baseColor(const LayoutElement& e, bool nightMode) {
 
 // Extent of one geometry (x, y, x2, y2, radius, stroke) of a graphic kind, as
 // a client rectangle on device d.
-QRect extentRect(int kind, int graphicType, qint64 x, qint64 y, qint64 x2, qint64 y2,
-                 qint64 radius, qint64 stroke, const DeviceInfo& d) {
+QRect extentRect(int kind, int graphicType, qint64 x, qint64 y, qint64 x2, qint64 y2, qint64 radius,
+                 qint64 stroke, const DeviceInfo& d) {
     qint64 loX = std::min<qint64>(x, 9999), hiX = std::max<qint64>(x, 0);
     qint64 loY = std::min<qint64>(y, 9999), hiY = std::max<qint64>(y, 0);
-    const bool twoPoints = kind == KindGraphic && (graphicType == 0 ||
-                                                   (graphicType >= 3 && graphicType <= 6) ||
-                                                   isGraphGraphic(graphicType));
+    const bool twoPoints =
+        kind == KindGraphic &&
+        (graphicType == 0 || (graphicType >= 3 && graphicType <= 6) || isGraphGraphic(graphicType));
     if (twoPoints) {
         loX = std::min(loX, x2);
         hiX = std::max(hiX, x2);
         loY = std::min(loY, y2);
         hiY = std::max(hiY, y2);
     }
-    if (kind == KindGraphic && (graphicType == GraphicDirectionArrow ||
-                                graphicType == GraphicDirectionTriangle)) {
+    if (kind == KindGraphic &&
+        (graphicType == GraphicDirectionArrow || graphicType == GraphicDirectionTriangle)) {
         // The arrow sits y2 above its pivot and its orbit has radius y2.
         const qint64 w = std::abs(y2);
         loX -= w;
@@ -84,13 +84,13 @@ void PreviewRenderer::showDcWarning(const PaintResult& result) {
 
 // --- requesting repaints -------------------------------------------------------
 
-std::vector<QRect> PreviewRenderer::InvalidateView(bool swatch, bool dcSwatches,
-                                                   bool elementArea, bool wholePreview) {
+std::vector<QRect> PreviewRenderer::InvalidateView(bool swatch, bool dcSwatches, bool elementArea,
+                                                   bool wholePreview) {
     return invalidate(swatch, dcSwatches, elementArea, wholePreview, true);
 }
 
-std::vector<QRect> PreviewRenderer::requestRepaint(bool swatch, bool dcSwatches,
-                                                   bool elementArea, bool wholePreview) {
+std::vector<QRect> PreviewRenderer::requestRepaint(bool swatch, bool dcSwatches, bool elementArea,
+                                                   bool wholePreview) {
     return invalidate(swatch, dcSwatches, elementArea, wholePreview, false);
 }
 
@@ -129,8 +129,8 @@ std::vector<QRect> PreviewRenderer::elementRepaintRects(const LayoutElement& e,
                                                         const DeviceInfo& d) {
     const QRect before = extentRect(e.kind, e.graphicType, e.prevX, e.prevY, e.prevX2, e.prevY2,
                                     e.prevRadius, e.prevStroke, d);
-    const QRect now = extentRect(e.kind, e.graphicType, e.x, e.y, e.x2, e.y2, e.radius,
-                                 e.stroke, d);
+    const QRect now =
+        extentRect(e.kind, e.graphicType, e.x, e.y, e.x2, e.y2, e.radius, e.stroke, d);
     if (before == now || now.contains(before)) return {now};
     if (before.contains(now)) return {before};
     return {before, now};
@@ -181,7 +181,8 @@ PaintResult PreviewRenderer::RenderClientArea(QPainter& painter, QSize clientSiz
 }
 
 void PreviewRenderer::drawSwatches(QPainter& painter, bool swatch, bool dcSwatches) {
-    if (swatch) painter.fillRect(preview::swatchRect(), QColor::fromRgb(argbFromBgr(m_view.swatchColor)));
+    if (swatch)
+        painter.fillRect(preview::swatchRect(), QColor::fromRgb(argbFromBgr(m_view.swatchColor)));
     if (dcSwatches)
         for (int i = 0; i < preview::DcSwatchCount; ++i)
             painter.fillRect(preview::dcSwatchRect(i),
@@ -253,9 +254,8 @@ void PreviewRenderer::paintPreview(QPainter& painter, PaintResult& result, const
                 }
             }
         }
-        const DrawOutcome outcome =
-            m_painter->DrawElement(painter, e, c1, c2, previewcolors::Rest, d, elements,
-                                   m_view.randomPool, selected);
+        const DrawOutcome outcome = m_painter->DrawElement(
+            painter, e, c1, c2, previewcolors::Rest, d, elements, m_view.randomPool, selected);
         if (outcome.missingValueTypeSelected) result.selectValueTypeForSelection = true;
         if (outcome.missingValueType && !warned) {
             warned = true;

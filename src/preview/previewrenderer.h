@@ -151,8 +151,8 @@ public:
     int ElementAtPoint(int px, int py) const;
 
 private:
-    std::vector<QRect> invalidate(bool swatch, bool dcSwatches, bool elementArea,
-                                  bool wholePreview, bool commit);
+    std::vector<QRect> invalidate(bool swatch, bool dcSwatches, bool elementArea, bool wholePreview,
+                                  bool commit);
     void drawSwatches(QPainter& painter, bool swatch, bool dcSwatches);
     QImage devicePictureFor(const DeviceInfo& d);
 

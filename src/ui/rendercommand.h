@@ -19,11 +19,11 @@ struct Catalogs;
 struct RenderOptions {
     QString layoutPath;
     QString outputPath;
-    bool nightMode = false;      // --night
-    bool showDcGradient = false; // --gradient
+    bool nightMode = false;       // --night
+    bool showDcGradient = false;  // --gradient
     std::optional<int> highlight; // --highlight INDEX: that element in red, selected
     int repeat = 1;               // --repeat N: paint N times, print the median time
-    QString programDir;          // where device pictures may be found besides the resources
+    QString programDir;           // where device pictures may be found besides the resources
 };
 
 // Returns 0 when the PNG was written; 1 after a message on err when the layout

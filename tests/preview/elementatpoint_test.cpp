@@ -32,7 +32,9 @@ struct PickCase {
     int expected;
 };
 
-std::ostream& operator<<(std::ostream& os, const PickCase& c) { return os << c.name; }
+std::ostream& operator<<(std::ostream& os, const PickCase& c) {
+    return os << c.name;
+}
 
 // "Edge 1050": a 480 x 800 screen. T = stroke / 2 + 4.
 const PickCase PickCases[] = {
@@ -70,17 +72,22 @@ const PickCase PickCases[] = {
     {"DynamicColourIsNeverHit", {ofKind(KindDynamicColor)}, 0, 0, -1},
     {"SeparatorIsNeverHit", {ofKind(KindSeparator)}, 0, 0, -1},
     {"LaterOfTwoOverlappingWins",
-     {graphic(4, 0, 0, 100, 100), graphic(4, 50, 50, 150, 150)}, 75, 75, 1},
-    {"EarlierWhereOnlyItLies", {graphic(4, 0, 0, 100, 100), graphic(4, 50, 50, 150, 150)}, 10,
-     10, 0},
+     {graphic(4, 0, 0, 100, 100), graphic(4, 50, 50, 150, 150)},
+     75,
+     75,
+     1},
+    {"EarlierWhereOnlyItLies",
+     {graphic(4, 0, 0, 100, 100), graphic(4, 50, 50, 150, 150)},
+     10,
+     10,
+     0},
     {"RightEdgeOfTheScreenIsTested", {graphic(4, 470, 0, 480, 10)}, 480, 5, 0},
     {"OnePixelBeyondTheRightEdgeIsNot", {graphic(4, 470, 0, 490, 10)}, 481, 5, -1},
     {"BottomEdgeOfTheScreenIsTested", {graphic(4, 0, 790, 10, 800)}, 5, 800, 0},
     {"AboveTheScreenIsNot", {graphic(4, 0, -10, 10, 10)}, 5, -1, -1},
 };
 
-class ElementAtPointTest : public PreviewFixture,
-                           public ::testing::WithParamInterface<PickCase> {};
+class ElementAtPointTest : public PreviewFixture, public ::testing::WithParamInterface<PickCase> {};
 
 TEST_P(ElementAtPointTest, PicksTheTopmostElementHit) {
     document.elements = GetParam().elements;

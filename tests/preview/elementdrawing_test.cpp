@@ -2,6 +2,7 @@
 
 #include "preview/elementpainter.h"
 
+#include <QElapsedTimer>
 #include <QPainter>
 
 #include <numeric>
@@ -38,13 +39,19 @@ struct GeometryCase {
     std::vector<Probe> probes;
 };
 
-std::ostream& operator<<(std::ostream& os, const GeometryCase& c) { return os << c.name; }
+std::ostream& operator<<(std::ostream& os, const GeometryCase& c) {
+    return os << c.name;
+}
 
 // Device-screen probes of each graphic kind, drawn in red on the black screen.
 const GeometryCase GeometryCases[] = {
     {"LineOfStrokeTwo",
      graphic(0, 0, 80, 239, 80, 0, 2),
-     {{0, 80, Red}, {120, 80, Red}, {238, 79, Red}, {120, 77, Black}, {120, 82, Black},
+     {{0, 80, Red},
+      {120, 80, Red},
+      {238, 79, Red},
+      {120, 77, Black},
+      {120, 82, Black},
       {241, 80, Black}}},
     {"DiagonalLine", graphic(0, 10, 20, 30, 40), {{10, 20, Red}, {15, 25, Red}, {15, 20, Black}}},
     {"CircleOutline",
@@ -55,13 +62,24 @@ const GeometryCase GeometryCases[] = {
      {{100, 100, Red}, {80, 100, Red}, {100, 125, Red}, {133, 100, Black}, {100, 67, Black}}},
     {"RectangleOutline",
      graphic(3, 20, 30, 60, 50),
-     {{20, 40, Red}, {60, 40, Red}, {40, 30, Red}, {40, 50, Red}, {40, 40, Black},
+     {{20, 40, Red},
+      {60, 40, Red},
+      {40, 30, Red},
+      {40, 50, Red},
+      {40, 40, Black},
       {62, 40, Black}}},
     {"RectangleFilledInsideAndOutside",
      graphic(4, 20, 30, 60, 50),
-     {{20, 30, Red}, {59, 49, Red}, {40, 40, Red}, {19, 40, Black}, {60, 40, Black},
-      {40, 29, Black}, {40, 50, Black}}},
-    {"RectangleFilledReversedCorners", graphic(4, 60, 50, 20, 30), {{40, 40, Red}, {10, 40, Black}}},
+     {{20, 30, Red},
+      {59, 49, Red},
+      {40, 40, Red},
+      {19, 40, Black},
+      {60, 40, Black},
+      {40, 29, Black},
+      {40, 50, Black}}},
+    {"RectangleFilledReversedCorners",
+     graphic(4, 60, 50, 20, 30),
+     {{40, 40, Red}, {10, 40, Black}}},
     {"HorizontalBarThreeQuartersFromTheLeft",
      graphic(5, 10, 10, 110, 30),
      {{10, 20, Red}, {84, 20, Red}, {85, 20, Rest}, {109, 20, Rest}, {110, 20, Black}}},
@@ -70,8 +88,13 @@ const GeometryCase GeometryCases[] = {
      {{20, 109, Red}, {20, 35, Red}, {20, 34, Rest}, {20, 10, Rest}, {20, 110, Black}}},
     {"ArcFrom270To90RunsThroughNineOClock",
      graphic(7, 120, 120, 270, 90, 40, 3),
-     {{80, 120, Red}, {100, 85, Red}, {100, 154, Red}, {92, 92, Red}, {160, 120, Black},
-      {140, 85, Black}, {148, 148, Black}}},
+     {{80, 120, Red},
+      {100, 85, Red},
+      {100, 154, Red},
+      {92, 92, Red},
+      {160, 120, Black},
+      {140, 85, Black},
+      {148, 148, Black}}},
     {"ArcFrom0To90RunsThroughSixOClock",
      graphic(7, 120, 120, 0, 90, 40, 3),
      {{160, 120, Red}, {148, 148, Red}, {120, 160, Red}, {80, 120, Black}, {120, 80, Black}}},
@@ -80,15 +103,30 @@ const GeometryCase GeometryCases[] = {
      {{148, 148, Red}, {80, 120, Black}}},
     {"DirectionArrowWithoutOffset",
      graphic(9, 100, 100, 0, 0, 30, 2),
-     {{100, 71, Red}, {100, 100, Red}, {100, 129, Red}, {97, 77, Red}, {103, 77, Red},
-      {100, 132, Black}, {110, 100, Black}}},
+     {{100, 71, Red},
+      {100, 100, Red},
+      {100, 129, Red},
+      {97, 77, Red},
+      {103, 77, Red},
+      {100, 132, Black},
+      {110, 100, Black}}},
     {"DirectionArrowWithOffsetHasGuideMarks",
      graphic(9, 100, 100, 0, 20, 30, 2),
-     {{100, 51, Red}, {100, 109, Red}, {100, 112, Black}, {120, 100, Guide}, {80, 100, Guide},
-      {100, 120, Guide}, {104, 100, Guide}, {106, 90, Black}}},
+     {{100, 51, Red},
+      {100, 109, Red},
+      {100, 112, Black},
+      {120, 100, Guide},
+      {80, 100, Guide},
+      {100, 120, Guide},
+      {104, 100, Guide},
+      {106, 90, Black}}},
     {"DirectionTriangle",
      graphic(10, 100, 100, 0, 0, 30, 1),
-     {{100, 70, Red}, {80, 120, Red}, {120, 120, Red}, {90, 110, Red}, {100, 110, Black},
+     {{100, 70, Red},
+      {80, 120, Red},
+      {120, 120, Red},
+      {90, 110, Red},
+      {100, 110, Black},
       {100, 125, Black}}},
 };
 
@@ -130,8 +168,8 @@ TEST_F(GraphTest, BarsHangFromTheTopOrStandOnTheBottomInsideTheFrame) {
         int kind;
         bool fromLeft, fromTop;
     };
-    for (Row r : {Row{11, true, true}, Row{12, false, true}, Row{13, true, false},
-                  Row{14, false, false}}) {
+    for (Row r :
+         {Row{11, true, true}, Row{12, false, true}, Row{13, true, false}, Row{14, false, false}}) {
         SCOPED_TRACE(r.kind);
         document.elements.clear();
         add(graphic(r.kind, 10, 100, 110, 160, 0, 10)); // 10 bars, frame height 60
@@ -141,12 +179,14 @@ TEST_F(GraphTest, BarsHangFromTheTopOrStandOnTheBottomInsideTheFrame) {
             const int height = 3 + i % 20;
             // A bar of height h covers h rows from its base line, the frame's
             // top edge covering the first row of a hanging bar.
-            if (r.fromTop) EXPECT_EQ(redRun(image, x, 101, 1), height - 1) << "bar " << i;
-            else EXPECT_EQ(redRun(image, x, 159, -1), height) << "bar " << i;
+            if (r.fromTop)
+                EXPECT_EQ(redRun(image, x, 101, 1), height - 1) << "bar " << i;
+            else
+                EXPECT_EQ(redRun(image, x, 159, -1), height) << "bar " << i;
         }
         EXPECT_TRUE(near(at(image, 10, 130), Guide));  // frame, left side
         EXPECT_TRUE(near(at(image, 110, 130), Guide)); // right side
-        EXPECT_EQ(at(image, 60, 170), Black);           // nothing below the frame
+        EXPECT_EQ(at(image, 60, 170), Black);          // nothing below the frame
     }
 }
 
@@ -235,13 +275,13 @@ TEST_F(ElementColourTest, DynamicColourWithEmptyFirstRowStopsTheScan) {
 
 TEST_F(ElementColourTest, HighlightedElementIsDrawnLastInTranslucentRed) {
     LayoutElement white = graphic(4, 0, 0, 40, 40, 0, 1, WhiteBgr);
-    add(white);                                         // 0: selected
-    add(graphic(4, 20, 20, 60, 60, 0, 1, GreenBgr));    // 1: drawn over it normally
+    add(white);                                      // 0: selected
+    add(graphic(4, 20, 20, 60, 60, 0, 1, GreenBgr)); // 1: drawn over it normally
     document.setSelection(0);
     renderer.viewState().highlightSelected = true;
     const QImage image = render();
     const QRgb redOverBlack = overBlack(previewcolors::Highlight);
-    EXPECT_TRUE(near(at(image, 10, 10), redOverBlack));  // only the red copy, over black
+    EXPECT_TRUE(near(at(image, 10, 10), redOverBlack)); // only the red copy, over black
     // Over the green element: red blended on green.
     const QRgb overGreen = at(image, 30, 30);
     EXPECT_GT(qRed(overGreen), 150);
@@ -271,6 +311,30 @@ TEST_F(ElementColourTest, NothingIsDrawnOutsideTheScreenFrame) {
                 ASSERT_EQ(image.pixel(x, y), empty.pixel(x, y)) << x << "," << y;
             }
         }
+}
+
+TEST_F(ElementColourTest, FarOutGeometryIsDrawnQuicklyAndOnlyOnTheScreen) {
+    const QImage empty = render();
+    constexpr int Big = 2147483000;
+    for (int kind = 0; kind <= 14; ++kind) {
+        add(graphic(kind, -Big, -Big, Big, Big, Big, 1));
+        add(graphic(kind, 10, 10, Big, 400, Big, Big));
+    }
+    add(graphic(12, -Big, 0, Big, 800, 0, 1)); // four billion bars, a few hundred visible
+    for (int a : {0, 1, 2}) {
+        add(valueElement(Big, Big, a, QStringLiteral("far")));
+        add(valueElement(-Big, 10, a, QStringLiteral("far")));
+    }
+    QElapsedTimer clock;
+    clock.start();
+    const QImage image = render();
+    EXPECT_LT(clock.elapsed(), 5000);
+    const QRect frame = preview::frameRect(*device).translated(-preview::origin());
+    for (int y = 0; y < image.height(); y += 3)
+        for (int x = 0; x < image.width(); x += 3)
+            if (!frame.contains(x, y)) {
+                ASSERT_EQ(image.pixel(x, y), empty.pixel(x, y)) << x << "," << y;
+            }
 }
 
 // A round watch: the opaque bezel of the picture masks the corners of the

@@ -28,16 +28,16 @@ inline const Catalogs& sharedCatalogs() {
     static const Catalogs catalogs = [] {
         Catalogs c;
         c.build();
-        c.fonts.parsePreviewFaces(QStringLiteral(
-            "DejaVuSans_Cd_SemiBold_WGL4;IDR_FNT_DEJAVUSANS_COND_BOLD;20;2;3;4;5\n"
-            "Garmin_Roboto_Bold;IDR_FNT_ROBOTO_COND_BOLD;40;0;0;0;0\n"));
+        c.fonts.parsePreviewFaces(
+            QStringLiteral("DejaVuSans_Cd_SemiBold_WGL4;IDR_FNT_DEJAVUSANS_COND_BOLD;20;2;3;4;5\n"
+                           "Garmin_Roboto_Bold;IDR_FNT_ROBOTO_COND_BOLD;40;0;0;0;0\n"));
         return c;
     }();
     return catalogs;
 }
 
-inline LayoutElement graphic(int type, int x, int y, int x2, int y2, int radius = 0,
-                             int stroke = 1, Bgr color = RedBgr) {
+inline LayoutElement graphic(int type, int x, int y, int x2, int y2, int radius = 0, int stroke = 1,
+                             Bgr color = RedBgr) {
     LayoutElement e(KindGraphic);
     e.graphicType = type;
     e.x = x;

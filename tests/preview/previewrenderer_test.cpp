@@ -27,7 +27,8 @@ TEST_F(InvalidateViewTest, WholeViewInvalidatesSwatchesAndPreviewAndCommits) {
     const auto rects = renderer.InvalidateView(true, true, false, true);
     ASSERT_EQ(rects.size(), 12u);
     EXPECT_EQ(rects[0], QRect(590, 29, 30, 19));
-    for (int i = 0; i < 10; ++i) EXPECT_EQ(rects[std::size_t(1 + i)], QRect(590, 554 + 29 * i, 29, 20));
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(rects[std::size_t(1 + i)], QRect(590, 554 + 29 * i, 29, 20));
     EXPECT_EQ(rects[11], QRect(650, 35, 553, 819));
     EXPECT_TRUE(renderer.repaintSwatch());
     EXPECT_TRUE(renderer.repaintDcSwatches());
@@ -88,7 +89,9 @@ struct MoveCase {
     LayoutElement after;
 };
 
-std::ostream& operator<<(std::ostream& os, const MoveCase& c) { return os << c.name; }
+std::ostream& operator<<(std::ostream& os, const MoveCase& c) {
+    return os << c.name;
+}
 
 const MoveCase MoveCases[] = {
     {"Line", graphic(0, 10, 10, 60, 40, 0, 3), graphic(0, 200, 300, 150, 380, 0, 5)},
@@ -198,8 +201,8 @@ TEST_F(ClientAreaTest, PaintsSwatchesScreenAndSummaryWhenFlagged) {
 }
 
 TEST_F(ClientAreaTest, ScaleToDeviceIsEnabledOnlyForAnotherDesignDevice) {
-    for (auto [design, enabled] : {std::pair{-1, false}, std::pair{document.selectedDevice(), false},
-                                   std::pair{0, true}}) {
+    for (auto [design, enabled] :
+         {std::pair{-1, false}, std::pair{document.selectedDevice(), false}, std::pair{0, true}}) {
         document.designDevice = design;
         renderer.InvalidateView(false, false, false, true);
         EXPECT_EQ(paint().scaleToDeviceEnabled, enabled) << design;
@@ -259,8 +262,10 @@ TEST(ClientAreaNoDevice, ShowsBackgroundAndSwatchesOnly) {
 class DynamicColourCheckTest : public PreviewFixture {
 protected:
     void SetUp() override {
-        noneType = sharedCatalogs().valueTypes.positionByCode(SelectValueTypes, QStringLiteral("FX"));
-        speedType = sharedCatalogs().valueTypes.positionByCode(SelectValueTypes, QStringLiteral("CS"));
+        noneType =
+            sharedCatalogs().valueTypes.positionByCode(SelectValueTypes, QStringLiteral("FX"));
+        speedType =
+            sharedCatalogs().valueTypes.positionByCode(SelectValueTypes, QStringLiteral("CS"));
     }
     LayoutElement value(int type, Bgr color) {
         LayoutElement v = valueElement(10, 10, 0, QStringLiteral("x"), color);
@@ -287,8 +292,9 @@ TEST_F(DynamicColourCheckTest, WarnsOncePerPaintForValuesWithoutValueType) {
     EXPECT_TRUE(r.dcWarning);
     EXPECT_FALSE(r.selectValueTypeForSelection);
     renderer.showDcWarning(r);
-    EXPECT_EQ(platform.messageTexts(),
-              QStringList{QStringLiteral("Please select a value type if a dynamic color is used!")});
+    EXPECT_EQ(
+        platform.messageTexts(),
+        QStringList{QStringLiteral("Please select a value type if a dynamic color is used!")});
     EXPECT_EQ(platform.messages[0].buttons, MessageButtons::Ok);
 }
 

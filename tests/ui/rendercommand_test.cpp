@@ -138,8 +138,8 @@ TEST_F(RenderCommandTest, RefusesWhatItCannotRender) {
     RenderOptions unwritable;
     unwritable.outputPath = dir.filePath(QStringLiteral("no/such/folder/out.png"));
     for (const Row& r : {Row{"missing", missing, 1}, Row{"not a layout", noLayout, 1},
-                         Row{"highlight out of range", badIndex, 2},
-                         Row{"repeat 0", badRepeat, 2}, Row{"unwritable", unwritable, 1}}) {
+                         Row{"highlight out of range", badIndex, 2}, Row{"repeat 0", badRepeat, 2},
+                         Row{"unwritable", unwritable, 1}}) {
         QFile::remove(output());
         EXPECT_EQ(run(r.options), r.exitCode) << r.name;
         EXPECT_FALSE(messages.isEmpty()) << r.name;
