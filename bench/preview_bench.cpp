@@ -113,6 +113,23 @@ void BM_MoveGraphic_Edge1050_500(benchmark::State& state) {
     state.counters["preview_px"] = double(area.width()) * area.height();
 }
 
+// The first paint of a window: faces read, the picture decoded, every text
+// painted glyph by glyph.
+void BM_FirstPaint_Edge1050_500(benchmark::State& state) {
+    Window w(stress::LargeFile);
+    if (!w.ok) {
+        state.SkipWithError("layout not loaded");
+        return;
+    }
+    for (auto _ : state) {
+        PreviewRenderer fresh(w.document);
+        fresh.viewState() = w.renderer.viewState();
+        fresh.InvalidateView(true, true, false, true);
+        QPainter p(&w.client);
+        fresh.RenderClientArea(p, ClientSize);
+    }
+}
+
 // The render command's path: the preview alone into a new image.
 void BM_RenderPreviewImage_Edge1050_500(benchmark::State& state) {
     Window w(stress::LargeFile);
@@ -135,6 +152,7 @@ ZEF_PAINT_BENCHMARK(BM_FullRepaint_Edge1050_500);
 ZEF_PAINT_BENCHMARK(BM_FullRepaint_Fenix7_30);
 ZEF_PAINT_BENCHMARK(BM_MoveGraphic_Edge1050_500);
 ZEF_PAINT_BENCHMARK(BM_RenderPreviewImage_Edge1050_500);
+ZEF_PAINT_BENCHMARK(BM_FirstPaint_Edge1050_500);
 
 } // namespace
 } // namespace zef
