@@ -100,7 +100,10 @@ public:
     // --- painting -------------------------------------------------------------
     // paintEvent: brings the off-screen image (client size clientSize) up to date
     // for the flags, clears them and copies updateRegion of it to painter (client
-    // coordinates). An empty updateRegion means the whole client area.
+    // coordinates). An empty updateRegion means the whole client area. Drawing is
+    // clipped to updateRegion: outside it the screen keeps what it shows, so the
+    // off-screen image needs nothing there. Every value element's text box is
+    // measured whatever the region.
     PaintResult RenderClientArea(QPainter& painter, QSize clientSize,
                                  const QRegion& updateRegion = QRegion());
 
