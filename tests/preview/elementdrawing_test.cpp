@@ -109,6 +109,7 @@ const GeometryCase GeometryCases[] = {
       {97, 77, Red},
       {103, 77, Red},
       {100, 132, Black},
+      {104, 100, Black}, // no pivot cross
       {110, 100, Black}}},
     {"DirectionArrowWithOffsetHasGuideMarks",
      graphic(9, 100, 100, 0, 20, 30, 2),
