@@ -6,7 +6,7 @@
 #
 #   scripts/fuzz.sh            # 60 s per target (what CI runs)
 #   scripts/fuzz.sh 3600       # a longer campaign: an hour per target
-#   FUZZ_JOBS=2 scripts/fuzz.sh 600
+#   FUZZ_RUNS=1000000 scripts/fuzz.sh 3600   # stop each target after a million inputs
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
@@ -28,7 +28,9 @@ for t in "${targets[@]}"; do
     artifacts="$build/artifacts/$t"
     mkdir -p "$work" "$artifacts"
     echo "== $t: ${seconds}s"
-    if ! "$build/fuzz/zef-fuzz-$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    runs=()
+    [[ -n "${FUZZ_RUNS:-}" ]] && runs=(-runs="$FUZZ_RUNS")
+    if ! "$build/fuzz/zef-fuzz-$t" -max_total_time="$seconds" "${runs[@]}" -timeout=10 -rss_limit_mb=2048 \
         -max_len=65536 -artifact_prefix="$artifacts/" -print_final_stats=1 \
         "$work" "fuzz/corpus/$t" 2>&1 | tail -n 25; then
         status=1
