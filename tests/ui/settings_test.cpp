@@ -14,6 +14,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <climits>
 #include <memory>
 
@@ -24,8 +25,10 @@ QByteArray placementBytes(int left, int top, int size = 44) {
     WindowPlacement p;
     p.left = left;
     p.top = top;
-    p.right = left + 100;
-    p.bottom = top + 100;
+    // The stored rectangle may come from anywhere; compute its far corner
+    // without overflowing for the largest coordinates.
+    p.right = static_cast<int>(std::min<long long>(static_cast<long long>(left) + 100, INT_MAX));
+    p.bottom = static_cast<int>(std::min<long long>(static_cast<long long>(top) + 100, INT_MAX));
     QByteArray bytes = p.toBytes();
     bytes.resize(size, '\0');
     return bytes;
