@@ -14,9 +14,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     LayoutDocument doc(fuzz::catalogs(), platform);
     doc.selectDevice(in.selector % fuzz::catalogs().devices.count());
     switch (in.selector % 3) {
-    case 0: ParseConfigStringC(doc, QStringLiteral("C") + text); break;
-    case 1: ParseConfigStringB(doc, QStringLiteral("B") + text); break;
-    default: loadConfigString(doc, text); break;
+    case 0:
+        ParseConfigStringC(doc, QStringLiteral("C") + text);
+        break;
+    case 1:
+        ParseConfigStringB(doc, QStringLiteral("B") + text);
+        break;
+    default:
+        loadConfigString(doc, text);
+        break;
     }
     // Whatever was read must write back without trouble.
     const QStringList fontSlotNames = fuzz::catalogs().fonts.offeredFontSlots(

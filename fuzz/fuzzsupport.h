@@ -42,7 +42,8 @@ inline Input splitInput(const std::uint8_t* data, std::size_t size) {
     Input in;
     if (size == 0) return in;
     in.selector = data[0];
-    in.payload = QByteArray(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
+    in.payload =
+        QByteArray(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
     return in;
 }
 

@@ -197,9 +197,12 @@ int DeviceCatalog::findDeviceByName(const QString& text) const {
 
 QString DeviceCatalog::deviceClassLetter(const DeviceInfo& device) {
     switch (device.maxElements) {
-    case 30: return QStringLiteral("L");
-    case 35: return QStringLiteral("M");
-    default: return QStringLiteral("H");
+    case 30:
+        return QStringLiteral("L");
+    case 35:
+        return QStringLiteral("M");
+    default:
+        return QStringLiteral("H");
     }
 }
 

@@ -23,10 +23,14 @@ struct PreviewFace {
     // The x offset for an element's alignment (0 right, 1 centre, 2 left).
     std::int32_t offsetForAlignment(int alignment) const {
         switch (alignment) {
-        case 0: return offsetRight;
-        case 1: return offsetCenter;
-        case 2: return offsetLeft;
-        default: return 0;
+        case 0:
+            return offsetRight;
+        case 1:
+            return offsetCenter;
+        case 2:
+            return offsetLeft;
+        default:
+            return 0;
         }
     }
     bool operator==(const PreviewFace&) const = default;

@@ -122,9 +122,17 @@ const SlotFontException SlotFontExceptions[] = {
 
 } // namespace
 
-std::span<const BaseFontRow> baseFontRows() { return BaseFontTable; }
-std::span<const GlanceFontRow> glanceFontRows() { return GlanceFontTable; }
-std::span<const char* const> nineSlotDevices() { return NineSlotDevices; }
-std::span<const SlotFontException> slotFontExceptions() { return SlotFontExceptions; }
+std::span<const BaseFontRow> baseFontRows() {
+    return BaseFontTable;
+}
+std::span<const GlanceFontRow> glanceFontRows() {
+    return GlanceFontTable;
+}
+std::span<const char* const> nineSlotDevices() {
+    return NineSlotDevices;
+}
+std::span<const SlotFontException> slotFontExceptions() {
+    return SlotFontExceptions;
+}
 
 } // namespace zef

@@ -240,8 +240,10 @@ bool openLayoutDialog(LayoutDocument& document, bool append) {
         case MessageAnswer::Yes:
             if (!saveLayout(document, false)) return false;
             break;
-        case MessageAnswer::No: break;
-        default: return false;
+        case MessageAnswer::No:
+            break;
+        default:
+            return false;
         }
     }
     const LoadResult result = loadLayout(document, path, append);

@@ -139,8 +139,12 @@ void LayoutDocument::moveSelected(int delta) {
     refresh();
 }
 
-void LayoutDocument::moveSelectedUp() { moveSelected(-1); }
-void LayoutDocument::moveSelectedDown() { moveSelected(+1); }
+void LayoutDocument::moveSelectedUp() {
+    moveSelected(-1);
+}
+void LayoutDocument::moveSelectedDown() {
+    moveSelected(+1);
+}
 
 void LayoutDocument::copySelected() {
     if (const LayoutElement* selected = selectedElement()) clipboardElement = *selected;
@@ -161,8 +165,7 @@ void LayoutDocument::pasteElement() {
 }
 
 bool LayoutDocument::canScaleToDevice() const {
-    return designDevice != -1 && designDevice != m_selectedDevice && device() &&
-           designDeviceInfo();
+    return designDevice != -1 && designDevice != m_selectedDevice && device() && designDeviceInfo();
 }
 
 void LayoutDocument::scaleToDevice() {
@@ -201,9 +204,8 @@ void LayoutDocument::clearElements() {
 }
 
 int LayoutDocument::countedElements() const {
-    return static_cast<int>(std::count_if(elements.begin(), elements.end(), [](const auto& e) {
-        return e.kind != KindSeparator;
-    }));
+    return static_cast<int>(std::count_if(elements.begin(), elements.end(),
+                                          [](const auto& e) { return e.kind != KindSeparator; }));
 }
 
 void LayoutDocument::beginAddBatch() {
@@ -219,8 +221,8 @@ int LayoutDocument::endAddBatch() {
     if (refused == 1) {
         m_platform.showMessage(limitMessage());
     } else if (refused > 1) {
-        m_platform.showMessage(limitMessage() + QStringLiteral("\n%1 elements were not added.")
-                                                    .arg(refused));
+        m_platform.showMessage(limitMessage() +
+                               QStringLiteral("\n%1 elements were not added.").arg(refused));
     }
     return refused;
 }
@@ -255,14 +257,19 @@ void LayoutDocument::dropUnavailableTypes(int oldDevice, int newDevice) {
 QString LayoutDocument::countsText() const {
     int v = 0, g = 0, d = 0;
     for (const auto& e : elements) {
-        if (e.kind == KindValue) ++v;
-        else if (e.kind == KindGraphic) ++g;
-        else if (e.kind == KindDynamicColor) ++d;
+        if (e.kind == KindValue)
+            ++v;
+        else if (e.kind == KindGraphic)
+            ++g;
+        else if (e.kind == KindDynamicColor)
+            ++d;
     }
     return QStringLiteral("Val:%1, Graph:%2, DC:%3, Total:%4").arg(v).arg(g).arg(d).arg(v + g + d);
 }
 
-bool LayoutDocument::isModified() const { return !isSameLayout(elements, savedElements); }
+bool LayoutDocument::isModified() const {
+    return !isSameLayout(elements, savedElements);
+}
 
 void LayoutDocument::refresh() {
     emit viewInvalidated();

@@ -22,20 +22,24 @@ bool isSameContent(const LayoutElement& a, const LayoutElement& b) {
            a.valueType == b.valueType && a.text == b.text && a.font == b.font &&
            a.sampleText == b.sampleText && a.replaceColor == b.replaceColor &&
            a.dcValue == b.dcValue && a.dcColor == b.dcColor && a.dcHide == b.dcHide &&
-           a.dcBlink == b.dcBlink && a.invertColor == b.invertColor &&
-           a.fixedText == b.fixedText && a.dayNight == b.dayNight && a.maxOnly == b.maxOnly &&
-           a.x == b.x && a.y == b.y && a.x2 == b.x2 && a.y2 == b.y2 && a.stroke == b.stroke &&
-           a.radius == b.radius && a.precision == b.precision && a.hAlignment == b.hAlignment &&
-           a.nrValues == b.nrValues;
+           a.dcBlink == b.dcBlink && a.invertColor == b.invertColor && a.fixedText == b.fixedText &&
+           a.dayNight == b.dayNight && a.maxOnly == b.maxOnly && a.x == b.x && a.y == b.y &&
+           a.x2 == b.x2 && a.y2 == b.y2 && a.stroke == b.stroke && a.radius == b.radius &&
+           a.precision == b.precision && a.hAlignment == b.hAlignment && a.nrValues == b.nrValues;
 }
 
 Bgr elementLineColor(const LayoutElement& element) {
     switch (element.kind) {
-    case KindValue: return element.fixedText ? 0x00000000u : 0x00B40000u;
-    case KindGraphic: return 0x00000082u;
-    case KindDynamicColor: return 0x00008200u;
-    case KindSeparator: return 0x00969696u;
-    default: return 0;
+    case KindValue:
+        return element.fixedText ? 0x00000000u : 0x00B40000u;
+    case KindGraphic:
+        return 0x00000082u;
+    case KindDynamicColor:
+        return 0x00008200u;
+    case KindSeparator:
+        return 0x00969696u;
+    default:
+        return 0;
     }
 }
 

@@ -52,8 +52,7 @@ public:
         ++openDialogs;
         return pop(openFileNames);
     }
-    QString getSaveFileName(const QString& suggestedPath, const QString&,
-                            const QString&) override {
+    QString getSaveFileName(const QString& suggestedPath, const QString&, const QString&) override {
         ++saveDialogs;
         lastSaveSuggestion = suggestedPath;
         return pop(saveFileNames);

@@ -19,8 +19,8 @@ using TestApp = QCoreApplication;
 #include <cstdlib>
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
-                                                                      : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     std::setlocale(LC_ALL, "C");
     QLocale::setDefault(QLocale::c());
     // Settings and per-user data of tests never mix with the user's own.

@@ -26,7 +26,8 @@ TEST_P(LoadQuestionTest, AnswersDecide) {
     const LoadQuestionCase& c = GetParam();
     QTemporaryDir dir;
     const QString other = dir.filePath(QStringLiteral("other.xml"));
-    ASSERT_TRUE(writeFile(other, layoutXml("Edge 1030", {"<LayoutElement type=\"3\" text=\"loaded\"/>"})));
+    ASSERT_TRUE(
+        writeFile(other, layoutXml("Edge 1030", {"<LayoutElement type=\"3\" text=\"loaded\"/>"})));
     const QString mine = dir.filePath(QStringLiteral("mine.xml"));
 
     Session s(deviceIndex("Edge 1030"));
@@ -44,7 +45,8 @@ TEST_P(LoadQuestionTest, AnswersDecide) {
         s.platform.messageTexts().count(QStringLiteral("Do you want to save your changes?")));
     EXPECT_EQ(questions, c.answer ? 1 : 0);
     ASSERT_FALSE(s.document.elements.empty());
-    EXPECT_EQ(s.document.elements[0].text, c.expectLoaded ? QStringLiteral("loaded") : QStringLiteral("mine"));
+    EXPECT_EQ(s.document.elements[0].text,
+              c.expectLoaded ? QStringLiteral("loaded") : QStringLiteral("mine"));
     EXPECT_EQ(QFile::exists(mine), c.expectSaved);
 }
 

@@ -79,7 +79,8 @@ TEST_F(DocumentTest, NewElementsGetTheirKindDefaults) {
     add(KindDynamicColor);
     add(KindSeparator);
     EXPECT_EQ(doc.elements[0].replaceColor, 0x563412u);
-    EXPECT_EQ(doc.elements[1].text, QStringLiteral("----------------- Seperator ------------------"));
+    EXPECT_EQ(doc.elements[1].text,
+              QStringLiteral("----------------- Seperator ------------------"));
     EXPECT_EQ(doc.elements[1].text.size(), 46);
 }
 
@@ -131,8 +132,8 @@ TEST_F(DocumentTest, RemoveSelectsTheNextOrTheNewLast) {
 
 TEST_F(DocumentTest, CountsLine) {
     selectDevice("Edge 1030");
-    for (ElementKind k : {KindValue, KindSeparator, KindValue, KindGraphic, KindSeparator, KindValue,
-                          KindDynamicColor, KindGraphic, KindSeparator, KindSeparator})
+    for (ElementKind k : {KindValue, KindSeparator, KindValue, KindGraphic, KindSeparator,
+                          KindValue, KindDynamicColor, KindGraphic, KindSeparator, KindSeparator})
         add(k);
     EXPECT_EQ(doc.countsText(), QStringLiteral("Val:3, Graph:2, DC:1, Total:6"));
 }
