@@ -1,5 +1,7 @@
 #include "cpellfielddlg.h"
 
+#include "catalogcommands.h"
+
 #include "autosave.h"
 #include "config/configstring.h"
 #include "elementlistdelegate.h"
@@ -233,9 +235,7 @@ void CPellFieldDlg::OnInitDialog(const QStringList& arguments) {
     m_renderer.viewState().programDir = m_programDir;
 
     m_catalogs.build();
-    QString fontsFile = QDir(m_programDir).filePath(QStringLiteral("fonts.txt"));
-    if (!QFileInfo::exists(fontsFile)) fontsFile = QStringLiteral(ZEF_DATA_DIR "/fonts.txt");
-    m_catalogs.fonts.loadPreviewFaces(fontsFile);
+    m_catalogs.fonts.loadPreviewFaces(previewFacesPath(m_programDir));
 
     auto* devices = control<QComboBox>(IdcDeviceList);
     for (const DeviceInfo& d : m_catalogs.devices.devices()) devices->addItem(d.name);
