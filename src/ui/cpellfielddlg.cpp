@@ -1,8 +1,7 @@
 #include "cpellfielddlg.h"
 
-#include "catalogcommands.h"
-
 #include "autosave.h"
+#include "catalogcommands.h"
 #include "config/configstring.h"
 #include "elementlistdelegate.h"
 #include "elementlistmodel.h"
