@@ -76,10 +76,17 @@ bool LayoutDocument::addElement(const LayoutElement* source, bool atEnd, bool ke
     }
     if (m_batching && element.kind != KindSeparator) ++m_batchCounted;
     elements.insert(elements.begin() + index, std::move(element));
-    // The selection index shifts silently; the new line then becomes the selection.
-    if (m_selection >= index) ++m_selection;
-    emit lineInserted(index);
-    setSelection(index);
+    if (m_batching) {
+        // The lines of a batch are announced once, when it ends: inserting
+        // thousands of rows one by one into a view is quadratic.
+        m_batchAdded = true;
+        m_selection = index;
+    } else {
+        // The selection index shifts silently; the new line then becomes the selection.
+        if (m_selection >= index) ++m_selection;
+        emit lineInserted(index);
+        setSelection(index);
+    }
     if (!keepPanel) emit showElementRequested();
     return true;
 }
@@ -212,12 +219,18 @@ void LayoutDocument::beginAddBatch() {
     m_batching = true;
     m_batchRefused = 0;
     m_batchCounted = countedElements();
+    m_batchAdded = false;
 }
 
 int LayoutDocument::endAddBatch() {
     m_batching = false;
     const int refused = m_batchRefused;
     m_batchRefused = 0;
+    if (m_batchAdded) {
+        m_batchAdded = false;
+        emit linesReset();
+        emit selectionChanged(m_selection);
+    }
     if (refused == 1) {
         m_platform.showMessage(limitMessage());
     } else if (refused > 1) {

@@ -80,7 +80,8 @@ public:
     void clearElements();
 
     // Reports limit refusals once for a whole batch of addElement calls (a load
-    // or a config string) rather than once per refused element.
+    // or a config string) rather than once per refused element, and announces
+    // the batch's new lines once (linesReset) when it ends.
     void beginAddBatch();
     // Ends the batch; returns the number of elements that were refused.
     int endAddBatch();
@@ -133,6 +134,7 @@ private:
     bool m_batching = false;
     int m_batchRefused = 0;
     int m_batchCounted = 0;
+    bool m_batchAdded = false;
 };
 
 } // namespace zef

@@ -74,6 +74,23 @@ TEST_F(DocumentTest, BatchReportsRefusalsOnce) {
     EXPECT_TRUE(platform.messages[0].text.contains(QStringLiteral("970")));
 }
 
+TEST_F(DocumentTest, BatchAnnouncesItsLinesOnceAndStaysLinear) {
+    selectDevice("D2 Bravo");
+    int inserted = 0, resets = 0, lastSelection = -2;
+    QObject::connect(&doc, &LayoutDocument::lineInserted, [&](int) { ++inserted; });
+    QObject::connect(&doc, &LayoutDocument::linesReset, [&] { ++resets; });
+    QObject::connect(&doc, &LayoutDocument::selectionChanged, [&](int row) { lastSelection = row; });
+    doc.beginAddBatch();
+    const LayoutElement separator(KindSeparator);
+    for (int i = 0; i < 100000; ++i) doc.addElement(&separator, false, true);
+    EXPECT_EQ(doc.endAddBatch(), 0);
+    EXPECT_EQ(doc.count(), 100000);
+    EXPECT_EQ(inserted, 0);
+    EXPECT_EQ(resets, 1);
+    EXPECT_EQ(lastSelection, 99999);
+    EXPECT_EQ(doc.selection(), 99999);
+}
+
 TEST_F(DocumentTest, NewElementsGetTheirKindDefaults) {
     selectDevice("Edge 1030");
     add(KindDynamicColor);
