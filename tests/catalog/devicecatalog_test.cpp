@@ -1,4 +1,5 @@
 #include "catalog/devicecatalog.h"
+#include "common/builtonce.h"
 
 #include <gtest/gtest.h>
 
@@ -11,12 +12,7 @@ namespace zef {
 namespace {
 
 const DeviceCatalog& catalog() {
-    static const DeviceCatalog built = [] {
-        DeviceCatalog c;
-        c.build();
-        return c;
-    }();
-    return built;
+    return test::builtOnce<DeviceCatalog>();
 }
 
 const QString AmoledEditionName =

@@ -1,5 +1,6 @@
 #include "catalog/samplevaluetext.h"
 #include "catalog/valuetypecatalog.h"
+#include "common/builtonce.h"
 
 #include <gtest/gtest.h>
 
@@ -11,12 +12,7 @@ namespace zef {
 namespace {
 
 const ValueTypeCatalog& catalog() {
-    static const ValueTypeCatalog built = [] {
-        ValueTypeCatalog c;
-        c.build();
-        return c;
-    }();
-    return built;
+    return test::builtOnce<ValueTypeCatalog>();
 }
 
 constexpr TextMode P = TextMode::Preview;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalog/catalogs.h"
+#include "common/builtonce.h"
 #include "config/configstring.h"
 #include "model/layoutdocument.h"
 #include "model/scriptedplatform.h"
@@ -12,12 +13,7 @@
 namespace zef::test {
 
 inline const Catalogs& catalogs() {
-    static const Catalogs c = [] {
-        Catalogs built;
-        built.build();
-        return built;
-    }();
-    return c;
+    return test::builtOnce<Catalogs>();
 }
 
 inline int deviceIndex(const char* name) {

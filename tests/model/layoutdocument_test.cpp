@@ -1,4 +1,5 @@
 #include "catalog/catalogs.h"
+#include "common/builtonce.h"
 #include "model/layoutdocument.h"
 #include "model/scriptedplatform.h"
 
@@ -9,12 +10,7 @@ using namespace zef;
 namespace {
 
 const Catalogs& catalogs() {
-    static const Catalogs c = [] {
-        Catalogs built;
-        built.build();
-        return built;
-    }();
-    return c;
+    return test::builtOnce<Catalogs>();
 }
 
 class DocumentTest : public ::testing::Test {
@@ -79,7 +75,8 @@ TEST_F(DocumentTest, BatchAnnouncesItsLinesOnceAndStaysLinear) {
     int inserted = 0, resets = 0, lastSelection = -2;
     QObject::connect(&doc, &LayoutDocument::lineInserted, [&](int) { ++inserted; });
     QObject::connect(&doc, &LayoutDocument::linesReset, [&] { ++resets; });
-    QObject::connect(&doc, &LayoutDocument::selectionChanged, [&](int row) { lastSelection = row; });
+    QObject::connect(&doc, &LayoutDocument::selectionChanged,
+                     [&](int row) { lastSelection = row; });
     doc.beginAddBatch();
     const LayoutElement separator(KindSeparator);
     for (int i = 0; i < 100000; ++i) doc.addElement(&separator, false, true);

@@ -1,6 +1,7 @@
 #include "ui/autosave.h"
 
 #include "catalog/catalogs.h"
+#include "common/builtonce.h"
 #include "files/layoutfile.h"
 #include "model/layoutdocument.h"
 #include "model/scriptedplatform.h"
@@ -21,12 +22,7 @@ namespace zef {
 namespace {
 
 const Catalogs& catalogs() {
-    static const Catalogs built = [] {
-        Catalogs c;
-        c.build();
-        return c;
-    }();
-    return built;
+    return test::builtOnce<Catalogs>();
 }
 
 class AutosaveTest : public ::testing::Test {

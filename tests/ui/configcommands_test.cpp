@@ -1,6 +1,7 @@
 #include "ui/configcommands.h"
 
 #include "catalog/catalogs.h"
+#include "common/builtonce.h"
 #include "config/configstring.h"
 #include "files/layoutfile.h"
 #include "model/layoutdocument.h"
@@ -17,12 +18,7 @@ namespace zef {
 namespace {
 
 const Catalogs& catalogs() {
-    static const Catalogs c = [] {
-        Catalogs built;
-        built.build();
-        return built;
-    }();
-    return c;
+    return test::builtOnce<Catalogs>();
 }
 
 const QString Reference = QStringLiteral(

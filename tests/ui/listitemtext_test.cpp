@@ -1,6 +1,7 @@
 #include "ui/listitemtext.h"
 
 #include "catalog/catalogs.h"
+#include "common/builtonce.h"
 
 #include <gtest/gtest.h>
 
@@ -8,12 +9,7 @@ namespace zef {
 namespace {
 
 const ValueTypeCatalog& catalog() {
-    static const ValueTypeCatalog c = [] {
-        ValueTypeCatalog built;
-        built.build();
-        return built;
-    }();
-    return c;
+    return test::builtOnce<ValueTypeCatalog>();
 }
 
 int valueType(const char* name) {

@@ -1,6 +1,7 @@
 #include "ui/rendercommand.h"
 
 #include "catalog/catalogs.h"
+#include "common/builtonce.h"
 #include "files/layoutfile.h"
 #include "model/layoutdocument.h"
 #include "model/scriptedplatform.h"
@@ -20,12 +21,7 @@ namespace zef {
 namespace {
 
 const Catalogs& catalogs() {
-    static const Catalogs built = [] {
-        Catalogs c;
-        c.build();
-        return c;
-    }();
-    return built;
+    return test::builtOnce<Catalogs>();
 }
 
 // A layout on "fenix 7": a day/night rectangle (0x102030) at (100, 100)-(140, 140)
