@@ -88,7 +88,7 @@ void BM_MoveGraphic_Edge1050_500(benchmark::State& state) {
     int index = -1;
     for (int i = 0; i < w.document.count() && index < 0; ++i)
         if (w.document.elements[std::size_t(i)].kind == KindGraphic &&
-            w.document.elements[std::size_t(i)].graphicType == 4)
+            w.document.elements[std::size_t(i)].graphicKind() == GraphicKind::RectangleFilled)
             index = i;
     w.document.setSelection(index);
     LayoutElement& e = w.document.elements[std::size_t(index)];

@@ -62,10 +62,10 @@ public:
         e.stroke = pick(1, 6);
         e.radius = pick(5, 80);
         e.dayNight = pick(0, 3) == 0;
-        if (isArcGraphic(kind)) {
+        if (isArc(graphicKindAt(kind))) {
             e.x2 = pick(0, 359);
             e.y2 = e.x2 + pick(-270, 270);
-        } else if (kind == GraphicDirectionArrow || kind == GraphicDirectionTriangle) {
+        } else if (isDirectionMark(graphicKindAt(kind))) {
             e.x2 = 0;
             e.y2 = pick(0, 40);
         } else {

@@ -1,5 +1,7 @@
 #include "devicefonts.h"
 
+#include "cnumber.h"
+
 #include "devicefonttable.h"
 
 #include <QFile>
@@ -57,29 +59,6 @@ bool isFaceLine(QStringView line) {
          {u"Roboto", u"Yantramanav-Regular", u"DejaVuSans_Cd_SemiBold_WGL4", u"Garmin_Roboto_Bold"})
         if (line.contains(family)) return true;
     return false;
-}
-
-bool isCSpace(QChar c) {
-    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\v' || c == u'\f' || c == u'\r';
-}
-
-// Reads a decimal integer as strtol does: leading white space, an optional sign,
-// then digits up to the first other character; no digits read as 0. Values beyond
-// 32 bits saturate, as strtol's do where long has 32 bits.
-std::int32_t readInteger(QStringView text) {
-    qsizetype i = 0;
-    while (i < text.size() && isCSpace(text[i])) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
-        negative = text[i] == u'-';
-        ++i;
-    }
-    constexpr std::int64_t Limit = std::int64_t(std::numeric_limits<std::int32_t>::max()) + 1;
-    std::int64_t value = 0;
-    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i)
-        value = std::min(Limit, value * 10 + (text[i].unicode() - u'0'));
-    if (negative) return static_cast<std::int32_t>(-value);
-    return static_cast<std::int32_t>(std::min(value, Limit - 1));
 }
 
 } // namespace
@@ -177,11 +156,11 @@ void DeviceFonts::parsePreviewFaces(const QString& content) {
 
         PreviewFace face;
         face.faceId = faceIdForResourceName(field(2).toString());
-        face.pixelSize = readInteger(field(3));
-        face.offsetLeft = readInteger(field(4));
-        face.offsetCenter = readInteger(field(5));
-        face.offsetRight = readInteger(field(6));
-        face.offsetY = readInteger(last);
+        face.pixelSize = cStrtol(field(3));
+        face.offsetLeft = cStrtol(field(4));
+        face.offsetCenter = cStrtol(field(5));
+        face.offsetRight = cStrtol(field(6));
+        face.offsetY = cStrtol(last);
         m_faces.insert_or_assign(name.toString(), face);
     }
 }

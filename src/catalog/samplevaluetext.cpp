@@ -1,5 +1,6 @@
 #include "samplevaluetext.h"
 
+#include "cnumber.h"
 #include "valuetypecatalog.h"
 
 #include <QtGlobal>
@@ -89,25 +90,6 @@ double leadingReal(const QString& text) {
     else if (result.ec != std::errc())
         value = 0.0;
     return negative ? -value : value;
-}
-
-// Reads a decimal integer from the start of the text the way strtol does; values beyond
-// the int range are held at its ends. 0 when nothing can be read.
-int leadingInt(const QString& text) {
-    const std::string s = text.toStdString();
-    std::size_t i = 0;
-    while (i < s.size() && isCSpace(s[i])) ++i;
-    bool negative = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
-    long long n = 0;
-    while (i < s.size() && isDigit(s[i])) {
-        if (n <= static_cast<long long>(INT_MAX) + 1) n = n * 10 + (s[i] - '0');
-        ++i;
-    }
-    if (negative) n = -n;
-    if (n > INT_MAX) return INT_MAX;
-    if (n < INT_MIN) return INT_MIN;
-    return static_cast<int>(n);
 }
 
 // Truncates toward zero; readings outside the int range are held at its ends.
@@ -241,7 +223,7 @@ QString valueElementText(LayoutElement& element, TextMode mode, const ValueTypeC
     const int totalMinutes = secs / 60;
     const int minutes = totalMinutes - 60 * hours;
     const int seconds = secs % 60;
-    const int n = leadingInt(element.sampleText);
+    const int n = cStrtol(element.sampleText);
 
     if (info.displayPattern.size() < 2)
         return preview ? fixedPoint(value, element.precision) : QString();

@@ -1,5 +1,7 @@
 #include "valuetypecatalog.h"
 
+#include "devicefonts.h"
+
 #include <iterator>
 
 namespace zef {
@@ -26,29 +28,6 @@ struct ValueTypeRow {
 // Text-valued value types have ids below 10 and carry their preview text as the pattern.
 
 // clang-format off
-const char* const FontSlotTable[] = {
-    /*  0 */ "XTINY",
-    /*  1 */ "TINY",
-    /*  2 */ "SMALL",
-    /*  3 */ "MEDIUM",
-    /*  4 */ "LARGE",
-    /*  5 */ "NR_MILD",
-    /*  6 */ "NR_MEDIUM",
-    /*  7 */ "NR_HOT",
-    /*  8 */ "NR_THAI_HOT",
-    /*  9 */ "S_XTINY",
-    /* 10 */ "S_TINY",
-    /* 11 */ "S_SMALL",
-    /* 12 */ "S_MEDIUM",
-    /* 13 */ "S_LARGE",
-    /* 14 */ "S_NR_MILD",
-    /* 15 */ "S_NR_MEDIUM",
-    /* 16 */ "S_NR_HOT",
-    /* 17 */ "S_NR_THAI_HOT",
-    /* 18 */ "GLANCE",
-    /* 19 */ "GLANCENR",
-};
-
 // name, code, level
 const KindRow ElementKindTable[] = {
     /*  0 */ {"Value",         "V",    30},
@@ -300,8 +279,7 @@ const ValueTypeRow ValueTypeTable[] = {
 } // namespace
 
 void ValueTypeCatalog::build() {
-    fontSlots.clear();
-    for (const char* slot : FontSlotTable) fontSlots.append(QString::fromLatin1(slot));
+    fontSlots = DeviceFonts::slotNames();
 
     const auto kinds = [](const auto& table, CatalogList& list) {
         list.clear();

@@ -37,6 +37,13 @@ public:
     CatalogList graphicKinds;
     CatalogList valueTypes;
 
+    // Value types whose value is itself a text (ids 1..9): the config string sends
+    // no text for them, and they have no sample reading to type.
+    static bool isTextValued(std::int32_t id) { return id >= 1 && id <= 9; }
+    // Value types that show a reading the user can set as sample text: all but
+    // "-- None --" and the text-valued ones.
+    static bool hasSampleReading(std::int32_t id) { return id > 0 && !isTextValued(id); }
+
     static bool isOffered(const ValueTypeInfo& entry, const DeviceInfo& device) {
         return entry.level <= device.maxElements;
     }

@@ -48,8 +48,4 @@ std::uint32_t DecodeConfigNumber(QStringView group) {
     return word;
 }
 
-std::uint32_t ToRgb24(std::uint32_t color) {
-    return (color & 0xFF00FF00u) | ((color & 0xFFu) << 16) | ((color >> 16) & 0xFFu);
-}
-
 } // namespace zef

@@ -23,8 +23,6 @@ constexpr qsizetype MaxConfigStringLength = qsizetype(1) << 20;
 QString EncodeConfigNumber(std::uint32_t word);
 // Up to five characters back to the word (modulo 2^32).
 std::uint32_t DecodeConfigNumber(QStringView group);
-// 0x00BBGGRR <-> 0xRRGGBB.
-std::uint32_t ToRgb24(std::uint32_t color);
 
 // The version "C" config string of the elements.
 QString BuildConfigString(const ElementVector& elements, const ValueTypeCatalog& catalog,

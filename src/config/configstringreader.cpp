@@ -1,6 +1,10 @@
 #include "configstring.h"
 
+#include "configrecord.h"
+
 #include "catalog/catalogs.h"
+#include "model/color.h"
+
 #include "model/platform.h"
 
 namespace zef {
@@ -62,31 +66,96 @@ private:
         return DecodeConfigNumber(slice(pos, length));
     }
 
-    // Members that value and graphic records share.
-    void readCommon(LayoutElement& e, Word g1, Word g2, Word g3) const {
-        e.valueType = m_catalogs.valueTypes.positionById(field(g1, 11, 8));
-        e.nrValues = field(g1, 19, 13);
-        e.color = ToRgb24(g2 & 0xFFFFFF);
-        e.x = field(g3, 0, 10) - m_version.coordinateOffset;
-        e.y = field(g3, 10, 10) - m_version.coordinateOffset;
-        e.maxOnly = bit(g3, 30);
-        e.dayNight = bit(g3, 31);
+    // Sets the members the fields carry, in table order (x and y come before
+    // the far corner that is stored relative to them).
+    void readFields(LayoutElement& e, const Word (&groups)[4], std::span<const ConfigField> fields,
+                    qsizetype* textLength) const {
+        for (const ConfigField& f : fields) {
+            auto v = static_cast<std::int32_t>(fieldBits(groups, f));
+            switch (f.form) {
+            case FieldForm::Plain:
+                break;
+            case FieldForm::Coordinate:
+                v -= m_version.coordinateOffset;
+                break;
+            case FieldForm::FromX:
+                v += e.x;
+                break;
+            case FieldForm::FromY:
+                v += e.y;
+                break;
+            }
+            switch (f.member) {
+            case ConfigMember::RecordKind:
+                break; // the record was chosen by it
+            case ConfigMember::ShownId:
+                e.fixedText = v == 0;
+                break;
+            case ConfigMember::ValueTypeId:
+                e.valueType = m_catalogs.valueTypes.positionById(v);
+                break;
+            case ConfigMember::GraphicKindId:
+                // A kind the catalog does not have cannot be drawn or written again; it
+                // becomes a "Line" with only the shared members, as an unknown graphic
+                // code in a layout file does.
+                e.graphicType = isKnownGraphicKind(graphicKindAt(v)) ? v : 0;
+                break;
+            case ConfigMember::TextLength:
+                *textLength = v;
+                break;
+            case ConfigMember::FontIndex:
+                if (v < m_fonts.size()) e.font = m_fonts.at(v);
+                break;
+            case ConfigMember::Color:
+                e.color = color::fromRgb24(static_cast<Word>(v));
+                break;
+            case ConfigMember::NrValues:
+                e.nrValues = v;
+                break;
+            case ConfigMember::X:
+                e.x = v;
+                break;
+            case ConfigMember::Y:
+                e.y = v;
+                break;
+            case ConfigMember::X2:
+                e.x2 = v;
+                break;
+            case ConfigMember::Y2:
+                e.y2 = v;
+                break;
+            case ConfigMember::Stroke:
+                e.stroke = v;
+                break;
+            case ConfigMember::Radius:
+                e.radius = v;
+                break;
+            case ConfigMember::Precision:
+                e.precision = v;
+                break;
+            case ConfigMember::HAlignment:
+                e.hAlignment = v;
+                break;
+            case ConfigMember::FixedText:
+                e.fixedText = v != 0;
+                break;
+            case ConfigMember::MaxOnly:
+                e.maxOnly = v != 0;
+                break;
+            case ConfigMember::DayNight:
+                e.dayNight = v != 0;
+                break;
+            }
+        }
     }
 
     LayoutElement readValue(Word g1) {
         LayoutElement e(KindValue);
-        const Word g2 = group(m_pos + 5);
-        const Word g3 = group(m_pos + 10);
         // A version "C" record has a fourth group, always zero: skipped unread.
-        readCommon(e, g1, g2, g3);
-        e.fixedText = field(g1, 3, 8) == 0;
-        const int font = field(g3, 20, 5);
-        if (font < m_fonts.size()) e.font = m_fonts.at(font);
-        e.precision = field(g3, 25, 2);
-        e.hAlignment = field(g3, 27, 2);
-
+        const Word groups[4] = {g1, group(m_pos + 5), group(m_pos + 10), 0};
+        qsizetype length = 0;
+        readFields(e, groups, valueRecordFields(), &length);
         const qsizetype textPos = m_pos + 5 * m_version.valueGroups;
-        const qsizetype length = field(g2, 24, 8);
         e.text = slice(textPos, length).toString();
         m_pos = textPos + length;
         return e;
@@ -94,86 +163,32 @@ private:
 
     LayoutElement readGraphic(Word g1) {
         LayoutElement e(KindGraphic);
-        const Word g2 = group(m_pos + 5);
-        const Word g3 = group(m_pos + 10);
-        const Word g4 = group(m_pos + 15, m_version.graphicLastGroup);
+        const Word groups[4] = {g1, group(m_pos + 5), group(m_pos + 10),
+                                group(m_pos + 15, m_version.graphicLastGroup)};
         m_pos += 15 + m_version.graphicLastGroup;
-        readCommon(e, g1, g2, g3);
-
-        const std::int32_t kind = field(g1, 3, 8);
-        const std::int32_t stroke = field(g2, 24, 8);
-        const std::int32_t field3 = field(g3, 20, 10);
-        const std::int32_t low = field(g4, 0, 10);
-        const std::int32_t high = field(g4, 10, 10);
-        // A kind the catalog does not have cannot be drawn or written again; it
-        // becomes a "Line" with only the shared members, as an unknown graphic
-        // code in a layout file does.
-        e.graphicType =
-            kind < static_cast<std::int32_t>(m_catalogs.valueTypes.graphicKinds.size()) ? kind : 0;
-        switch (kind) {
-        case 0: // Line
-            e.stroke = stroke;
-            e.x2 = field3 - m_version.coordinateOffset;
-            e.y2 = low - m_version.coordinateOffset;
-            break;
-        case 1: // Circle
-            e.stroke = stroke;
-            e.radius = field3;
-            break;
-        case 2: // Circle filled
-            e.radius = field3;
-            break;
-        case 3: // Rectangle
-            e.stroke = stroke;
-            [[fallthrough]];
-        case 4: // filled rectangles
-        case 5:
-        case 6:
-            e.x2 = e.x + field3;
-            e.y2 = e.y + low;
-            break;
-        case GraphicArc:
-        case GraphicArcFilled:
-            e.stroke = stroke;
-            e.radius = field3;
-            e.x2 = low;
-            e.y2 = high;
-            break;
-        case GraphicDirectionArrow:
-        case GraphicDirectionTriangle:
-            e.stroke = stroke;
-            e.radius = field3;
-            e.y2 = low;
-            break;
-        case 11: // graphs
-        case 12:
-        case 13:
-        case GraphicGraphLast:
-            e.stroke = stroke;
-            e.x2 = e.x + field3;
-            e.y2 = e.y + low;
-            e.radius = high;
-            e.fixedText = bit(g4, 20);
-            break;
-        default:
-            break;
-        }
+        readFields(e, groups, graphicRecordFields(), nullptr);
+        const auto kind = static_cast<std::int32_t>(
+            fieldBits(groups, *findField(graphicRecordFields(), ConfigMember::GraphicKindId)));
+        readFields(e, groups, graphicKindFields(graphicKindAt(kind)), nullptr);
         return e;
     }
 
     LayoutElement readDynamicColor(Word g1) {
         LayoutElement e(KindDynamicColor);
-        e.replaceColor = ToRgb24(static_cast<Word>(field(g1, 3, 24)));
-        const int rows = field(g1, 27, 4);
+        using Row = DynamicColorRowFields;
+        e.replaceColor =
+            color::fromRgb24(static_cast<Word>(field(g1, DynamicColorHeader::ReplaceColorBit, 24)));
+        const int rows = field(g1, DynamicColorHeader::RowCountBit, 4);
         // The count field can announce up to 15 rows; the table has ten, so
         // rows past the tenth are stepped over.
         for (int row = 0; row < std::min(rows, DynamicColorRows); ++row) {
             const Word color = group(m_pos + 5 + 10 * row);
             const Word value = group(m_pos + 10 + 10 * row);
-            const std::int32_t magnitude = field(value, 0, 20);
-            e.setDynamicColor(row, {bit(value, 20) ? -magnitude : magnitude,
-                                    ToRgb24(color & 0xFFFFFF), bit(color, 26), bit(color, 27)});
-            if (row == 0) e.invertColor = bit(color, 25);
+            const std::int32_t magnitude = field(value, 0, Row::MagnitudeWidth);
+            e.setDynamicColor(row, {bit(value, Row::NegativeBit) ? -magnitude : magnitude,
+                                    color::fromRgb24(color), bit(color, Row::HideBit),
+                                    bit(color, Row::BlinkBit)});
+            if (row == 0) e.invertColor = bit(color, Row::InvertBit);
         }
         m_pos += 5 + 10 * rows;
         return e;

@@ -1,6 +1,9 @@
 #include "configstring.h"
 
+#include "configrecord.h"
+
 #include "catalog/catalogs.h"
+#include "model/color.h"
 #include "model/platform.h"
 
 #include <QStringList>
@@ -11,24 +14,8 @@ namespace {
 
 using Word = std::uint32_t;
 
-// Coordinates travel with 50 added so that a 10-bit field carries -50..973.
-// Unsigned arithmetic: every member is masked, never range-checked.
-constexpr Word CoordinateOffset = 50;
-
-Word bits(std::int32_t value, int width) {
-    return static_cast<Word>(value) & ((Word(1) << width) - 1);
-}
-Word coordinate(std::int32_t value) {
-    return (static_cast<Word>(value) + CoordinateOffset) & 0x3FF;
-}
-Word difference(std::int32_t to, std::int32_t from) {
-    return (static_cast<Word>(to) - static_cast<Word>(from)) & 0x3FF;
-}
 Word flag(bool value) {
     return value ? 1u : 0u;
-}
-Word rgb(Bgr color) {
-    return ToRgb24(color) & 0xFFFFFF;
 }
 
 std::int32_t idAt(const CatalogList& list, std::int32_t position, std::int32_t fallback) {
@@ -40,11 +27,6 @@ std::int32_t valueTypeId(const LayoutElement& element, const ValueTypeCatalog& c
     return idAt(catalog.valueTypes, element.valueType, 0);
 }
 
-// The value types whose value is itself a text send no text of their own.
-bool sendsText(std::int32_t valueTypeId) {
-    return valueTypeId < 1 || valueTypeId > 9;
-}
-
 int fontIndex(const QString& font, const QStringList& offeredFontSlots) {
     const int index = static_cast<int>(offeredFontSlots.indexOf(font));
     return index < 0 ? 0 : index;
@@ -54,82 +36,104 @@ void appendWords(QString& out, std::initializer_list<Word> words) {
     for (const Word w : words) out += EncodeConfigNumber(w);
 }
 
+// What a record sends that is not a member of the element itself.
+struct RecordValues {
+    std::int32_t valueTypeId = 0;
+    std::int32_t graphicKindId = 0;
+    std::int32_t textLength = 0;
+    std::int32_t fontIndex = 0;
+};
+
+// The number a field carries, before its form is applied. Unsigned arithmetic:
+// every member is masked to its width, never range-checked.
+Word memberValue(ConfigMember member, const LayoutElement& e, const RecordValues& r) {
+    switch (member) {
+    case ConfigMember::RecordKind:
+        return static_cast<Word>(e.kind);
+    case ConfigMember::ShownId:
+        return e.fixedText ? 0 : static_cast<Word>(r.valueTypeId);
+    case ConfigMember::ValueTypeId:
+        return static_cast<Word>(r.valueTypeId);
+    case ConfigMember::GraphicKindId:
+        return static_cast<Word>(r.graphicKindId);
+    case ConfigMember::TextLength:
+        return static_cast<Word>(r.textLength);
+    case ConfigMember::FontIndex:
+        return static_cast<Word>(r.fontIndex);
+    case ConfigMember::Color:
+        return color::toRgb24(e.color);
+    case ConfigMember::NrValues:
+        return static_cast<Word>(e.nrValues);
+    case ConfigMember::X:
+        return static_cast<Word>(e.x);
+    case ConfigMember::Y:
+        return static_cast<Word>(e.y);
+    case ConfigMember::X2:
+        return static_cast<Word>(e.x2);
+    case ConfigMember::Y2:
+        return static_cast<Word>(e.y2);
+    case ConfigMember::Stroke:
+        return static_cast<Word>(e.stroke);
+    case ConfigMember::Radius:
+        return static_cast<Word>(e.radius);
+    case ConfigMember::Precision:
+        return static_cast<Word>(e.precision);
+    case ConfigMember::HAlignment:
+        return static_cast<Word>(e.hAlignment);
+    case ConfigMember::FixedText:
+        return flag(e.fixedText);
+    case ConfigMember::MaxOnly:
+        return flag(e.maxOnly);
+    case ConfigMember::DayNight:
+        return flag(e.dayNight);
+    }
+    return 0;
+}
+
+void writeFields(Word (&groups)[4], std::span<const ConfigField> fields, const LayoutElement& e,
+                 const RecordValues& r) {
+    for (const ConfigField& f : fields) {
+        Word v = memberValue(f.member, e, r);
+        switch (f.form) {
+        case FieldForm::Plain:
+            break;
+        case FieldForm::Coordinate:
+            v += ConfigCoordinateOffset;
+            break;
+        case FieldForm::FromX:
+            v -= static_cast<Word>(e.x);
+            break;
+        case FieldForm::FromY:
+            v -= static_cast<Word>(e.y);
+            break;
+        }
+        groups[f.group] |= (v & fieldMask(f.width)) << f.firstBit;
+    }
+}
+
 void appendValue(QString& out, const LayoutElement& e, const ValueTypeCatalog& catalog,
                  const QStringList& offeredFontSlots) {
-    const std::int32_t id = valueTypeId(e, catalog);
     const QString text = configStringText(e, catalog);
-    const Word shownId = e.fixedText ? 0 : bits(id, 8);
-
-    const Word g1 = Word(KindValue) | shownId << 3 | bits(id, 8) << 11 | bits(e.nrValues, 13) << 19;
-    const Word g2 = rgb(e.color) | bits(static_cast<std::int32_t>(text.size()), 8) << 24;
-    const Word g3 = coordinate(e.x) | coordinate(e.y) << 10 |
-                    bits(fontIndex(e.font, offeredFontSlots), 5) << 20 |
-                    bits(e.precision, 2) << 25 | bits(e.hAlignment, 2) << 27 |
-                    flag(e.maxOnly) << 30 | flag(e.dayNight) << 31;
-    appendWords(out, {g1, g2, g3, 0});
+    RecordValues r;
+    r.valueTypeId = valueTypeId(e, catalog);
+    r.textLength = static_cast<std::int32_t>(text.size());
+    r.fontIndex = fontIndex(e.font, offeredFontSlots);
+    Word groups[4] = {};
+    writeFields(groups, valueRecordFields(), e, r);
+    appendWords(out, {groups[0], groups[1], groups[2], groups[3]});
     out += text;
 }
 
 void appendGraphic(QString& out, const LayoutElement& e, const ValueTypeCatalog& catalog) {
+    RecordValues r;
+    r.valueTypeId = valueTypeId(e, catalog);
     // Graphic kind ids equal their positions; a position outside the list
     // keeps its number and writes no kind-dependent fields.
-    const std::int32_t kind = idAt(catalog.graphicKinds, e.graphicType, e.graphicType);
-    const std::int32_t id = valueTypeId(e, catalog);
-
-    Word stroke = bits(e.stroke, 8);
-    Word field3 = 0; // group 3 bits 20-29
-    Word g4 = 0;
-    switch (kind) {
-    case 0: // Line
-        field3 = coordinate(e.x2);
-        g4 = coordinate(e.y2);
-        break;
-    case 1: // Circle
-        field3 = bits(e.radius, 10);
-        break;
-    case 2: // Circle filled
-        stroke = 0;
-        field3 = bits(e.radius, 10);
-        break;
-    case 3: // Rectangle
-        field3 = difference(e.x2, e.x);
-        g4 = difference(e.y2, e.y);
-        break;
-    case 4: // filled rectangles
-    case 5:
-    case 6:
-        stroke = 0;
-        field3 = difference(e.x2, e.x);
-        g4 = difference(e.y2, e.y);
-        break;
-    case GraphicArc:
-    case GraphicArcFilled:
-        field3 = bits(e.radius, 10);
-        g4 = bits(e.x2, 10) | bits(e.y2, 10) << 10;
-        break;
-    case GraphicDirectionArrow:
-    case GraphicDirectionTriangle:
-        field3 = bits(e.radius, 10);
-        g4 = bits(e.y2, 10);
-        break;
-    case 11: // graphs
-    case 12:
-    case 13:
-    case GraphicGraphLast:
-        field3 = difference(e.x2, e.x);
-        g4 = difference(e.y2, e.y) | bits(e.radius, 10) << 10 | flag(e.fixedText) << 20;
-        break;
-    default:
-        stroke = 0;
-        break;
-    }
-
-    const Word g1 =
-        Word(KindGraphic) | bits(kind, 8) << 3 | bits(id, 8) << 11 | bits(e.nrValues, 13) << 19;
-    const Word g2 = rgb(e.color) | stroke << 24;
-    const Word g3 = coordinate(e.x) | coordinate(e.y) << 10 | field3 << 20 | flag(e.maxOnly) << 30 |
-                    flag(e.dayNight) << 31;
-    appendWords(out, {g1, g2, g3, g4});
+    r.graphicKindId = idAt(catalog.graphicKinds, e.graphicType, e.graphicType);
+    Word groups[4] = {};
+    writeFields(groups, graphicRecordFields(), e, r);
+    writeFields(groups, graphicKindFields(graphicKindAt(r.graphicKindId)), e, r);
+    appendWords(out, {groups[0], groups[1], groups[2], groups[3]});
 }
 
 void appendDynamicColor(QString& out, const LayoutElement& e) {
@@ -138,24 +142,28 @@ void appendDynamicColor(QString& out, const LayoutElement& e) {
     for (int row = 0; row < DynamicColorRows; ++row) {
         const DynamicColor dc = e.dynamicColor(row);
         if (dc.isEmpty()) continue;
+        using Row = DynamicColorRowFields;
         const Word invert = used == 0 ? flag(e.invertColor) : 0;
         const bool negative = dc.value < 0;
         const Word magnitude =
             negative ? 0u - static_cast<Word>(dc.value) : static_cast<Word>(dc.value);
-        appendWords(rows,
-                    {rgb(dc.color) | invert << 25 | flag(dc.hide) << 26 | flag(dc.blink) << 27,
-                     (magnitude & 0xFFFFF) | flag(negative) << 20});
+        appendWords(rows, {color::toRgb24(dc.color) | invert << Row::InvertBit |
+                               flag(dc.hide) << Row::HideBit | flag(dc.blink) << Row::BlinkBit,
+                           (magnitude & fieldMask(Row::MagnitudeWidth)) | flag(negative)
+                                                                              << Row::NegativeBit});
         ++used;
     }
     if (used == 0) return;
-    appendWords(out, {Word(KindDynamicColor) | rgb(e.replaceColor) << 3 | used << 27});
+    appendWords(out, {Word(KindDynamicColor) |
+                      color::toRgb24(e.replaceColor) << DynamicColorHeader::ReplaceColorBit |
+                      used << DynamicColorHeader::RowCountBit});
     out += rows;
 }
 
 } // namespace
 
 QString configStringText(const LayoutElement& element, const ValueTypeCatalog& catalog) {
-    if (!sendsText(valueTypeId(element, catalog))) return {};
+    if (ValueTypeCatalog::isTextValued(valueTypeId(element, catalog))) return {};
     if (element.text.size() <= MaxConfigTextLength) return element.text;
     qsizetype length = MaxConfigTextLength;
     if (element.text.at(length - 1).isHighSurrogate() && element.text.at(length).isLowSurrogate())
@@ -168,7 +176,7 @@ std::vector<int> overlongTextElements(const ElementVector& elements,
     std::vector<int> indices;
     for (std::size_t i = 0; i < elements.size(); ++i) {
         const LayoutElement& e = elements[i];
-        if (e.kind == KindValue && sendsText(valueTypeId(e, catalog)) &&
+        if (e.kind == KindValue && !ValueTypeCatalog::isTextValued(valueTypeId(e, catalog)) &&
             e.text.size() > MaxConfigTextLength)
             indices.push_back(static_cast<int>(i));
     }

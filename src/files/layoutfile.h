@@ -75,8 +75,6 @@ SaveFileFactory setSaveFileFactory(SaveFileFactory factory);
 // that cannot be read as a layout is told in a message. True when loaded.
 bool openLayoutDialog(LayoutDocument& document, bool append);
 
-QString colorToText(Bgr color);
-Bgr textToColor(const QString& text);
 QString designerTimeText(const QDateTime& time);
 QString decodeFileText(const QByteArray& bytes);
 QString normalizeDeviceName(const QString& name);
@@ -88,14 +86,5 @@ QByteArray encodeWindows1252(const QString& text);
 // True when the bytes are well-formed UTF-8 (no overlong forms, surrogates or
 // code points above U+10FFFF).
 bool isValidUtf8(const QByteArray& bytes);
-
-// An integer attribute as the C library's "%d" scan reads it: leading blanks,
-// an optional sign, decimal digits, anything after them ignored; no digits
-// gives 0. Values outside 32 bits are clamped to INT32_MIN / INT32_MAX (what
-// strtol does with a 32-bit long) instead of being undefined.
-std::int32_t textToInt(const char* text);
-// strtol on a 32-bit long in base 10 or 16 (for 16, an optional "0x" prefix),
-// clamped the same way.
-std::int32_t cStrtol(const char* begin, const char* end, int base);
 
 } // namespace zef

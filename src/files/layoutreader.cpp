@@ -4,6 +4,8 @@
 #include "rowattribute.h"
 
 #include "catalog/catalogs.h"
+#include "catalog/cnumber.h"
+#include "model/color.h"
 #include "model/layoutdocument.h"
 #include "model/platform.h"
 
@@ -25,7 +27,7 @@ QString tooLargeText() {
 }
 
 std::int32_t intAttr(const XMLElement& node, const char* name) {
-    return textToInt(node.Attribute(name));
+    return cStrtol(node.Attribute(name));
 }
 
 // tinyxml2's own conversion: an integer (non-zero is true) or true/True/TRUE,
@@ -43,7 +45,7 @@ QByteArray bytesAttr(const XMLElement& node, const char* name) {
 
 // Colours split at byte positions, so they are taken one byte a character.
 Bgr colorAttr(const XMLElement& node, const char* name) {
-    return textToColor(QString::fromLatin1(bytesAttr(node, name)));
+    return color::fromHexText(QString::fromLatin1(bytesAttr(node, name)));
 }
 
 QString textAttr(const XMLElement& node, const char* name) {

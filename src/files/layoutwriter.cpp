@@ -5,6 +5,7 @@
 #include "rowattribute.h"
 
 #include "catalog/catalogs.h"
+#include "model/color.h"
 #include "model/layoutdocument.h"
 #include "model/platform.h"
 
@@ -17,7 +18,7 @@ namespace zef {
 
 namespace {
 
-const char* const DesignerVersion = "3.8.1";
+const char* const DesignerVersion = ZEF_VERSION;
 const char* const InterfaceVersion = "C";
 // Big enough to be quick, small enough that a disk filling up is noticed at
 // the write that hits it.
@@ -44,7 +45,7 @@ QByteArray codeAt(const CatalogList& list, int position) {
 }
 
 void setColor(tinyxml2::XMLElement* node, const char* name, Bgr color) {
-    node->SetAttribute(name, colorToText(color).toLatin1().constData());
+    node->SetAttribute(name, color::toHexText(color).toLatin1().constData());
 }
 
 void writeElement(tinyxml2::XMLElement* node, const LayoutElement& e,

@@ -188,7 +188,7 @@ void LayoutDocument::scaleToDevice() {
         e.x = scaled(e.x, sx);
         e.prevY = e.y;
         e.y = scaled(e.y, sy);
-        if (!isArcGraphic(e.graphicType)) {
+        if (!isArc(e.graphicKind())) {
             e.prevX2 = e.x2;
             e.x2 = scaled(e.x2, sx);
             e.prevY2 = e.y2;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "catalog/graphickind.h"
+#include "color.h"
+
 #include <QString>
 
 #include <array>
@@ -14,26 +17,8 @@ constexpr ElementKind KindGraphic = 1;
 constexpr ElementKind KindDynamicColor = 2;
 constexpr ElementKind KindSeparator = 3;
 
-// Colours are held as 0x00BBGGRR: red in the low byte.
-using Bgr = std::uint32_t;
-
 constexpr std::int32_t EmptyDcValue = -999999;
 constexpr int DynamicColorRows = 10;
-
-// Graphic kinds whose members change meaning.
-constexpr int GraphicArc = 7;
-constexpr int GraphicArcFilled = 8;
-constexpr int GraphicDirectionArrow = 9;
-constexpr int GraphicDirectionTriangle = 10;
-constexpr int GraphicGraphFirst = 11;
-constexpr int GraphicGraphLast = 14;
-
-inline bool isArcGraphic(int graphicType) {
-    return graphicType == GraphicArc || graphicType == GraphicArcFilled;
-}
-inline bool isGraphGraphic(int graphicType) {
-    return graphicType >= GraphicGraphFirst && graphicType <= GraphicGraphLast;
-}
 
 // One row of a dynamic colour's table, read across the four arrays.
 struct DynamicColor {
@@ -99,6 +84,10 @@ struct LayoutElement {
         dcHide[row] = dc.hide;
         dcBlink[row] = dc.blink;
     }
+    // What graphicType names (positions in the graphic-kind list are the kinds).
+    GraphicKind graphicKind() const { return graphicKindAt(graphicType); }
+    void setGraphicKind(GraphicKind kind) { graphicType = static_cast<std::int32_t>(kind); }
+
     // True when at least one row of the dynamic-colour table is in use.
     bool hasDynamicColorRows() const;
 

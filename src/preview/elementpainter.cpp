@@ -4,6 +4,7 @@
 #include "catalog/samplevaluetext.h"
 #include "preview/facecache.h"
 #include "preview/previewgeometry.h"
+#include "preview/randompool.h"
 
 #include <QGlyphRun>
 #include <QLinearGradient>
@@ -16,24 +17,6 @@
 namespace zef {
 
 namespace {
-
-enum GraphicKind {
-    Line = 0,
-    Circle = 1,
-    CircleFilled = 2,
-    Rectangle = 3,
-    RectangleFilled = 4,
-    BarHorizontal = 5,
-    BarVertical = 6,
-    Arc = GraphicArc,
-    ArcFilled = GraphicArcFilled,
-    DirectionArrow = GraphicDirectionArrow,
-    DirectionTriangle = GraphicDirectionTriangle,
-    GraphLeftTop = 11,
-    GraphRightTop = 12,
-    GraphLeftBottom = 13,
-    GraphRightBottom = 14,
-};
 
 // Text layout leaves a sixth of an em free before and after the text, as the
 // drawing layer the layouts' font offsets were tuned with does; the measured box
@@ -76,6 +59,133 @@ QRectF box(qreal x, qreal y, qreal w, qreal h) {
 // trunc() of a real value; far out values are held where they cannot overflow.
 qint64 truncated(double v) {
     return static_cast<qint64>(std::clamp(std::trunc(v), -1e15, 1e15));
+}
+
+// What the drawing of every graphic kind starts from: client coordinates in 64
+// bits (stored values are not bounded), the pens and the fill.
+struct GraphicGeometry {
+    qint64 X, Y, X2, Y2, W, H, R;
+    qreal S;
+    QRgb color1, color2, rest;
+    QBrush main;
+    QPen pen;
+    QPen guide;
+    QRectF circleBox;
+
+    GraphicGeometry(const LayoutElement& e, const QPoint& o, QRgb c1, QRgb c2, QRgb r)
+        : X(o.x() + qint64(e.x)), Y(o.y() + qint64(e.y)), X2(o.x() + qint64(e.x2)),
+          Y2(o.y() + qint64(e.y2)), W(qint64(e.x2) - e.x), H(qint64(e.y2) - e.y), R(e.radius),
+          S(e.stroke), color1(c1), color2(c2), rest(r),
+          main(verticalBrush(qreal(Y), qreal(W), qreal(H), c1, c2)),
+          pen(makePen(QBrush(colorOf(c1)), S)),
+          guide(makePen(QBrush(colorOf(previewcolors::Guide)), 1)),
+          circleBox(box(X - R, Y - R, 2 * R, 2 * R)) {}
+};
+
+void drawHorizontalBar(QPainter& painter, const GraphicGeometry& g) {
+    const qint64 full = truncated(0.75 * double(g.W));
+    const qint64 empty = truncated(0.25 * double(g.W));
+    // Its own gradient: colour 2 at the left edge to colour 1 at the right.
+    QBrush bar(colorOf(g.color1));
+    if (g.color1 != g.color2 && g.W != 0 && g.H != 0) {
+        QLinearGradient gradient(QPointF(g.X, 0), QPointF(g.X + g.W, 0));
+        gradient.setColorAt(0, colorOf(g.color2));
+        gradient.setColorAt(1, colorOf(g.color1));
+        gradient.setSpread(QGradient::RepeatSpread);
+        bar = QBrush(gradient);
+    }
+    painter.fillRect(box(g.X, g.Y, full, g.H), bar);
+    painter.fillRect(box(g.X + full, g.Y, empty, g.H), colorOf(g.rest));
+}
+
+void drawVerticalBar(QPainter& painter, const GraphicGeometry& g) {
+    const qint64 top = truncated(double(g.Y) + 0.25 * double(g.H));
+    painter.fillRect(box(g.X, top, g.W, truncated(0.75 * double(g.H))), g.main);
+    painter.fillRect(box(g.X, g.Y, g.W, truncated(0.25 * double(g.H))), colorOf(g.rest));
+}
+
+void drawArc(QPainter& painter, const LayoutElement& e, const GraphicGeometry& g) {
+    painter.setPen(e.graphicKind() == GraphicKind::Arc ? g.pen : makePen(g.main, g.S));
+    // Clockwise on the screen from three o'clock; Qt counts anticlockwise
+    // in sixteenths of a degree. More than a full turn is a full turn.
+    const qint64 start = e.x2 % 360;
+    const qint64 sweep = std::clamp<qint64>(qint64(e.y2) - e.x2, -360, 360);
+    painter.drawArc(g.circleBox, int(-start * 16), int(-sweep * 16));
+}
+
+void drawDirectionMark(QPainter& painter, const LayoutElement& e, const GraphicGeometry& g) {
+    const qint64 X = g.X, Y = g.Y, R = g.R;
+    const qint64 Yc = Y - e.y2;
+    painter.setPen(makePen(g.main, g.S));
+    if (e.graphicKind() == GraphicKind::DirectionArrow) {
+        const QLineF lines[] = {
+            {qreal(X), qreal(Yc - R), qreal(X), qreal(Yc + R)},
+            {qreal(X), qreal(Yc - R), qreal(X - R / 5), qreal(Yc - R / 2)},
+            {qreal(X), qreal(Yc - R), qreal(X + R / 5), qreal(Yc - R / 2)},
+        };
+        painter.drawLines(lines, 3);
+    } else {
+        const qint64 D = (2 * R) / 3;
+        const QLineF lines[] = {
+            {qreal(X - D), qreal(Yc + D), qreal(X), qreal(Yc - R)},
+            {qreal(X + D), qreal(Yc + D), qreal(X), qreal(Yc - R)},
+            {qreal(X - D), qreal(Yc + D), qreal(X), qreal(Yc)},
+            {qreal(X + D), qreal(Yc + D), qreal(X), qreal(Yc)},
+        };
+        painter.drawLines(lines, 4);
+    }
+    if (e.y2 > 0) {
+        // The pivot's cross and the orbit the mark turns on.
+        painter.setPen(g.guide);
+        const QLineF cross[] = {
+            {qreal(X - R / 5), qreal(Y), qreal(X + R / 5), qreal(Y)},
+            {qreal(X), qreal(Y - R / 5), qreal(X), qreal(Y + R / 5)},
+        };
+        painter.drawLines(cross, 2);
+        painter.drawEllipse(box(X - e.y2, Y - e.y2, 2 * qint64(e.y2), 2 * qint64(e.y2)));
+    }
+}
+
+void drawGraph(QPainter& painter, const LayoutElement& e, const GraphicGeometry& g,
+               const std::vector<std::int32_t>& pool) {
+    const qint64 X = g.X, Y = g.Y, X2 = g.X2, Y2 = g.Y2, W = g.W, H = g.H;
+    if (!(Y2 > Y && X2 > X)) return;
+    const bool left = !isGraphFromRight(e.graphicKind());
+    const bool top = !isGraphFromBottom(e.graphicKind());
+    const qint64 s = e.stroke;
+    const qint64 n = s > 0 ? W / s : 0;
+    if (n > 0) {
+        // Only the bars that can reach the clip are drawn; a graph far wider
+        // than the screen would otherwise mean billions of invisible lines.
+        const QRect clip =
+            painter.hasClipping() ? painter.clipBoundingRect().toAlignedRect() : painter.viewport();
+        const qint64 lowX = clip.left() - s, highX = clip.right() + s;
+        qint64 first = 0, last = n - 1;
+        if (left) {
+            first = std::max<qint64>(first, (lowX - X - s / 2) / s - 1);
+            last = std::min<qint64>(last, (highX - X - s / 2) / s + 1);
+        } else {
+            first = std::max<qint64>(first, (X2 - s / 2 - highX) / s - 1);
+            last = std::min<qint64>(last, (X2 - s / 2 - lowX) / s + 1);
+        }
+        QVector<QLineF> bars;
+        for (qint64 i = first; i <= last; ++i) {
+            const qint64 slot = std::min<qint64>(i, RandomPoolSize - 1);
+            std::int32_t v = 0;
+            if (!pool.empty())
+                v = pool[std::size_t(std::min<qint64>(slot, qint64(pool.size()) - 1))];
+            const qint64 h = v % H;
+            const qint64 x = left ? X + i * s + s / 2 : X2 - s / 2 - i * s;
+            if (top)
+                bars.append(QLineF(x, Y, x, Y + h));
+            else
+                bars.append(QLineF(x, Y2, x, Y2 - h));
+        }
+        painter.setPen(g.pen);
+        painter.drawLines(bars);
+    }
+    painter.setPen(g.guide);
+    painter.drawRect(QRectF(X, Y, W, H));
 }
 
 } // namespace
@@ -144,148 +254,48 @@ DrawOutcome ElementPainter::DrawElement(QPainter& painter, LayoutElement& e, QRg
 void ElementPainter::drawGraphic(QPainter& painter, const LayoutElement& e, QRgb color1,
                                  QRgb color2, QRgb rest, const DeviceInfo& d,
                                  const std::vector<std::int32_t>& pool) {
-    const QPoint o = preview::screenOrigin(d);
-    // Client coordinates in 64 bits: stored values are not bounded.
-    const qint64 X = o.x() + qint64(e.x), Y = o.y() + qint64(e.y);
-    const qint64 X2 = o.x() + qint64(e.x2), Y2 = o.y() + qint64(e.y2);
-    const qint64 W = qint64(e.x2) - e.x, H = qint64(e.y2) - e.y;
-    const qint64 R = e.radius;
-    const qreal S = e.stroke;
-    const QBrush main = verticalBrush(qreal(Y), qreal(W), qreal(H), color1, color2);
-    const QPen pen = makePen(QBrush(colorOf(color1)), S);
-    const QPen guide = makePen(QBrush(colorOf(previewcolors::Guide)), 1);
-    const QRectF circleBox = box(X - R, Y - R, 2 * R, 2 * R);
-
+    const GraphicGeometry g(e, preview::screenOrigin(d), color1, color2, rest);
     painter.setBrush(Qt::NoBrush);
-    switch (e.graphicType) {
-    case Line:
-        painter.setPen(pen);
-        painter.drawLine(QLineF(X, Y, X2, Y2));
+    switch (e.graphicKind()) {
+    case GraphicKind::Line:
+        painter.setPen(g.pen);
+        painter.drawLine(QLineF(g.X, g.Y, g.X2, g.Y2));
         break;
-    case Circle:
-        painter.setPen(pen);
-        painter.drawEllipse(circleBox);
+    case GraphicKind::Circle:
+        painter.setPen(g.pen);
+        painter.drawEllipse(g.circleBox);
         break;
-    case CircleFilled:
+    case GraphicKind::CircleFilled:
         painter.setPen(Qt::NoPen);
-        painter.setBrush(main);
-        painter.drawEllipse(circleBox);
+        painter.setBrush(g.main);
+        painter.drawEllipse(g.circleBox);
         break;
-    case Rectangle:
-        painter.setPen(pen);
-        painter.drawRect(box(X, Y, W, H));
+    case GraphicKind::Rectangle:
+        painter.setPen(g.pen);
+        painter.drawRect(box(g.X, g.Y, g.W, g.H));
         break;
-    case RectangleFilled:
-        painter.fillRect(box(X, Y, W, H), main);
+    case GraphicKind::RectangleFilled:
+        painter.fillRect(box(g.X, g.Y, g.W, g.H), g.main);
         break;
-    case BarHorizontal: {
-        const qint64 full = truncated(0.75 * double(W));
-        const qint64 empty = truncated(0.25 * double(W));
-        // Its own gradient: colour 2 at the left edge to colour 1 at the right.
-        QBrush bar(colorOf(color1));
-        if (color1 != color2 && W != 0 && H != 0) {
-            QLinearGradient g(QPointF(X, 0), QPointF(X + W, 0));
-            g.setColorAt(0, colorOf(color2));
-            g.setColorAt(1, colorOf(color1));
-            g.setSpread(QGradient::RepeatSpread);
-            bar = QBrush(g);
-        }
-        painter.fillRect(box(X, Y, full, H), bar);
-        painter.fillRect(box(X + full, Y, empty, H), colorOf(rest));
+    case GraphicKind::RectangleHorizontalFill:
+        drawHorizontalBar(painter, g);
         break;
-    }
-    case BarVertical: {
-        const qint64 top = truncated(double(Y) + 0.25 * double(H));
-        painter.fillRect(box(X, top, W, truncated(0.75 * double(H))), main);
-        painter.fillRect(box(X, Y, W, truncated(0.25 * double(H))), colorOf(rest));
+    case GraphicKind::RectangleVerticalFill:
+        drawVerticalBar(painter, g);
         break;
-    }
-    case Arc:
-    case ArcFilled: {
-        painter.setPen(e.graphicType == Arc ? pen : makePen(main, S));
-        // Clockwise on the screen from three o'clock; Qt counts anticlockwise
-        // in sixteenths of a degree. More than a full turn is a full turn.
-        const qint64 start = e.x2 % 360;
-        const qint64 sweep = std::clamp<qint64>(qint64(e.y2) - e.x2, -360, 360);
-        painter.drawArc(circleBox, int(-start * 16), int(-sweep * 16));
+    case GraphicKind::Arc:
+    case GraphicKind::ArcFilled:
+        drawArc(painter, e, g);
         break;
-    }
-    case DirectionArrow:
-    case DirectionTriangle: {
-        const qint64 Yc = Y - e.y2;
-        painter.setPen(makePen(main, S));
-        if (e.graphicType == DirectionArrow) {
-            const QLineF lines[] = {
-                {qreal(X), qreal(Yc - R), qreal(X), qreal(Yc + R)},
-                {qreal(X), qreal(Yc - R), qreal(X - R / 5), qreal(Yc - R / 2)},
-                {qreal(X), qreal(Yc - R), qreal(X + R / 5), qreal(Yc - R / 2)},
-            };
-            painter.drawLines(lines, 3);
-        } else {
-            const qint64 D = (2 * R) / 3;
-            const QLineF lines[] = {
-                {qreal(X - D), qreal(Yc + D), qreal(X), qreal(Yc - R)},
-                {qreal(X + D), qreal(Yc + D), qreal(X), qreal(Yc - R)},
-                {qreal(X - D), qreal(Yc + D), qreal(X), qreal(Yc)},
-                {qreal(X + D), qreal(Yc + D), qreal(X), qreal(Yc)},
-            };
-            painter.drawLines(lines, 4);
-        }
-        if (e.y2 > 0) {
-            painter.setPen(guide);
-            const QLineF cross[] = {
-                {qreal(X - R / 5), qreal(Y), qreal(X + R / 5), qreal(Y)},
-                {qreal(X), qreal(Y - R / 5), qreal(X), qreal(Y + R / 5)},
-            };
-            painter.drawLines(cross, 2);
-            painter.drawEllipse(box(X - e.y2, Y - e.y2, 2 * qint64(e.y2), 2 * qint64(e.y2)));
-        }
+    case GraphicKind::DirectionArrow:
+    case GraphicKind::DirectionTriangle:
+        drawDirectionMark(painter, e, g);
         break;
-    }
-    case GraphLeftTop:
-    case GraphRightTop:
-    case GraphLeftBottom:
-    case GraphRightBottom: {
-        if (!(Y2 > Y && X2 > X)) break;
-        const bool left = e.graphicType == GraphLeftTop || e.graphicType == GraphLeftBottom;
-        const bool top = e.graphicType == GraphLeftTop || e.graphicType == GraphRightTop;
-        const qint64 s = e.stroke;
-        const qint64 n = s > 0 ? W / s : 0;
-        if (n > 0) {
-            // Only the bars that can reach the clip are drawn; a graph far wider
-            // than the screen would otherwise mean billions of invisible lines.
-            const QRect clip = painter.hasClipping() ? painter.clipBoundingRect().toAlignedRect()
-                                                     : painter.viewport();
-            const qint64 lowX = clip.left() - s, highX = clip.right() + s;
-            qint64 first = 0, last = n - 1;
-            if (left) {
-                first = std::max<qint64>(first, (lowX - X - s / 2) / s - 1);
-                last = std::min<qint64>(last, (highX - X - s / 2) / s + 1);
-            } else {
-                first = std::max<qint64>(first, (X2 - s / 2 - highX) / s - 1);
-                last = std::min<qint64>(last, (X2 - s / 2 - lowX) / s + 1);
-            }
-            QVector<QLineF> bars;
-            for (qint64 i = first; i <= last; ++i) {
-                const qint64 slot = std::min<qint64>(i, 1023);
-                std::int32_t v = 0;
-                if (!pool.empty())
-                    v = pool[std::size_t(std::min<qint64>(slot, qint64(pool.size()) - 1))];
-                const qint64 h = v % H;
-                const qint64 x = left ? X + i * s + s / 2 : X2 - s / 2 - i * s;
-                if (top)
-                    bars.append(QLineF(x, Y, x, Y + h));
-                else
-                    bars.append(QLineF(x, Y2, x, Y2 - h));
-            }
-            painter.setPen(pen);
-            painter.drawLines(bars);
-        }
-        painter.setPen(guide);
-        painter.drawRect(QRectF(X, Y, W, H));
-        break;
-    }
-    default:
+    case GraphicKind::GraphLeftTop:
+    case GraphicKind::GraphRightTop:
+    case GraphicKind::GraphLeftBottom:
+    case GraphicKind::GraphRightBottom:
+        drawGraph(painter, e, g, pool);
         break;
     }
 }

@@ -30,11 +30,6 @@ constexpr QRgb Guide = 0x64C8C8C8;     // pivot cross, orbit, graph frame
 constexpr QRgb Highlight = 0xB4FF0000; // the highlighted element
 } // namespace previewcolors
 
-// Opaque ARGB 0xFFRRGGBB of a 0x00BBGGRR colour.
-constexpr QRgb argbFromBgr(Bgr c) {
-    return 0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
-}
-
 // What drawing one element found out.
 struct DrawOutcome {
     // A dynamic colour targets a value element whose value type is "-- None --".

@@ -20,9 +20,7 @@ namespace {
 // The element's colour as drawn: night mode inverts elements that switch
 // between day and night.
 QRgb baseColor(const LayoutElement& e, bool nightMode) {
-    QRgb c = argbFromBgr(e.color);
-    if (nightMode && e.dayNight) c = 0xFF000000u | (~c & 0x00FFFFFFu);
-    return c;
+    return color::toArgb(nightMode && e.dayNight ? color::inverted(e.color) : e.color);
 }
 
 // Extent of one geometry (x, y, x2, y2, radius, stroke) of a graphic kind, as
@@ -31,17 +29,14 @@ QRect extentRect(int kind, int graphicType, qint64 x, qint64 y, qint64 x2, qint6
                  qint64 stroke, const DeviceInfo& d) {
     qint64 loX = std::min<qint64>(x, 9999), hiX = std::max<qint64>(x, 0);
     qint64 loY = std::min<qint64>(y, 9999), hiY = std::max<qint64>(y, 0);
-    const bool twoPoints =
-        kind == KindGraphic &&
-        (graphicType == 0 || (graphicType >= 3 && graphicType <= 6) || isGraphGraphic(graphicType));
+    const bool twoPoints = kind == KindGraphic && hasSecondPoint(graphicKindAt(graphicType));
     if (twoPoints) {
         loX = std::min(loX, x2);
         hiX = std::max(hiX, x2);
         loY = std::min(loY, y2);
         hiY = std::max(hiY, y2);
     }
-    if (kind == KindGraphic &&
-        (graphicType == GraphicDirectionArrow || graphicType == GraphicDirectionTriangle)) {
+    if (kind == KindGraphic && isDirectionMark(graphicKindAt(graphicType))) {
         // The arrow sits y2 above its pivot and its orbit has radius y2.
         const qint64 w = std::abs(y2);
         loX -= w;
@@ -182,11 +177,11 @@ PaintResult PreviewRenderer::RenderClientArea(QPainter& painter, QSize clientSiz
 
 void PreviewRenderer::drawSwatches(QPainter& painter, bool swatch, bool dcSwatches) {
     if (swatch)
-        painter.fillRect(preview::swatchRect(), QColor::fromRgb(argbFromBgr(m_view.swatchColor)));
+        painter.fillRect(preview::swatchRect(), QColor::fromRgb(color::toArgb(m_view.swatchColor)));
     if (dcSwatches)
         for (int i = 0; i < preview::DcSwatchCount; ++i)
             painter.fillRect(preview::dcSwatchRect(i),
-                             QColor::fromRgb(argbFromBgr(m_view.dcSwatchColors[std::size_t(i)])));
+                             QColor::fromRgb(color::toArgb(m_view.dcSwatchColors[std::size_t(i)])));
 }
 
 QImage PreviewRenderer::RenderPreviewImage(PaintResult* result) {
@@ -245,10 +240,10 @@ void PreviewRenderer::paintPreview(QPainter& painter, PaintResult& result, const
                 const LayoutElement& dc = elements[j];
                 if (dc.replaceColor != e.color) continue;
                 if (dc.dcValue[0] == EmptyDcValue) break;
-                c1 = argbFromBgr(dc.dcColor[0]);
+                c1 = color::toArgb(dc.dcColor[0]);
                 for (int k = DynamicColorRows - 1; k >= 1; --k) {
                     if (dc.dcValue[std::size_t(k)] != EmptyDcValue) {
-                        c2 = argbFromBgr(dc.dcColor[std::size_t(k)]);
+                        c2 = color::toArgb(dc.dcColor[std::size_t(k)]);
                         break;
                     }
                 }

@@ -1,5 +1,7 @@
 #include "cpellfielddlg.h"
 
+#include "preview/randompool.h"
+
 #include "autosave.h"
 #include "catalogcommands.h"
 #include "config/configstring.h"
@@ -36,11 +38,10 @@ namespace zef {
 
 namespace {
 
-const QString Version = QStringLiteral("3.8.1");
+const QString Version = QStringLiteral(ZEF_VERSION);
 const QString InterfaceLetter = QStringLiteral("C");
 const QString KeyWindowPosition = QStringLiteral("window_position");
 const QString KeyLastFile = QStringLiteral("last_file");
-constexpr int RandomPoolSize = 1024;
 
 // Set once the first window of the process has restored its position.
 bool firstShow = true;
@@ -223,12 +224,9 @@ void CPellFieldDlg::OnInitDialog(const QStringList& arguments) {
         if (!last.isEmpty()) m_document.fileName = last;
     }
 
-    QRandomGenerator generator(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
     if (m_randomPool.empty()) {
-        m_randomPool.reserve(RandomPoolSize);
-        // Values in the C library's rand() range, 0..32767.
-        for (int i = 0; i < RandomPoolSize; ++i)
-            m_randomPool.push_back(static_cast<std::int32_t>(generator.bounded(32768)));
+        QRandomGenerator generator(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
+        m_randomPool = zef::randomPool(generator);
     }
     m_renderer.viewState().randomPool = m_randomPool;
     m_renderer.viewState().programDir = m_programDir;

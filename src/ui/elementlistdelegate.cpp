@@ -1,6 +1,7 @@
 #include "elementlistdelegate.h"
 
 #include "elementlistmodel.h"
+#include "model/color.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -11,8 +12,8 @@ namespace zef {
 
 namespace {
 
-QColor fromBgr(uint c) {
-    return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+QColor fromBgr(Bgr c) {
+    return QColor::fromRgb(color::toArgb(c));
 }
 
 // Left margin of a row's text in pixels.
@@ -35,8 +36,8 @@ QSize ElementListDelegate::sizeHint(const QStyleOptionViewItem& option,
 void ElementListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                 const QModelIndex& index) const {
     if (!index.isValid()) return;
-    const uint c = index.data(ElementListModel::LineColorRole).toUInt() & 0xFFFFFFu;
-    const uint inv = c ^ 0xFFFFFFu;
+    const Bgr c = index.data(ElementListModel::LineColorRole).toUInt() & 0xFFFFFFu;
+    const Bgr inv = color::inverted(c);
     const bool selected = option.state & QStyle::State_Selected;
     const bool enabled = option.state & QStyle::State_Enabled;
     const QPalette& palette = option.palette;

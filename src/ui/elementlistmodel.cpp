@@ -1,6 +1,7 @@
 #include "elementlistmodel.h"
 
 #include "listitemtext.h"
+#include "model/color.h"
 
 #include <QColor>
 
@@ -9,7 +10,7 @@ namespace zef {
 namespace {
 
 QColor toQColor(Bgr c) {
-    return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+    return QColor::fromRgb(color::toArgb(c));
 }
 
 } // namespace

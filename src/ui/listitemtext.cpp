@@ -45,8 +45,7 @@ QString thresholdSpan(const LayoutElement& e) {
 } // namespace
 
 QString ColorToHex(Bgr color) {
-    const QString bgr = QString::asprintf("%06X", color & 0xFFFFFFu);
-    return bgr.mid(4, 2) + bgr.mid(2, 2) + bgr.mid(0, 2);
+    return color::toHexText(color);
 }
 
 QString shortValueTypeName(const QString& name) {

@@ -1,5 +1,7 @@
 #include "propertypanel.h"
 
+#include "catalog/cnumber.h"
+
 #include "catalog/catalogs.h"
 #include "catalog/samplevaluetext.h"
 #include "dialogtemplate.h"
@@ -51,12 +53,11 @@ QString number(std::int32_t value) {
 } // namespace
 
 std::int32_t parseDecimal(const QString& text) {
-    const QByteArray bytes = text.toLatin1();
-    return cStrtol(bytes.constData(), bytes.constData() + bytes.size(), 10);
+    return cStrtol(text);
 }
 
 Bgr parseColorText(const QString& text) {
-    return textToColor(text) & 0xFFFFFFu;
+    return color::fromHexText(text);
 }
 
 PropertyPanel::PropertyPanel(LayoutDocument& document, const DialogControls& controls,
@@ -221,7 +222,7 @@ void PropertyPanel::showElement(LayoutElement* e) {
         edit(IdcStroke)->setText(number(e->stroke));
         check(IdcDayNight)->setChecked(e->dayNight);
         check(IdcMaxOnly)->setChecked(e->maxOnly);
-        if (isGraphGraphic(e->graphicType)) {
+        if (isGraph(e->graphicKind())) {
             if (e->stroke > 0) {
                 e->nrValues = (e->x2 - e->x) / e->stroke;
                 edit(IdcNrValues)->setText(number(e->nrValues));
@@ -306,7 +307,7 @@ void PropertyPanel::enableForKind(int kind) {
     m_view.dcSwatchColors.fill(0);
 
     const DeviceInfo* device = m_document.device();
-    const bool maxOnlyOffered = device && device->maxElements > 34;
+    const bool maxOnlyOffered = device && device->offers(DeviceClass::Mid);
     switch (kind) {
     case KindValue:
         setFieldEnabled(NumberField::X, true, true);
@@ -356,15 +357,13 @@ void PropertyPanel::updateLabels() {
     LayoutElement* e = selectedElement();
     if (!e) return;
 
-    const int g = e->graphicType;
-    label(IdcLabelX2)
-        ->setText(isArcGraphic(g) ? QStringLiteral("Start angle ") : QStringLiteral("X2 "));
+    const GraphicKind g = e->graphicKind();
+    label(IdcLabelX2)->setText(isArc(g) ? QStringLiteral("Start angle ") : QStringLiteral("X2 "));
     label(IdcLabelY2)
-        ->setText(isArcGraphic(g) ? QStringLiteral("End angle ")
-                  : (g == GraphicDirectionArrow || g == GraphicDirectionTriangle)
-                      ? QStringLiteral("-Y Offset ")
-                      : QStringLiteral("Y2 "));
-    if (isGraphGraphic(g)) {
+        ->setText(isArc(g)             ? QStringLiteral("End angle ")
+                  : isDirectionMark(g) ? QStringLiteral("-Y Offset ")
+                                       : QStringLiteral("Y2 "));
+    if (isGraph(g)) {
         label(IdcLabelRadius)
             ->setText(check(IdcFixedText)->isChecked() ? QStringLiteral("Min value ")
                                                        : QStringLiteral("Max value "));
@@ -389,8 +388,9 @@ void PropertyPanel::updateLabels() {
         const int id = i < m_catalogs.valueTypes.valueTypes.size()
                            ? m_catalogs.valueTypes.valueTypes[i].id
                            : 0;
-        edit(IdcSampleText)->setEnabled(!e->fixedText && id >= 10);
-        if (id < 10) edit(IdcSampleText)->clear();
+        const bool sample = ValueTypeCatalog::hasSampleReading(id);
+        edit(IdcSampleText)->setEnabled(!e->fixedText && sample);
+        if (!sample) edit(IdcSampleText)->clear();
     } else if (e->kind == KindGraphic) {
         edit(IdcText)->setEnabled(false);
         button(IdcNrValuesMinus)->setEnabled(!e->fixedText);
@@ -399,42 +399,17 @@ void PropertyPanel::updateLabels() {
         struct Enabling {
             bool stroke, x2, y2, radius;
         };
-        const int kind = graphicKindInList();
-        Enabling en{};
-        switch (kind) {
-        case 0:
-        case 3:
-            en = {true, true, true, false};
-            break;
-        case 1:
-            en = {true, false, false, true};
-            break;
-        case 2:
-            en = {false, false, false, true};
-            break;
-        case 4:
-        case 5:
-        case 6:
-            en = {false, true, true, false};
-            break;
-        case GraphicArc:
-        case GraphicArcFilled:
-            en = {true, true, true, true};
-            break;
-        case GraphicDirectionArrow:
-        case GraphicDirectionTriangle:
-            en = {true, false, true, true};
-            break;
-        default:
-            if (!isGraphGraphic(kind)) return; // nothing else is known: leave as it is
-            en = {true, true, true, true};
-            break;
-        }
+        const GraphicKind kind = graphicKindAt(graphicKindInList());
+        // Nothing else is known: leave the fields as they are.
+        if (!isKnownGraphicKind(kind)) return;
+        const Enabling en{hasStroke(kind), hasSecondPoint(kind) || isArc(kind),
+                          hasSecondPoint(kind) || isArc(kind) || isDirectionMark(kind),
+                          hasRadius(kind) || isGraph(kind)};
         setFieldEnabled(NumberField::Stroke, en.stroke, en.stroke);
         setFieldEnabled(NumberField::X2, en.x2, en.x2);
         setFieldEnabled(NumberField::Y2, en.y2, en.y2);
         setFieldEnabled(NumberField::Radius, en.radius, en.radius);
-        if (isGraphGraphic(kind)) {
+        if (isGraph(kind)) {
             button(IdcNrValuesMinus)->setEnabled(false);
             button(IdcNrValuesPlus)->setEnabled(false);
             check(IdcFixedText)->setEnabled(true);
@@ -480,7 +455,7 @@ void PropertyPanel::repaintAll() {
 }
 
 void PropertyPanel::recomputeGraphValues(LayoutElement& e) {
-    if (!isGraphGraphic(e.graphicType)) return;
+    if (!isGraph(e.graphicKind())) return;
     if (e.x2 - e.x > 0 && e.stroke > 0) {
         e.nrValues = (e.x2 - e.x) / e.stroke;
         edit(IdcNrValues)->setText(number(e.nrValues));

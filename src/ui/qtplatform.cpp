@@ -75,12 +75,9 @@ QString QtPlatform::getSaveFileName(const QString& suggestedPath, const QString&
 }
 
 std::optional<Bgr> QtPlatform::pickColor(Bgr initial) {
-    const QColor start(static_cast<int>(initial & 0xFF), static_cast<int>((initial >> 8) & 0xFF),
-                       static_cast<int>((initial >> 16) & 0xFF));
-    const QColor c = QColorDialog::getColor(start, m_parent);
+    const QColor c = QColorDialog::getColor(QColor::fromRgb(color::toArgb(initial)), m_parent);
     if (!c.isValid()) return std::nullopt;
-    return static_cast<Bgr>(c.red()) | (static_cast<Bgr>(c.green()) << 8) |
-           (static_cast<Bgr>(c.blue()) << 16);
+    return color::fromArgb(c.rgb());
 }
 
 QString QtPlatform::clipboardText() {

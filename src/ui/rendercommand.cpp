@@ -5,6 +5,7 @@
 #include "files/layoutfile.h"
 #include "model/layoutdocument.h"
 #include "preview/previewrenderer.h"
+#include "preview/randompool.h"
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -14,18 +15,6 @@
 #include <vector>
 
 namespace zef {
-
-std::vector<std::int32_t> renderRandomPool() {
-    // The C library's classic generator (seed 1), values 0..32767.
-    std::vector<std::int32_t> pool;
-    pool.reserve(1024);
-    std::uint32_t next = 1;
-    for (int i = 0; i < 1024; ++i) {
-        next = next * 1103515245u + 12345u;
-        pool.push_back(static_cast<std::int32_t>((next / 65536u) % 32768u));
-    }
-    return pool;
-}
 
 int renderLayout(const Catalogs& catalogs, const RenderOptions& options, QTextStream& err) {
     if (options.repeat < 1) {
@@ -47,7 +36,7 @@ int renderLayout(const Catalogs& catalogs, const RenderOptions& options, QTextSt
     PreviewViewState& view = renderer.viewState();
     view.nightMode = options.nightMode;
     view.showDcGradient = options.showDcGradient;
-    view.randomPool = renderRandomPool();
+    view.randomPool = classicRandomPool();
     view.programDir = options.programDir;
     if (options.highlight) {
         if (*options.highlight < 0 || *options.highlight >= document.count()) {

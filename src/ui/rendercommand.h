@@ -31,7 +31,4 @@ struct RenderOptions {
 // arguments out of range. With repeat > 1 prints "median X.XXX ms" on err.
 int renderLayout(const Catalogs& catalogs, const RenderOptions& options, QTextStream& err);
 
-// The graph bar heights of a render: fixed, so the same file renders the same.
-std::vector<std::int32_t> renderRandomPool();
-
 } // namespace zef

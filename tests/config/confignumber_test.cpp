@@ -92,11 +92,3 @@ TEST(ConfigNumber, ShortGroupsAndForeignCharacters) {
     for (const auto& c : cases)
         EXPECT_EQ(DecodeConfigNumber(c.group), c.word) << c.group.toStdString();
 }
-
-TEST(ConfigNumber, ToRgb24SwapsRedAndBlue) {
-    EXPECT_EQ(ToRgb24(0x000000FFu), 0x00FF0000u);
-    EXPECT_EQ(ToRgb24(0x00563412u), 0x00123456u);
-    EXPECT_EQ(ToRgb24(0x0000FF00u), 0x0000FF00u);
-    for (const std::uint32_t c : {0u, 0x123456u, 0xABCDEFu, 0xFF000001u})
-        EXPECT_EQ(ToRgb24(ToRgb24(c)), c);
-}

@@ -302,9 +302,9 @@ TEST_F(ReaderTest, DynamicColourRows) {
         e.replaceColor = 0x563412;
         e.invertColor = c.announced > 0;
         for (int j = 0; j < std::min(c.announced, DynamicColorRows); ++j)
-            e.setDynamicColor(j,
-                              {j % 2 ? -100 * j : 100 * j,
-                               ToRgb24(0x010203u * std::uint32_t(j + 1)), j % 2 == 1, j % 3 != 0});
+            e.setDynamicColor(j, {j % 2 ? -100 * j : 100 * j,
+                                  color::fromRgb24(0x010203u * std::uint32_t(j + 1)), j % 2 == 1,
+                                  j % 3 != 0});
         expectSameElement(doc.elements[0], e, c.what);
     }
 }
@@ -361,7 +361,7 @@ TEST_F(ReaderTest, VersionBHasNoOffsetsAndShorterRecords) {
     EXPECT_EQ(doc.elements[2].y, 6);
 
     LayoutElement rect(KindGraphic);
-    rect.graphicType = 3;
+    rect.setGraphicKind(GraphicKind::Rectangle);
     rect.x = 10;
     rect.y = 20;
     rect.x2 = 1030;

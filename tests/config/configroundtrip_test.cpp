@@ -39,9 +39,9 @@ public:
         return e;
     }
 
-    LayoutElement graphic(int kind) {
+    LayoutElement graphic(GraphicKind kind) {
         LayoutElement e(KindGraphic);
-        e.graphicType = kind;
+        e.setGraphicKind(kind);
         e.valueType = between(0, static_cast<int>(catalogs().valueTypes.valueTypes.size()) - 1);
         e.x2 = between(-1200, 2200);
         e.y2 = between(-1200, 2200);
@@ -76,7 +76,7 @@ public:
         case 3:
         case 4:
         case 5:
-            return graphic(between(0, GraphicGraphLast));
+            return graphic(graphicKindAt(between(0, GraphicKindCount - 1)));
         default:
             return value();
         }
@@ -160,8 +160,8 @@ TEST_F(RoundTripTest, EveryValueTypeAndGraphicKind) {
         e.text = QStringLiteral("wxyz");
         layout.push_back(e);
     }
-    for (int kind = 0; kind <= GraphicGraphLast; ++kind)
-        for (int n = 0; n < 10; ++n) layout.push_back(gen.graphic(kind));
+    for (int kind = 0; kind < GraphicKindCount; ++kind)
+        for (int n = 0; n < 10; ++n) layout.push_back(gen.graphic(graphicKindAt(kind)));
     ASSERT_LE(layout.size(), 500u);
     expectRoundTrip(layout, "all types");
 
@@ -181,7 +181,7 @@ TEST_F(RoundTripTest, MaskedFieldsComeBackMasked) {
     line.stroke = 258; // 8 bits: 2
     line.nrValues = 8193;
     LayoutElement rect(KindGraphic);
-    rect.graphicType = 3;
+    rect.setGraphicKind(GraphicKind::Rectangle);
     rect.x = 100;
     rect.x2 = 90; // width -10 wraps: 100 + 1014
     rect.y = 5;

@@ -15,9 +15,9 @@ LayoutElement value(int valueTypeId) {
     return e;
 }
 
-LayoutElement graphic(int kind) {
+LayoutElement graphic(GraphicKind kind) {
     LayoutElement e(KindGraphic);
-    e.graphicType = kind;
+    e.setGraphicKind(kind);
     return e;
 }
 
@@ -200,11 +200,11 @@ TEST(ConfigWriter, GraphicKindFields) {
 }
 
 TEST(ConfigWriter, NegativeDifferencesAndAnglesWrapInTenBits) {
-    LayoutElement arc = graphic(GraphicArc);
+    LayoutElement arc = graphic(GraphicKind::Arc);
     arc.x2 = -90;
     arc.y2 = 1100;
     EXPECT_EQ(groupAt(build({arc}), 16), ((-90u) & 0x3FF) | (1100u & 0x3FF) << 10);
-    LayoutElement rect = graphic(3);
+    LayoutElement rect = graphic(GraphicKind::Rectangle);
     rect.y = 100;
     rect.y2 = 99;
     EXPECT_EQ(groupAt(build({rect}), 16), 1023u);

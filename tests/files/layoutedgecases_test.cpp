@@ -67,7 +67,7 @@ const LoadEdgeCase LoadCases[] = {
      LoadStatus::Loaded, 2,
      [](const Session& s) {
          EXPECT_EQ(at(s, 0).valueType, 56);
-         EXPECT_EQ(at(s, 0).graphicType, 4);
+         EXPECT_EQ(at(s, 0).graphicKind(), GraphicKind::RectangleFilled);
          EXPECT_EQ(at(s, 1).valueType, 56);
      }},
     {"DynamicRowsZeroAndThree", "Edge 1030",
@@ -158,7 +158,7 @@ const LoadEdgeCase LoadCases[] = {
      LoadStatus::Loaded, 2,
      [](const Session& s) {
          EXPECT_EQ(at(s, 0).valueType, 0);
-         EXPECT_EQ(at(s, 1).graphicType, 0);
+         EXPECT_EQ(at(s, 1).graphicKind(), GraphicKind::Line);
          EXPECT_EQ(at(s, 1).valueType, 0);
      }},
     {"AbsurdNumbers", "Edge 1030",

@@ -274,7 +274,7 @@ TEST_F(DocumentTest, ScaleToDevice) {
     doc.selectedElement()->x = 100;
     add(KindGraphic);
     LayoutElement& arc = *doc.selectedElement();
-    arc.graphicType = GraphicArc;
+    arc.setGraphicKind(GraphicKind::Arc);
     arc.x2 = 270;
     arc.y2 = 90;
     arc.radius = 50;
@@ -307,7 +307,7 @@ TEST_F(DocumentTest, SmallerDeviceDropsWhatItLacks) {
     selectDevice("Edge 1030"); // H
     const auto& vt = catalogs().valueTypes;
     add(KindGraphic);
-    doc.selectedElement()->graphicType = 12; // an "(H)" graph
+    doc.selectedElement()->setGraphicKind(GraphicKind::GraphRightTop); // an "(H)" graph
     add(KindValue);
     int hType = -1, plainType = -1;
     for (int i = 0; i < static_cast<int>(vt.valueTypes.size()); ++i) {
@@ -320,7 +320,7 @@ TEST_F(DocumentTest, SmallerDeviceDropsWhatItLacks) {
     doc.selectedElement()->valueType = plainType;
 
     selectDevice("D2 Bravo"); // L
-    EXPECT_EQ(doc.elements[0].graphicType, 0);
+    EXPECT_EQ(doc.elements[0].graphicKind(), GraphicKind::Line);
     EXPECT_EQ(doc.elements[1].valueType, 0);
     EXPECT_EQ(doc.elements[2].valueType, plainType);
     selectDevice("Edge 1030"); // switching back restores nothing

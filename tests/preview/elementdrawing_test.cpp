@@ -46,22 +46,24 @@ std::ostream& operator<<(std::ostream& os, const GeometryCase& c) {
 // Device-screen probes of each graphic kind, drawn in red on the black screen.
 const GeometryCase GeometryCases[] = {
     {"LineOfStrokeTwo",
-     graphic(0, 0, 80, 239, 80, 0, 2),
+     graphic(GraphicKind::Line, 0, 80, 239, 80, 0, 2),
      {{0, 80, Red},
       {120, 80, Red},
       {238, 79, Red},
       {120, 77, Black},
       {120, 82, Black},
       {241, 80, Black}}},
-    {"DiagonalLine", graphic(0, 10, 20, 30, 40), {{10, 20, Red}, {15, 25, Red}, {15, 20, Black}}},
+    {"DiagonalLine",
+     graphic(GraphicKind::Line, 10, 20, 30, 40),
+     {{10, 20, Red}, {15, 25, Red}, {15, 20, Black}}},
     {"CircleOutline",
-     graphic(1, 100, 100, 0, 0, 30),
+     graphic(GraphicKind::Circle, 100, 100, 0, 0, 30),
      {{100, 100, Black}, {70, 100, Red}, {100, 70, Red}, {120, 100, Black}, {133, 100, Black}}},
     {"CircleFilled",
-     graphic(2, 100, 100, 0, 0, 30),
+     graphic(GraphicKind::CircleFilled, 100, 100, 0, 0, 30),
      {{100, 100, Red}, {80, 100, Red}, {100, 125, Red}, {133, 100, Black}, {100, 67, Black}}},
     {"RectangleOutline",
-     graphic(3, 20, 30, 60, 50),
+     graphic(GraphicKind::Rectangle, 20, 30, 60, 50),
      {{20, 40, Red},
       {60, 40, Red},
       {40, 30, Red},
@@ -69,7 +71,7 @@ const GeometryCase GeometryCases[] = {
       {40, 40, Black},
       {62, 40, Black}}},
     {"RectangleFilledInsideAndOutside",
-     graphic(4, 20, 30, 60, 50),
+     graphic(GraphicKind::RectangleFilled, 20, 30, 60, 50),
      {{20, 30, Red},
       {59, 49, Red},
       {40, 40, Red},
@@ -78,16 +80,16 @@ const GeometryCase GeometryCases[] = {
       {40, 29, Black},
       {40, 50, Black}}},
     {"RectangleFilledReversedCorners",
-     graphic(4, 60, 50, 20, 30),
+     graphic(GraphicKind::RectangleFilled, 60, 50, 20, 30),
      {{40, 40, Red}, {10, 40, Black}}},
     {"HorizontalBarThreeQuartersFromTheLeft",
-     graphic(5, 10, 10, 110, 30),
+     graphic(GraphicKind::RectangleHorizontalFill, 10, 10, 110, 30),
      {{10, 20, Red}, {84, 20, Red}, {85, 20, Rest}, {109, 20, Rest}, {110, 20, Black}}},
     {"VerticalBarThreeQuartersFromTheBottom",
-     graphic(6, 10, 10, 30, 110),
+     graphic(GraphicKind::RectangleVerticalFill, 10, 10, 30, 110),
      {{20, 109, Red}, {20, 35, Red}, {20, 34, Rest}, {20, 10, Rest}, {20, 110, Black}}},
     {"ArcFrom270To90RunsThroughNineOClock",
-     graphic(7, 120, 120, 270, 90, 40, 3),
+     graphic(GraphicKind::Arc, 120, 120, 270, 90, 40, 3),
      {{80, 120, Red},
       {100, 85, Red},
       {100, 154, Red},
@@ -96,13 +98,13 @@ const GeometryCase GeometryCases[] = {
       {140, 85, Black},
       {148, 148, Black}}},
     {"ArcFrom0To90RunsThroughSixOClock",
-     graphic(7, 120, 120, 0, 90, 40, 3),
+     graphic(GraphicKind::Arc, 120, 120, 0, 90, 40, 3),
      {{160, 120, Red}, {148, 148, Red}, {120, 160, Red}, {80, 120, Black}, {120, 80, Black}}},
     {"FilledArcPaintsWithTheElementColour",
-     graphic(8, 120, 120, 0, 90, 40, 3),
+     graphic(GraphicKind::ArcFilled, 120, 120, 0, 90, 40, 3),
      {{148, 148, Red}, {80, 120, Black}}},
     {"DirectionArrowWithoutOffset",
-     graphic(9, 100, 100, 0, 0, 30, 2),
+     graphic(GraphicKind::DirectionArrow, 100, 100, 0, 0, 30, 2),
      {{100, 71, Red},
       {100, 100, Red},
       {100, 129, Red},
@@ -112,7 +114,7 @@ const GeometryCase GeometryCases[] = {
       {104, 100, Black}, // no pivot cross
       {110, 100, Black}}},
     {"DirectionArrowWithOffsetHasGuideMarks",
-     graphic(9, 100, 100, 0, 20, 30, 2),
+     graphic(GraphicKind::DirectionArrow, 100, 100, 0, 20, 30, 2),
      {{100, 51, Red},
       {100, 109, Red},
       {100, 112, Black},
@@ -122,7 +124,7 @@ const GeometryCase GeometryCases[] = {
       {104, 100, Guide},
       {106, 90, Black}}},
     {"DirectionTriangle",
-     graphic(10, 100, 100, 0, 0, 30, 1),
+     graphic(GraphicKind::DirectionTriangle, 100, 100, 0, 0, 30, 1),
      {{100, 70, Red},
       {80, 120, Red},
       {120, 120, Red},
@@ -166,12 +168,14 @@ protected:
 
 TEST_F(GraphTest, BarsHangFromTheTopOrStandOnTheBottomInsideTheFrame) {
     struct Row {
-        int kind;
+        GraphicKind kind;
         bool fromLeft, fromTop;
     };
     for (Row r :
-         {Row{11, true, true}, Row{12, false, true}, Row{13, true, false}, Row{14, false, false}}) {
-        SCOPED_TRACE(r.kind);
+         {Row{GraphicKind::GraphLeftTop, true, true}, Row{GraphicKind::GraphRightTop, false, true},
+          Row{GraphicKind::GraphLeftBottom, true, false},
+          Row{GraphicKind::GraphRightBottom, false, false}}) {
+        SCOPED_TRACE(int(r.kind));
         document.elements.clear();
         add(graphic(r.kind, 10, 100, 110, 160, 0, 10)); // 10 bars, frame height 60
         const QImage image = render();
@@ -194,7 +198,7 @@ TEST_F(GraphTest, BarsHangFromTheTopOrStandOnTheBottomInsideTheFrame) {
 TEST_F(GraphTest, EmptyFrameDrawsNothingAtAll) {
     for (auto [x2, y2] : {std::pair{10, 160}, std::pair{5, 160}, std::pair{110, 100}}) {
         document.elements.clear();
-        add(graphic(13, 10, 100, x2, y2, 0, 10));
+        add(graphic(GraphicKind::GraphLeftBottom, 10, 100, x2, y2, 0, 10));
         const QImage image = render();
         for (int y = 90; y <= 170; ++y)
             for (int x = 0; x <= 120; ++x) ASSERT_EQ(at(image, x, y), Black) << x << "," << y;
@@ -202,7 +206,7 @@ TEST_F(GraphTest, EmptyFrameDrawsNothingAtAll) {
 }
 
 TEST_F(GraphTest, StrokeZeroDrawsOnlyTheFrame) {
-    add(graphic(13, 10, 100, 110, 160, 0, 0));
+    add(graphic(GraphicKind::GraphLeftBottom, 10, 100, 110, 160, 0, 0));
     const QImage image = render();
     EXPECT_TRUE(near(at(image, 10, 130), Guide));
     for (int x = 11; x < 110; ++x) EXPECT_EQ(at(image, x, 158), Black) << x;
@@ -211,7 +215,7 @@ TEST_F(GraphTest, StrokeZeroDrawsOnlyTheFrame) {
 TEST_F(GraphTest, BarsPastTheLastPoolValueTakeItsHeight) {
     // 1500 bars of stroke 1 from the right edge x2 = 1500: bar i stands at 1500 - i,
     // so bars 1024 and later are on the screen.
-    add(graphic(12, 0, 100, 1500, 200, 0, 1));
+    add(graphic(GraphicKind::GraphRightTop, 0, 100, 1500, 200, 0, 1));
     const QImage image = render();
     for (int x : {476, 400, 300, 10}) EXPECT_EQ(redRun(image, x, 101, 1), 56) << x;
     EXPECT_EQ(redRun(image, 478, 101, 1), 2 + 1022 % 20); // bar 1022, before the cap
@@ -221,9 +225,10 @@ TEST_F(GraphTest, BarsPastTheLastPoolValueTakeItsHeight) {
 class ElementColourTest : public PreviewFixture {};
 
 TEST_F(ElementColourTest, NightModeInvertsOnlyDayNightElements) {
-    LayoutElement switching = graphic(4, 0, 0, 20, 20, 0, 1, 0x302010); // drawn 0x102030
+    LayoutElement switching =
+        graphic(GraphicKind::RectangleFilled, 0, 0, 20, 20, 0, 1, 0x302010); // drawn 0x102030
     switching.dayNight = true;
-    LayoutElement fixed = graphic(4, 40, 0, 60, 20, 0, 1, 0x302010);
+    LayoutElement fixed = graphic(GraphicKind::RectangleFilled, 40, 0, 60, 20, 0, 1, 0x302010);
     add(switching);
     add(fixed);
     QImage image = render();
@@ -248,7 +253,7 @@ LayoutElement dynamicColor(Bgr replace, std::initializer_list<std::pair<int, Bgr
 }
 
 TEST_F(ElementColourTest, GradientSpansFirstToLastUsedRowOnlyWithTheOption) {
-    add(graphic(4, 0, 0, 20, 100, 0, 1, RedBgr));
+    add(graphic(GraphicKind::RectangleFilled, 0, 0, 20, 100, 0, 1, RedBgr));
     // rows 0 (green), 1 (empty) and 2 (blue): the span runs green to blue.
     LayoutElement dc = dynamicColor(RedBgr, {{10, GreenBgr}, {EmptyDcValue, 0}, {30, 0xFF0000}});
     add(dc);
@@ -266,7 +271,7 @@ TEST_F(ElementColourTest, GradientSpansFirstToLastUsedRowOnlyWithTheOption) {
 }
 
 TEST_F(ElementColourTest, DynamicColourWithEmptyFirstRowStopsTheScan) {
-    add(graphic(4, 0, 0, 20, 100, 0, 1, RedBgr));
+    add(graphic(GraphicKind::RectangleFilled, 0, 0, 20, 100, 0, 1, RedBgr));
     add(dynamicColor(RedBgr, {{EmptyDcValue, GreenBgr}, {20, GreenBgr}}));
     add(dynamicColor(RedBgr, {{10, GreenBgr}, {20, GreenBgr}}));
     renderer.viewState().showDcGradient = true;
@@ -275,9 +280,10 @@ TEST_F(ElementColourTest, DynamicColourWithEmptyFirstRowStopsTheScan) {
 }
 
 TEST_F(ElementColourTest, HighlightedElementIsDrawnLastInTranslucentRed) {
-    LayoutElement white = graphic(4, 0, 0, 40, 40, 0, 1, WhiteBgr);
-    add(white);                                      // 0: selected
-    add(graphic(4, 20, 20, 60, 60, 0, 1, GreenBgr)); // 1: drawn over it normally
+    LayoutElement white = graphic(GraphicKind::RectangleFilled, 0, 0, 40, 40, 0, 1, WhiteBgr);
+    add(white); // 0: selected
+    add(graphic(GraphicKind::RectangleFilled, 20, 20, 60, 60, 0, 1,
+                GreenBgr)); // 1: drawn over it normally
     document.setSelection(0);
     renderer.viewState().highlightSelected = true;
     const QImage image = render();
@@ -293,9 +299,10 @@ TEST_F(ElementColourTest, HighlightedElementIsDrawnLastInTranslucentRed) {
 
 TEST_F(ElementColourTest, NothingIsDrawnOutsideTheScreenFrame) {
     const QImage empty = render();
-    add(graphic(4, -200, -200, 2000, 2000)); // covers far more than the screen
-    add(graphic(0, -300, 400, 3000, 400, 0, 9));
-    add(graphic(1, 240, 400, 0, 0, 600, 30));
+    add(graphic(GraphicKind::RectangleFilled, -200, -200, 2000,
+                2000)); // covers far more than the screen
+    add(graphic(GraphicKind::Line, -300, 400, 3000, 400, 0, 9));
+    add(graphic(GraphicKind::Circle, 240, 400, 0, 0, 600, 30));
     const QImage image = render();
     ASSERT_EQ(image.size(), empty.size());
     const QRect screen = preview::screenRect(*device).translated(-preview::origin());
@@ -317,11 +324,13 @@ TEST_F(ElementColourTest, NothingIsDrawnOutsideTheScreenFrame) {
 TEST_F(ElementColourTest, FarOutGeometryIsDrawnQuicklyAndOnlyOnTheScreen) {
     const QImage empty = render();
     constexpr int Big = 2147483000;
-    for (int kind = 0; kind <= 14; ++kind) {
+    for (int position = 0; position < GraphicKindCount; ++position) {
+        const GraphicKind kind = graphicKindAt(position);
         add(graphic(kind, -Big, -Big, Big, Big, Big, 1));
         add(graphic(kind, 10, 10, Big, 400, Big, Big));
     }
-    add(graphic(12, -Big, 0, Big, 800, 0, 1)); // four billion bars, a few hundred visible
+    add(graphic(GraphicKind::GraphRightTop, -Big, 0, Big, 800, 0,
+                1)); // four billion bars, a few hundred visible
     for (int a : {0, 1, 2}) {
         add(valueElement(Big, Big, a, QStringLiteral("far")));
         add(valueElement(-Big, 10, a, QStringLiteral("far")));
@@ -348,7 +357,8 @@ protected:
 TEST_F(RoundWatchTest, PictureBezelCoversElementsOutsideTheRoundScreen) {
     const QImage empty = render();
     ASSERT_GE(empty.width(), preview::frameRect(*device).right() + 1 - preview::OriginX);
-    add(graphic(4, -5, -5, device->screenWidth + 5, device->screenHeight + 5, 0, 1, GreenBgr));
+    add(graphic(GraphicKind::RectangleFilled, -5, -5, device->screenWidth + 5,
+                device->screenHeight + 5, 0, 1, GreenBgr));
     const QImage image = render();
     const int w = device->screenWidth, h = device->screenHeight;
     EXPECT_EQ(at(image, w / 2, h / 2), Green);

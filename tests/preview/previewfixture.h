@@ -36,10 +36,10 @@ inline const Catalogs& sharedCatalogs() {
     return catalogs;
 }
 
-inline LayoutElement graphic(int type, int x, int y, int x2, int y2, int radius = 0, int stroke = 1,
-                             Bgr color = RedBgr) {
+inline LayoutElement graphic(GraphicKind type, int x, int y, int x2, int y2, int radius = 0,
+                             int stroke = 1, Bgr color = RedBgr) {
     LayoutElement e(KindGraphic);
-    e.graphicType = type;
+    e.setGraphicKind(type);
     e.x = x;
     e.y = y;
     e.x2 = x2;

@@ -23,7 +23,7 @@ QRegion regionOf(const std::vector<QRect>& rects) {
 class InvalidateViewTest : public PreviewFixture {};
 
 TEST_F(InvalidateViewTest, WholeViewInvalidatesSwatchesAndPreviewAndCommits) {
-    add(graphic(4, 0, 0, 10, 10));
+    add(graphic(GraphicKind::RectangleFilled, 0, 0, 10, 10));
     const auto rects = renderer.InvalidateView(true, true, false, true);
     ASSERT_EQ(rects.size(), 12u);
     EXPECT_EQ(rects[0], QRect(590, 29, 30, 19));
@@ -37,7 +37,7 @@ TEST_F(InvalidateViewTest, WholeViewInvalidatesSwatchesAndPreviewAndCommits) {
 }
 
 TEST_F(InvalidateViewTest, ElementAreaWithoutSelectionDoesNothingMoreAndDoesNotCommit) {
-    add(graphic(4, 0, 0, 10, 10));
+    add(graphic(GraphicKind::RectangleFilled, 0, 0, 10, 10));
     const auto rects = renderer.InvalidateView(true, false, true, false);
     EXPECT_EQ(rects, std::vector<QRect>{preview::swatchRect()});
     EXPECT_TRUE(renderer.repaintSwatch());
@@ -46,7 +46,7 @@ TEST_F(InvalidateViewTest, ElementAreaWithoutSelectionDoesNothingMoreAndDoesNotC
 }
 
 TEST_F(InvalidateViewTest, SwatchesOnlyCommitWithoutPreview) {
-    add(graphic(4, 0, 0, 10, 10));
+    add(graphic(GraphicKind::RectangleFilled, 0, 0, 10, 10));
     const auto rects = renderer.InvalidateView(false, true, false, false);
     EXPECT_EQ(rects.size(), 10u);
     EXPECT_FALSE(renderer.repaintPreview());
@@ -62,7 +62,7 @@ TEST_F(InvalidateViewTest, SelectedValueRepaintsTheWholePreview) {
 }
 
 TEST_F(InvalidateViewTest, MovedLineRepaintsItsOldAndNewRectanglesOnly) {
-    LayoutElement line = graphic(0, 10, 10, 30, 10, 0, 1);
+    LayoutElement line = graphic(GraphicKind::Line, 10, 10, 30, 10, 0, 1);
     line.rememberGeometry();
     add(line);
     document.setSelection(0);
@@ -94,23 +94,40 @@ std::ostream& operator<<(std::ostream& os, const MoveCase& c) {
 }
 
 const MoveCase MoveCases[] = {
-    {"Line", graphic(0, 10, 10, 60, 40, 0, 3), graphic(0, 200, 300, 150, 380, 0, 5)},
-    {"Circle", graphic(1, 60, 60, 0, 0, 30, 4), graphic(1, 300, 400, 0, 0, 50, 2)},
-    {"CircleFilled", graphic(2, 60, 60, 0, 0, 30), graphic(2, 300, 400, 0, 0, 50)},
-    {"Rectangle", graphic(3, 10, 10, 60, 40, 0, 6), graphic(3, 200, 300, 150, 380, 0, 1)},
-    {"RectangleFilled", graphic(4, 10, 10, 60, 40), graphic(4, 200, 300, 150, 380)},
-    {"BarHorizontal", graphic(5, 10, 10, 60, 40), graphic(5, 200, 300, 150, 380)},
-    {"BarVertical", graphic(6, 10, 10, 60, 40), graphic(6, 200, 300, 150, 380)},
-    {"Arc", graphic(7, 60, 60, 270, 90, 30, 5), graphic(7, 300, 400, 0, 300, 60, 3)},
-    {"ArcFilled", graphic(8, 60, 60, 270, 90, 30, 5), graphic(8, 300, 400, 0, 300, 60, 3)},
-    {"Arrow", graphic(9, 60, 100, 0, 40, 30, 4), graphic(9, 300, 400, 0, 0, 50, 6)},
-    {"ArrowBelowItsPivot", graphic(9, 60, 100, 0, -40, 30, 4), graphic(9, 300, 400, 0, -20, 50, 6)},
-    {"Triangle", graphic(10, 60, 100, 0, 40, 30, 4), graphic(10, 300, 400, 0, 10, 50, 6)},
-    {"GraphLeftTop", graphic(11, 10, 10, 100, 60, 0, 7), graphic(11, 200, 300, 400, 380, 0, 3)},
-    {"GraphRightTop", graphic(12, 10, 10, 100, 60, 0, 7), graphic(12, 200, 300, 400, 380, 0, 3)},
-    {"GraphLeftBottom", graphic(13, 10, 10, 100, 60, 0, 7), graphic(13, 200, 300, 400, 380, 0, 3)},
-    {"GraphRightBottom", graphic(14, 10, 10, 100, 60, 0, 7), graphic(14, 200, 300, 400, 380, 0, 3)},
-    {"StrokeZeroLine", graphic(0, 10, 10, 60, 40, 0, 0), graphic(0, 200, 300, 150, 380, 0, 0)},
+    {"Line", graphic(GraphicKind::Line, 10, 10, 60, 40, 0, 3),
+     graphic(GraphicKind::Line, 200, 300, 150, 380, 0, 5)},
+    {"Circle", graphic(GraphicKind::Circle, 60, 60, 0, 0, 30, 4),
+     graphic(GraphicKind::Circle, 300, 400, 0, 0, 50, 2)},
+    {"CircleFilled", graphic(GraphicKind::CircleFilled, 60, 60, 0, 0, 30),
+     graphic(GraphicKind::CircleFilled, 300, 400, 0, 0, 50)},
+    {"Rectangle", graphic(GraphicKind::Rectangle, 10, 10, 60, 40, 0, 6),
+     graphic(GraphicKind::Rectangle, 200, 300, 150, 380, 0, 1)},
+    {"RectangleFilled", graphic(GraphicKind::RectangleFilled, 10, 10, 60, 40),
+     graphic(GraphicKind::RectangleFilled, 200, 300, 150, 380)},
+    {"BarHorizontal", graphic(GraphicKind::RectangleHorizontalFill, 10, 10, 60, 40),
+     graphic(GraphicKind::RectangleHorizontalFill, 200, 300, 150, 380)},
+    {"BarVertical", graphic(GraphicKind::RectangleVerticalFill, 10, 10, 60, 40),
+     graphic(GraphicKind::RectangleVerticalFill, 200, 300, 150, 380)},
+    {"Arc", graphic(GraphicKind::Arc, 60, 60, 270, 90, 30, 5),
+     graphic(GraphicKind::Arc, 300, 400, 0, 300, 60, 3)},
+    {"ArcFilled", graphic(GraphicKind::ArcFilled, 60, 60, 270, 90, 30, 5),
+     graphic(GraphicKind::ArcFilled, 300, 400, 0, 300, 60, 3)},
+    {"Arrow", graphic(GraphicKind::DirectionArrow, 60, 100, 0, 40, 30, 4),
+     graphic(GraphicKind::DirectionArrow, 300, 400, 0, 0, 50, 6)},
+    {"ArrowBelowItsPivot", graphic(GraphicKind::DirectionArrow, 60, 100, 0, -40, 30, 4),
+     graphic(GraphicKind::DirectionArrow, 300, 400, 0, -20, 50, 6)},
+    {"Triangle", graphic(GraphicKind::DirectionTriangle, 60, 100, 0, 40, 30, 4),
+     graphic(GraphicKind::DirectionTriangle, 300, 400, 0, 10, 50, 6)},
+    {"GraphLeftTop", graphic(GraphicKind::GraphLeftTop, 10, 10, 100, 60, 0, 7),
+     graphic(GraphicKind::GraphLeftTop, 200, 300, 400, 380, 0, 3)},
+    {"GraphRightTop", graphic(GraphicKind::GraphRightTop, 10, 10, 100, 60, 0, 7),
+     graphic(GraphicKind::GraphRightTop, 200, 300, 400, 380, 0, 3)},
+    {"GraphLeftBottom", graphic(GraphicKind::GraphLeftBottom, 10, 10, 100, 60, 0, 7),
+     graphic(GraphicKind::GraphLeftBottom, 200, 300, 400, 380, 0, 3)},
+    {"GraphRightBottom", graphic(GraphicKind::GraphRightBottom, 10, 10, 100, 60, 0, 7),
+     graphic(GraphicKind::GraphRightBottom, 200, 300, 400, 380, 0, 3)},
+    {"StrokeZeroLine", graphic(GraphicKind::Line, 10, 10, 60, 40, 0, 0),
+     graphic(GraphicKind::Line, 200, 300, 150, 380, 0, 0)},
 };
 
 class MoveRepaintTest : public PreviewFixture, public ::testing::WithParamInterface<MoveCase> {
@@ -178,7 +195,7 @@ protected:
 TEST_F(ClientAreaTest, PaintsSwatchesScreenAndSummaryWhenFlagged) {
     renderer.viewState().swatchColor = RedBgr;
     for (int i = 0; i < 10; ++i) renderer.viewState().dcSwatchColors[std::size_t(i)] = Bgr(i * 20);
-    add(graphic(4, 0, 0, 20, 20, 0, 1, GreenBgr));
+    add(graphic(GraphicKind::RectangleFilled, 0, 0, 20, 20, 0, 1, GreenBgr));
     document.designDevice = 3;
     renderer.InvalidateView(true, true, false, true);
     const PaintResult r = paint();
@@ -187,7 +204,7 @@ TEST_F(ClientAreaTest, PaintsSwatchesScreenAndSummaryWhenFlagged) {
     EXPECT_EQ(screen.pixel(619, 47), Red);
     EXPECT_EQ(screen.pixel(620, 47), Background);
     for (int i = 0; i < 10; ++i)
-        EXPECT_EQ(screen.pixel(600, 560 + 29 * i), argbFromBgr(Bgr(i * 20))) << i;
+        EXPECT_EQ(screen.pixel(600, 560 + 29 * i), color::toArgb(Bgr(i * 20))) << i;
     EXPECT_EQ(screen.pixel(300, 300), Background);
     EXPECT_EQ(screenAt(10, 10), Green);
     EXPECT_EQ(screenAt(30, 30), Black);
@@ -211,7 +228,7 @@ TEST_F(ClientAreaTest, ScaleToDeviceIsEnabledOnlyForAnotherDesignDevice) {
 
 TEST_F(ClientAreaTest, UnflaggedPartsKeepWhatWasLastPainted) {
     renderer.viewState().swatchColor = RedBgr;
-    add(graphic(4, 0, 0, 20, 20, 0, 1, GreenBgr));
+    add(graphic(GraphicKind::RectangleFilled, 0, 0, 20, 20, 0, 1, GreenBgr));
     renderer.InvalidateView(true, true, false, true);
     paint();
 
@@ -231,7 +248,7 @@ TEST_F(ClientAreaTest, UnflaggedPartsKeepWhatWasLastPainted) {
 }
 
 TEST_F(ClientAreaTest, OnlyTheUpdateRegionReachesThePainter) {
-    add(graphic(4, 0, 0, 20, 20, 0, 1, GreenBgr));
+    add(graphic(GraphicKind::RectangleFilled, 0, 0, 20, 20, 0, 1, GreenBgr));
     renderer.InvalidateView(false, false, false, true);
     const QRect part(preview::screenOrigin(*device), QSize(10, 10));
     paint(part);
@@ -348,7 +365,7 @@ TEST_F(PreviewMouseTest, PointerTextShowsScreenPixelsFromMinus49) {
 }
 
 TEST_F(PreviewMouseTest, ClickWithHighlightOffHoldsItUntilTheRelease) {
-    add(graphic(4, 0, 0, 50, 50));
+    add(graphic(GraphicKind::RectangleFilled, 0, 0, 50, 50));
     EXPECT_EQ(renderer.OnLButtonDown(client(20, 20)), 0);
     EXPECT_TRUE(renderer.holdHighlight());
     EXPECT_TRUE(renderer.OnLButtonUp());
@@ -356,14 +373,14 @@ TEST_F(PreviewMouseTest, ClickWithHighlightOffHoldsItUntilTheRelease) {
 }
 
 TEST_F(PreviewMouseTest, ClickWithHighlightOnLeavesItOn) {
-    add(graphic(4, 0, 0, 50, 50));
+    add(graphic(GraphicKind::RectangleFilled, 0, 0, 50, 50));
     renderer.viewState().highlightSelected = true;
     EXPECT_EQ(renderer.OnLButtonDown(client(20, 20)), 0);
     EXPECT_FALSE(renderer.OnLButtonUp());
 }
 
 TEST_F(PreviewMouseTest, ClickBesideEveryElementChangesNothing) {
-    add(graphic(4, 0, 0, 50, 50));
+    add(graphic(GraphicKind::RectangleFilled, 0, 0, 50, 50));
     EXPECT_EQ(renderer.OnLButtonDown(client(200, 200)), -1);
     EXPECT_FALSE(renderer.holdHighlight());
     EXPECT_FALSE(renderer.OnLButtonUp());

@@ -51,7 +51,7 @@ protected:
         value.hAlignment = 2;
         value.dayNight = true;
         LayoutElement line(KindGraphic);
-        line.graphicType = 1;
+        line.setGraphicKind(GraphicKind::Circle);
         line.x = 1;
         line.y = 2;
         line.x2 = 50;

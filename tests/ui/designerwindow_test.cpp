@@ -312,7 +312,7 @@ TEST_F(CommandsTest, DeviceChangeDropsWhatTheSmallerDeviceLacks) {
     EXPECT_EQ(combo(IdcValueType)->count(), 25);
     EXPECT_EQ(combo(IdcGraphicKind)->count(), 9);
     EXPECT_EQ(doc().elements[0].valueType, 0);
-    EXPECT_EQ(doc().elements[1].graphicType, 0);
+    EXPECT_EQ(doc().elements[1].graphicKind(), GraphicKind::Line);
     EXPECT_EQ(rows().rowText(0), QStringLiteral("000000  | -- None --"));
     EXPECT_EQ(rows().rowText(1), QStringLiteral("000000  | Line"));
     // The panel was re-read for the selected graphic.

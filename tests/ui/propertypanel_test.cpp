@@ -489,7 +489,7 @@ TEST_F(PanelTest, GraphicKindAndValueTypeShowInTheRow) {
     type(IdcX2, QStringLiteral("50"));
     type(IdcY2, QStringLiteral("60"));
     click(IdcStrokePlus);
-    EXPECT_EQ(element().graphicType, 3);
+    EXPECT_EQ(element().graphicKind(), GraphicKind::Rectangle);
     EXPECT_EQ(element().x, 5);
     EXPECT_EQ(element().x2, 50);
     EXPECT_EQ(element().y2, 60);

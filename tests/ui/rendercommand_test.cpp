@@ -35,7 +35,7 @@ protected:
         document.selectDevice(catalogs().devices.findDeviceByName(QStringLiteral("fenix 7")));
         device = *document.device();
         LayoutElement night(KindGraphic);
-        night.graphicType = 4;
+        night.setGraphicKind(GraphicKind::RectangleFilled);
         night.color = 0x302010;
         night.dayNight = true;
         night.x = night.y = 100;
