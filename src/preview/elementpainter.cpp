@@ -8,6 +8,7 @@
 #include <QGlyphRun>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
@@ -62,6 +63,22 @@ QPen makePen(const QBrush& brush, qreal width) {
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);
     return pen;
+}
+
+// Lines paint both end points, in either direction and at every width, as the
+// rectangle outline paints its corners: the pen reaches half its width past
+// each end point.
+QPen withEndPoints(QPen pen) {
+    pen.setCapStyle(Qt::SquareCap);
+    return pen;
+}
+
+// An ellipse filled through a path fills exactly its box: QPainter's aliased
+// ellipse shortcut leaves the box's top row empty.
+QPainterPath filledEllipse(const QRectF& box) {
+    QPainterPath path;
+    path.addEllipse(box);
+    return path;
 }
 
 std::int32_t saturated(qint64 v) {
@@ -159,7 +176,7 @@ void ElementPainter::drawGraphic(QPainter& painter, const LayoutElement& e, QRgb
     painter.setBrush(Qt::NoBrush);
     switch (e.graphicType) {
     case Line:
-        painter.setPen(pen);
+        painter.setPen(withEndPoints(pen));
         painter.drawLine(QLineF(X, Y, X2, Y2));
         break;
     case Circle:
@@ -169,7 +186,7 @@ void ElementPainter::drawGraphic(QPainter& painter, const LayoutElement& e, QRgb
     case CircleFilled:
         painter.setPen(Qt::NoPen);
         painter.setBrush(main);
-        painter.drawEllipse(circleBox);
+        painter.drawPath(filledEllipse(circleBox));
         break;
     case Rectangle:
         painter.setPen(pen);
@@ -213,7 +230,7 @@ void ElementPainter::drawGraphic(QPainter& painter, const LayoutElement& e, QRgb
     case DirectionArrow:
     case DirectionTriangle: {
         const qint64 Yc = Y - e.y2;
-        painter.setPen(makePen(main, S));
+        painter.setPen(withEndPoints(makePen(main, S)));
         if (e.graphicType == DirectionArrow) {
             const QLineF lines[] = {
                 {qreal(X), qreal(Yc - R), qreal(X), qreal(Yc + R)},
@@ -232,12 +249,13 @@ void ElementPainter::drawGraphic(QPainter& painter, const LayoutElement& e, QRgb
             painter.drawLines(lines, 4);
         }
         if (e.y2 > 0) {
-            painter.setPen(guide);
+            painter.setPen(withEndPoints(guide));
             const QLineF cross[] = {
                 {qreal(X - R / 5), qreal(Y), qreal(X + R / 5), qreal(Y)},
                 {qreal(X), qreal(Y - R / 5), qreal(X), qreal(Y + R / 5)},
             };
             painter.drawLines(cross, 2);
+            painter.setPen(guide);
             painter.drawEllipse(box(X - e.y2, Y - e.y2, 2 * qint64(e.y2), 2 * qint64(e.y2)));
         }
         break;

@@ -390,7 +390,14 @@ void PropertyPanel::updateLabels() {
                            ? m_catalogs.valueTypes.valueTypes[i].id
                            : 0;
         edit(IdcSampleText)->setEnabled(!e->fixedText && id >= 10);
-        if (id < 10) edit(IdcSampleText)->clear();
+        if (id < 10) {
+            edit(IdcSampleText)->clear();
+        } else {
+            // The text above may have given the element its value type's sample;
+            // the element holds it already.
+            UpdatingGuard guard(m_updatingControls);
+            edit(IdcSampleText)->setText(e->sampleText);
+        }
     } else if (e->kind == KindGraphic) {
         edit(IdcText)->setEnabled(false);
         button(IdcNrValuesMinus)->setEnabled(!e->fixedText);
@@ -626,6 +633,7 @@ void PropertyPanel::onColorEdited() {
     if (text.size() != ColorTextLength) return;
     e->color = parseColorText(text);
     m_view.swatchColor = e->color;
+    button(IdcGotoDynCol)->setEnabled(isRecoloured(e->color));
     refreshSelectedLine();
     repaintAll();
 }
