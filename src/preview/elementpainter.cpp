@@ -9,6 +9,7 @@
 #include <QGlyphRun>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
@@ -45,6 +46,22 @@ QPen makePen(const QBrush& brush, qreal width) {
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);
     return pen;
+}
+
+// Lines paint both end points, in either direction and at every width, as the
+// rectangle outline paints its corners: the pen reaches half its width past
+// each end point.
+QPen withEndPoints(QPen pen) {
+    pen.setCapStyle(Qt::SquareCap);
+    return pen;
+}
+
+// An ellipse filled through a path fills exactly its box: QPainter's aliased
+// ellipse shortcut leaves the box's top row empty.
+QPainterPath filledEllipse(const QRectF& box) {
+    QPainterPath path;
+    path.addEllipse(box);
+    return path;
 }
 
 std::int32_t saturated(qint64 v) {
@@ -116,7 +133,7 @@ void drawArc(QPainter& painter, const LayoutElement& e, const GraphicGeometry& g
 void drawDirectionMark(QPainter& painter, const LayoutElement& e, const GraphicGeometry& g) {
     const qint64 X = g.X, Y = g.Y, R = g.R;
     const qint64 Yc = Y - e.y2;
-    painter.setPen(makePen(g.main, g.S));
+    painter.setPen(withEndPoints(makePen(g.main, g.S)));
     if (e.graphicKind() == GraphicKind::DirectionArrow) {
         const QLineF lines[] = {
             {qreal(X), qreal(Yc - R), qreal(X), qreal(Yc + R)},
@@ -136,12 +153,13 @@ void drawDirectionMark(QPainter& painter, const LayoutElement& e, const GraphicG
     }
     if (e.y2 > 0) {
         // The pivot's cross and the orbit the mark turns on.
-        painter.setPen(g.guide);
+        painter.setPen(withEndPoints(g.guide));
         const QLineF cross[] = {
             {qreal(X - R / 5), qreal(Y), qreal(X + R / 5), qreal(Y)},
             {qreal(X), qreal(Y - R / 5), qreal(X), qreal(Y + R / 5)},
         };
         painter.drawLines(cross, 2);
+        painter.setPen(g.guide);
         painter.drawEllipse(box(X - e.y2, Y - e.y2, 2 * qint64(e.y2), 2 * qint64(e.y2)));
     }
 }
@@ -258,7 +276,7 @@ void ElementPainter::drawGraphic(QPainter& painter, const LayoutElement& e, QRgb
     painter.setBrush(Qt::NoBrush);
     switch (e.graphicKind()) {
     case GraphicKind::Line:
-        painter.setPen(g.pen);
+        painter.setPen(withEndPoints(g.pen));
         painter.drawLine(QLineF(g.X, g.Y, g.X2, g.Y2));
         break;
     case GraphicKind::Circle:
@@ -268,7 +286,7 @@ void ElementPainter::drawGraphic(QPainter& painter, const LayoutElement& e, QRgb
     case GraphicKind::CircleFilled:
         painter.setPen(Qt::NoPen);
         painter.setBrush(g.main);
-        painter.drawEllipse(g.circleBox);
+        painter.drawPath(filledEllipse(g.circleBox));
         break;
     case GraphicKind::Rectangle:
         painter.setPen(g.pen);

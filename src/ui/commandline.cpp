@@ -3,6 +3,7 @@
 #include "catalog/catalogs.h"
 #include "catalogcommands.h"
 #include "configcommands.h"
+#include "cpellfieldapp.h"
 #include "rendercommand.h"
 
 #include <QCommandLineParser>
@@ -98,6 +99,8 @@ bool runCommandLine(int& argc, char** argv, int* exitCode) {
     // Rendering needs fonts and images but never a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    // The window's names: the same settings and per-user folders (device pictures).
+    CPellFieldApp::nameApplication();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("ZEF Designer"));

@@ -12,13 +12,18 @@ namespace zef {
 
 CPellFieldApp::CPellFieldApp(int& argc, char** argv) : m_argc(argc), m_argv(argv) {}
 
+void CPellFieldApp::nameApplication() {
+    QCoreApplication::setOrganizationName(organizationName());
+    QCoreApplication::setApplicationName(
+        QFileInfo(QCoreApplication::applicationFilePath()).baseName());
+}
+
 int CPellFieldApp::run() {
     // Commands for scripts run without a window, and without a display.
     if (int code = 0; runCommandLine(m_argc, m_argv, &code)) return code;
 
     QApplication app(m_argc, m_argv);
-    QApplication::setOrganizationName(organizationName());
-    QApplication::setApplicationName(QFileInfo(QApplication::applicationFilePath()).baseName());
+    nameApplication();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     QtPlatform platform;

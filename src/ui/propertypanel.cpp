@@ -390,7 +390,14 @@ void PropertyPanel::updateLabels() {
                            : 0;
         const bool sample = ValueTypeCatalog::hasSampleReading(id);
         edit(IdcSampleText)->setEnabled(!e->fixedText && sample);
-        if (!sample) edit(IdcSampleText)->clear();
+        if (!sample) {
+            edit(IdcSampleText)->clear();
+        } else {
+            // The text above may have given the element its value type's sample;
+            // the element holds it already.
+            UpdatingGuard guard(m_updatingControls);
+            edit(IdcSampleText)->setText(e->sampleText);
+        }
     } else if (e->kind == KindGraphic) {
         edit(IdcText)->setEnabled(false);
         button(IdcNrValuesMinus)->setEnabled(!e->fixedText);
@@ -601,6 +608,7 @@ void PropertyPanel::onColorEdited() {
     if (text.size() != ColorTextLength) return;
     e->color = parseColorText(text);
     m_view.swatchColor = e->color;
+    button(IdcGotoDynCol)->setEnabled(isRecoloured(e->color));
     refreshSelectedLine();
     repaintAll();
 }

@@ -43,8 +43,66 @@ std::ostream& operator<<(std::ostream& os, const GeometryCase& c) {
     return os << c.name;
 }
 
+int sign(int v) {
+    return (v > 0) - (v < 0);
+}
+
+// A line paints both end pixels, drawn either way round and at every stroke, as
+// the rectangle outline paints its corners; the pen ends half its width past
+// them (Rectangle outline (20, 30, 40, 20) of stroke 3 reaches 18 to 62).
+GeometryCase lineEnds(const char* name, int x, int y, int x2, int y2, int stroke) {
+    const int past = stroke / 2 + 1; // the first pixel past the pen's end
+    const int dx = sign(x2 - x), dy = sign(y2 - y);
+    return {name,
+            graphic(GraphicKind::Line, x, y, x2, y2, 0, stroke),
+            {{x, y, Red},
+             {x2, y2, Red},
+             {x - past * dx, y - past * dy, Black},
+             {x2 + past * dx, y2 + past * dy, Black}}};
+}
+
+// "Circle filled" fills exactly its box (X - R, Y - R, 2R, 2R): the outermost
+// rows and columns through the centre are painted, the ones past them are not.
+GeometryCase filledCircleBox(const char* name, int x, int y, int r) {
+    return {name,
+            graphic(GraphicKind::CircleFilled, x, y, 0, 0, r),
+            {{x - r, y, Red},
+             {x + r - 1, y, Red},
+             {x, y - r, Red},
+             {x, y + r - 1, Red},
+             {x - 1, y - r, Red},
+             {x - 1, y + r - 1, Red},
+             {x - r - 1, y, Black},
+             {x + r, y, Black},
+             {x, y - r - 1, Black},
+             {x, y + r, Black}}};
+}
+
 // Device-screen probes of each graphic kind, drawn in red on the black screen.
 const GeometryCase GeometryCases[] = {
+    lineEnds("HorizontalLineOfStrokeZero", 10, 10, 100, 10, 0),
+    lineEnds("HorizontalLineOfStrokeOne", 10, 10, 100, 10, 1),
+    lineEnds("HorizontalLineOfStrokeThree", 10, 10, 100, 10, 3),
+    lineEnds("ReversedHorizontalLineOfStrokeZero", 100, 10, 10, 10, 0),
+    lineEnds("ReversedHorizontalLineOfStrokeOne", 100, 10, 10, 10, 1),
+    lineEnds("ReversedHorizontalLineOfStrokeThree", 100, 10, 10, 10, 3),
+    lineEnds("VerticalLineOfStrokeZero", 10, 10, 10, 100, 0),
+    lineEnds("VerticalLineOfStrokeOne", 10, 10, 10, 100, 1),
+    lineEnds("VerticalLineOfStrokeThree", 10, 10, 10, 100, 3),
+    lineEnds("ReversedVerticalLineOfStrokeZero", 10, 100, 10, 10, 0),
+    lineEnds("ReversedVerticalLineOfStrokeOne", 10, 100, 10, 10, 1),
+    lineEnds("ReversedVerticalLineOfStrokeThree", 10, 100, 10, 10, 3),
+    lineEnds("DiagonalLineOfStrokeZero", 10, 20, 70, 80, 0),
+    lineEnds("DiagonalLineOfStrokeOne", 10, 20, 70, 80, 1),
+    lineEnds("DiagonalLineOfStrokeThree", 10, 20, 70, 80, 3),
+    lineEnds("ReversedDiagonalLineOfStrokeZero", 70, 80, 10, 20, 0),
+    lineEnds("ReversedDiagonalLineOfStrokeOne", 70, 80, 10, 20, 1),
+    lineEnds("ReversedDiagonalLineOfStrokeThree", 70, 80, 10, 20, 3),
+    lineEnds("RisingDiagonalLineOfStrokeOne", 10, 80, 70, 20, 1),
+    lineEnds("ReversedRisingDiagonalLineOfStrokeThree", 70, 20, 10, 80, 3),
+    filledCircleBox("CircleFilledOfRadiusFive", 100, 100, 5),
+    filledCircleBox("CircleFilledOfRadiusThirty", 100, 100, 30),
+    filledCircleBox("CircleFilledOfRadiusHundred", 120, 120, 100),
     {"LineOfStrokeTwo",
      graphic(GraphicKind::Line, 0, 80, 239, 80, 0, 2),
      {{0, 80, Red},
@@ -105,9 +163,11 @@ const GeometryCase GeometryCases[] = {
      {{148, 148, Red}, {80, 120, Black}}},
     {"DirectionArrowWithoutOffset",
      graphic(GraphicKind::DirectionArrow, 100, 100, 0, 0, 30, 2),
-     {{100, 71, Red},
+     {{100, 70, Red}, // both ends of the shaft
+      {100, 71, Red},
       {100, 100, Red},
       {100, 129, Red},
+      {100, 130, Red},
       {97, 77, Red},
       {103, 77, Red},
       {100, 132, Black},
@@ -115,20 +175,43 @@ const GeometryCase GeometryCases[] = {
       {110, 100, Black}}},
     {"DirectionArrowWithOffsetHasGuideMarks",
      graphic(GraphicKind::DirectionArrow, 100, 100, 0, 20, 30, 2),
-     {{100, 51, Red},
+     {{100, 50, Red},
+      {100, 51, Red},
       {100, 109, Red},
+      {100, 110, Red},
       {100, 112, Black},
       {120, 100, Guide},
       {80, 100, Guide},
       {100, 120, Guide},
       {104, 100, Guide},
+      {94, 100, Guide}, // both ends of the pivot cross's horizontal arm
+      {106, 100, Guide},
+      {93, 100, Black},
+      {107, 100, Black},
       {106, 90, Black}}},
+    {"DirectionArrowFarFromItsPivotShowsTheWholeCross",
+     graphic(GraphicKind::DirectionArrow, 100, 100, 0, 50, 30, 2),
+     {{100, 20, Red}, // both ends of the shaft, centred on (100, 50)
+      {100, 80, Red},
+      {100, 17, Black},
+      {100, 82, Black},
+      {94, 100, Guide}, // both ends of both arms of the pivot cross
+      {106, 100, Guide},
+      {100, 94, Guide},
+      {100, 106, Guide},
+      {93, 100, Black},
+      {107, 100, Black},
+      {100, 93, Black},
+      {100, 107, Black},
+      {150, 100, Guide}, // the orbit
+      {100, 150, Guide}}},
     {"DirectionTriangle",
      graphic(GraphicKind::DirectionTriangle, 100, 100, 0, 0, 30, 1),
      {{100, 70, Red},
       {80, 120, Red},
       {120, 120, Red},
       {90, 110, Red},
+      {100, 100, Red}, // where the notch lines end
       {100, 110, Black},
       {100, 125, Black}}},
 };
@@ -147,6 +230,29 @@ TEST_P(GraphicGeometryTest, LandsWhereItsGeometrySays) {
 
 INSTANTIATE_TEST_SUITE_P(Kinds, GraphicGeometryTest, ::testing::ValuesIn(GeometryCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Four Line elements along a rectangle's edges, drawn round it either way,
+// paint exactly what the Rectangle outline paints, corners included.
+class LinesAlongARectangleTest : public PreviewFixture {};
+
+TEST_F(LinesAlongARectangleTest, PaintTheRectangleOutline) {
+    for (int stroke : {0, 1, 2, 3, 4}) {
+        SCOPED_TRACE(stroke);
+        document.elements.clear();
+        add(graphic(GraphicKind::Rectangle, 20, 30, 60, 50, 0, stroke));
+        const QImage outline = render();
+        for (bool clockwise : {true, false}) {
+            document.elements.clear();
+            const QPoint corners[] = {{20, 30}, {60, 30}, {60, 50}, {20, 50}};
+            for (int i = 0; i < 4; ++i) {
+                QPoint a = corners[i], b = corners[(i + 1) % 4];
+                if (!clockwise) std::swap(a, b);
+                add(graphic(GraphicKind::Line, a.x(), a.y(), b.x(), b.y(), 0, stroke));
+            }
+            EXPECT_EQ(render(), outline) << (clockwise ? "clockwise" : "anticlockwise");
+        }
+    }
+}
 
 // Graphs: bar heights come from the pool, a bar i of a left graph stands at
 // x + i * stroke + stroke / 2, of a right graph at x2 - stroke / 2 - i * stroke.

@@ -461,6 +461,17 @@ TEST_F(PanelTest, ValueTypeChangeRefillsTextUnlessFixed) {
     EXPECT_EQ(element().sampleText, QStringLiteral("4374"));
     EXPECT_EQ(edit(IdcText)->text(), QStringLiteral("$H:$M:$S"));
     EXPECT_EQ(rows().rowText(0), QStringLiteral("000000  | Timer time"));
+    // The Sample text edit shows the new sample; typing goes on from it.
+    EXPECT_EQ(edit(IdcSampleText)->text(), QStringLiteral("4374"));
+    edit(IdcSampleText)->setFocus();
+    QTest::keyClick(edit(IdcSampleText), Qt::Key_End);
+    QTest::keyClick(edit(IdcSampleText), Qt::Key_Backspace);
+    EXPECT_EQ(element().sampleText, QStringLiteral("437"));
+    // Shown with an empty sample, the element takes its value type's sample
+    // and the edit shows it.
+    setAndShow([](LayoutElement& e) { e.sampleText.clear(); });
+    EXPECT_EQ(element().sampleText, QStringLiteral("4374"));
+    EXPECT_EQ(edit(IdcSampleText)->text(), QStringLiteral("4374"));
 
     // A fixed text keeps its text and is warned about its value type.
     type(IdcText, QStringLiteral("Hello"));
@@ -588,7 +599,18 @@ TEST_F(PanelTest, GotoDynColSelectsTheDynamicColourOfTheElement) {
     add(KindDynamicColor);
     type(IdcReplaceColorEdit, QStringLiteral("ABCDEF"));
     add(KindGraphic);
+    // A colour edit decides it at once, without selecting the element again.
+    EXPECT_FALSE(enabled(IdcGotoDynCol));
+    type(IdcColorEdit, QStringLiteral("ABCDEF"));
+    EXPECT_TRUE(enabled(IdcGotoDynCol));
+    platform.colors.push_back(Bgr(0x123456));
+    click(IdcColorButton);
+    EXPECT_FALSE(enabled(IdcGotoDynCol));
     clickRow(0);
+    ASSERT_TRUE(enabled(IdcGotoDynCol));
+    type(IdcColorEdit, QStringLiteral("ABCDEE"));
+    EXPECT_FALSE(enabled(IdcGotoDynCol));
+    type(IdcColorEdit, QStringLiteral("ABCDEF"));
     ASSERT_TRUE(enabled(IdcGotoDynCol));
     click(IdcGotoDynCol);
     EXPECT_EQ(doc().selection(), 2);

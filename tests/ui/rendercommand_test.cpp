@@ -12,7 +12,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -141,6 +143,42 @@ TEST_F(RenderCommandTest, RefusesWhatItCannotRender) {
         EXPECT_FALSE(messages.isEmpty()) << r.name;
         EXPECT_FALSE(QFile::exists(output())) << r.name;
     }
+}
+
+// The program itself, run with a temporary HOME: --render finds the user's own
+// device picture in the folder the README names, where the window finds it.
+TEST_F(RenderCommandTest, ProgramUsesTheUserPictureInTheReadmeFolder) {
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    const QString picture = QStringLiteral("devices/%1.png").arg(device.pictureId);
+    const QSize size = devicePicture(device, QString()).size();
+    auto save = [&](const QString& folder, QRgb color) {
+        QImage image(size, QImage::Format_ARGB32);
+        image.fill(color); // opaque: it covers the screen and everything on it
+        const QString file = QDir(home.filePath(folder)).filePath(picture);
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(file).path()));
+        ASSERT_TRUE(image.save(file));
+    };
+    save(QStringLiteral(".local/share/PellSoft/zef-designer"), 0xFF00FF00);
+    // The folder the command line used to look in, without the organisation.
+    save(QStringLiteral(".local/share/zef-designer"), 0xFFFF0000);
+
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.remove(QStringLiteral("XDG_DATA_HOME"));
+    env.remove(QStringLiteral("XDG_CONFIG_HOME"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(ZEF_DESIGNER),
+                  {QStringLiteral("--render"), layout, QStringLiteral("--output"), output()});
+    ASSERT_TRUE(program.waitForFinished(60000));
+    ASSERT_EQ(program.exitStatus(), QProcess::NormalExit);
+    ASSERT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+    const QImage image(output());
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(at(image, 120, 120), 0xFF00FF00u); // over the day/night rectangle
+    EXPECT_EQ(at(image, 80, 130), 0xFF00FF00u);
 }
 
 } // namespace
