@@ -1,9 +1,10 @@
+#include "cli/documentio.h"
 #include "stresslayouts.h"
 
 #include "catalog/catalogs.h"
+#include "common/scriptedplatform.h"
 #include "files/layoutfile.h"
 #include "model/layoutdocument.h"
-#include "model/scriptedplatform.h"
 #include "preview/previewgeometry.h"
 #include "preview/previewrenderer.h"
 
@@ -87,11 +88,11 @@ void BM_MoveGraphic_Edge1050_500(benchmark::State& state) {
     }
     int index = -1;
     for (int i = 0; i < w.document.count() && index < 0; ++i)
-        if (w.document.elements[std::size_t(i)].kind == KindGraphic &&
-            w.document.elements[std::size_t(i)].graphicKind() == GraphicKind::RectangleFilled)
+        if (w.document.elements()[std::size_t(i)].kind == KindGraphic &&
+            w.document.elements()[std::size_t(i)].graphicKind() == GraphicKind::RectangleFilled)
             index = i;
     w.document.setSelection(index);
-    LayoutElement& e = w.document.elements[std::size_t(index)];
+    LayoutElement& e = *w.document.selectedElement();
     e.rememberGeometry();
     double pixels = 0;
     int step = 0;

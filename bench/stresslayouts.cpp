@@ -1,9 +1,10 @@
 #include "stresslayouts.h"
+#include "cli/documentio.h"
 
 #include "catalog/catalogs.h"
+#include "common/scriptedplatform.h"
 #include "files/layoutfile.h"
 #include "model/layoutdocument.h"
-#include "model/scriptedplatform.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -27,7 +28,7 @@ public:
         document.selectDevice(c.devices.findDeviceByName(deviceName));
         m_device = document.device();
         m_slots = c.fonts.offeredFontSlots(*m_device, c.valueTypes.fontSlots);
-        document.designDevice = document.selectedDevice();
+        document.setDesignDevice(document.selectedDevice());
     }
 
     int pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(m_random); }
@@ -50,7 +51,7 @@ public:
         } else {
             e.valueType = pick(1, int(m_document.catalogs().valueTypes.valueTypes.size()) - 1);
         }
-        m_document.elements.push_back(e);
+        m_document.elementsForDrawing().push_back(e);
     }
 
     void graphic(int kind) {
@@ -72,7 +73,7 @@ public:
             e.x2 = std::min(e.x + pick(10, 160), m_device->screenWidth);
             e.y2 = std::min(e.y + pick(10, 120), m_device->screenHeight);
         }
-        m_document.elements.push_back(e);
+        m_document.elementsForDrawing().push_back(e);
     }
 
     void dynamicColor() {
@@ -83,13 +84,13 @@ public:
             e.dcValue[std::size_t(k)] = 100 * (k + 1);
             e.dcColor[std::size_t(k)] = color();
         }
-        m_document.elements.push_back(e);
+        m_document.elementsForDrawing().push_back(e);
     }
 
     void separator() {
         LayoutElement e(KindSeparator);
         e.text = QStringLiteral("----------------- Seperator ------------------");
-        m_document.elements.push_back(e);
+        m_document.elementsForDrawing().push_back(e);
     }
 
 private:

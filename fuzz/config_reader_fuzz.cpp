@@ -1,8 +1,10 @@
 // The config string reader over arbitrary text, through the real document with
 // a device selected, for both versions and the clipboard path.
+#include "cli/documentio.h"
+#include "common/scriptedplatform.h"
 #include "config/configstring.h"
 #include "fuzzsupport.h"
-#include "model/scriptedplatform.h"
+#include "model/layoutdocument.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace zef;
@@ -27,6 +29,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Whatever was read must write back without trouble.
     const QStringList fontSlotNames = fuzz::catalogs().fonts.offeredFontSlots(
         *doc.device(), fuzz::catalogs().valueTypes.fontSlots);
-    (void)BuildConfigString(doc.elements, fuzz::catalogs().valueTypes, fontSlotNames);
+    (void)BuildConfigString(doc.elements(), fuzz::catalogs().valueTypes, fontSlotNames);
     return 0;
 }

@@ -1,8 +1,9 @@
 // The layout file loader over arbitrary bytes, as Load and as Append.
+#include "cli/documentio.h"
+#include "common/scriptedplatform.h"
 #include "files/layoutfile.h"
 #include "fuzzsupport.h"
 #include "model/layoutdocument.h"
-#include "model/scriptedplatform.h"
 
 #include <QDateTime>
 

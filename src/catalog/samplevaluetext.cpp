@@ -200,7 +200,8 @@ QString stateName(int id, int n) {
 
 } // namespace
 
-QString valueElementText(LayoutElement& element, TextMode mode, const ValueTypeCatalog& catalog) {
+QString valueElementText(ValueTextMembers& element, TextMode mode,
+                         const ValueTypeCatalog& catalog) {
     // Positions are valid by construction; a stray one reads as "-- None --" rather than
     // reaching past the table.
     const bool inRange = element.valueType >= 0 &&

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "model/layoutdocument.h"
+#include "model/layoutelement.h"
+#include "model/undohistory.h"
 
 #include <QString>
 #include <QStringList>
@@ -41,21 +42,23 @@ std::vector<int> overlongTextElements(const ElementVector& elements,
 // gives them, shown as line numbers from 1); empty when there are none.
 QString overlongTextMessage(const std::vector<int>& indices);
 
-// The font slots the string's font indices refer to: offeredFontSlots of the
-// document's selected device (empty while none is selected).
-QStringList documentFontSlots(const LayoutDocument& document);
+// The two versions the reader takes: "C" (written and read) and "B" (read).
+enum class ConfigVersion { B, C };
 
-// Replace the document's layout by the records of a version "C" / "B" string.
-void ParseConfigStringC(LayoutDocument& document, const QString& text);
-void ParseConfigStringB(LayoutDocument& document, const QString& text);
+// The records of a string of the given version (its first character, the
+// version letter, is skipped). Records cut off by the end of the string read
+// whatever characters remain. Font indices refer to fontSlots.
+ElementVector readConfigRecords(QStringView text, ConfigVersion version,
+                                const ValueTypeCatalog& catalog, const QStringList& fontSlots);
 
-// Reads a config string as "Load from clipboard" does once the user agreed:
-// too short / cannot be loaded messages through the platform. Returns true
-// when the layout was replaced.
-bool loadConfigString(LayoutDocument& document, const QString& text);
-
-// "Copy to clipboard" and "Load from clipboard".
-void OnCopyToClipboard(LayoutDocument& document);
-void OnLoadFromClipboard(LayoutDocument& document);
+struct ConfigReadResult {
+    bool ok = false;
+    QString error; // the message for the user when the string is refused
+    ElementVector elements;
+};
+// A string as the clipboard gives it: refused when too long, too short or of
+// an unknown version; otherwise its records.
+ConfigReadResult readConfigString(const QString& text, const ValueTypeCatalog& catalog,
+                                  const QStringList& fontSlots);
 
 } // namespace zef

@@ -5,8 +5,6 @@
 #include "catalog/catalogs.h"
 #include "model/color.h"
 
-#include "model/platform.h"
-
 namespace zef {
 
 namespace {
@@ -22,11 +20,6 @@ struct Version {
 constexpr Version VersionC{50, 4, 5};
 constexpr Version VersionB{0, 3, 4};
 
-// The string names no device; the layout is read for this one and the user
-// picks the right device afterwards.
-const QString ReadingDevice = QStringLiteral("Edge 1030");
-const QString LoadedFileName = QStringLiteral("layout.xml");
-
 std::int32_t field(Word word, int shift, int width) {
     return static_cast<std::int32_t>((word >> shift) & ((Word(1) << width) - 1));
 }
@@ -38,9 +31,9 @@ bool bit(Word word, int shift) {
 // read whatever characters remain: a missing group is empty and decodes as 0.
 class RecordReader {
 public:
-    RecordReader(LayoutDocument& document, QStringView body, const Version& version)
-        : m_catalogs(document.catalogs()), m_fonts(documentFontSlots(document)), m_body(body),
-          m_version(version) {}
+    RecordReader(const ValueTypeCatalog& catalog, const QStringList& fonts, QStringView body,
+                 const Version& version)
+        : m_catalog(catalog), m_fonts(fonts), m_body(body), m_version(version) {}
 
     bool atEnd() const { return m_pos >= m_body.size() - 1; }
 
@@ -92,7 +85,7 @@ private:
                 e.fixedText = v == 0;
                 break;
             case ConfigMember::ValueTypeId:
-                e.valueType = m_catalogs.valueTypes.positionById(v);
+                e.valueType = m_catalog.positionById(v);
                 break;
             case ConfigMember::GraphicKindId:
                 // A kind the catalog does not have cannot be drawn or written again; it
@@ -194,86 +187,47 @@ private:
         return e;
     }
 
-    const Catalogs& m_catalogs;
+    const ValueTypeCatalog& m_catalog;
     const QStringList m_fonts;
     const QStringView m_body;
     const Version m_version;
     qsizetype m_pos = 0;
 };
 
-void parseConfigString(LayoutDocument& document, const QString& text, const Version& version) {
-    const int device = document.catalogs().devices.findDeviceByName(ReadingDevice);
-    if (device >= 0) {
-        document.selectDevice(device);
-        document.designDevice = device;
-    }
-    document.clearElements();
-
-    const QStringView body = text.size() > 1 ? QStringView(text).sliced(1) : QStringView();
-    RecordReader reader(document, body, version);
-    // Elements beyond the device's limit are refused; the batch tells the user
-    // once how many were dropped.
-    document.beginAddBatch();
-    while (!reader.atEnd()) {
-        const LayoutElement element = reader.next();
-        document.addElement(&element, false, true);
-    }
-    document.endAddBatch();
-
-    emit document.linesReset();
-    document.adoptLoadedLayout(LoadedFileName);
-    emit document.countsChanged();
-    document.setSelection(document.count() - 1);
-    emit document.showElementRequested();
-    emit document.listFocusRequested();
-    document.refresh();
-}
-
 } // namespace
 
-void ParseConfigStringC(LayoutDocument& document, const QString& text) {
-    parseConfigString(document, text, VersionC);
+ElementVector readConfigRecords(QStringView text, ConfigVersion version,
+                                const ValueTypeCatalog& catalog, const QStringList& fontSlots) {
+    const QStringView body = text.size() > 1 ? text.sliced(1) : QStringView();
+    RecordReader reader(catalog, fontSlots, body,
+                        version == ConfigVersion::C ? VersionC : VersionB);
+    ElementVector elements;
+    while (!reader.atEnd()) elements.push_back(reader.next());
+    return elements;
 }
 
-void ParseConfigStringB(LayoutDocument& document, const QString& text) {
-    parseConfigString(document, text, VersionB);
-}
-
-bool loadConfigString(LayoutDocument& document, const QString& text) {
-    Platform& platform = document.platform();
+ConfigReadResult readConfigString(const QString& text, const ValueTypeCatalog& catalog,
+                                  const QStringList& fontSlots) {
+    ConfigReadResult result;
     if (text.size() > MaxConfigStringLength) {
-        platform.showMessage(QStringLiteral("The string is too long!\nA config string has at "
-                                            "most %1 characters.")
-                                 .arg(MaxConfigStringLength),
-                             MessageButtons::Ok, MessageIcon::None);
-        return false;
+        result.error = QStringLiteral("The string is too long!\nA config string has at most %1 "
+                                      "characters.")
+                           .arg(MaxConfigStringLength);
+        return result;
     }
     if (text.size() < 5) {
-        platform.showMessage(QStringLiteral("The string is too short!"), MessageButtons::Ok,
-                             MessageIcon::None);
-        return false;
+        result.error = QStringLiteral("The string is too short!");
+        return result;
     }
-    if (text.front() == QLatin1Char('B')) {
-        ParseConfigStringB(document, text);
-        return true;
+    if (text.front() != QLatin1Char('B') && text.front() != QLatin1Char('C')) {
+        result.error = QStringLiteral("The string cannot be loaded!");
+        return result;
     }
-    if (text.front() == QLatin1Char('C')) {
-        ParseConfigStringC(document, text);
-        return true;
-    }
-    platform.showMessage(QStringLiteral("The string cannot be loaded!"), MessageButtons::Ok,
-                         MessageIcon::None);
-    return false;
-}
-
-void OnLoadFromClipboard(LayoutDocument& document) {
-    Platform& platform = document.platform();
-    const MessageAnswer answer = platform.showMessage(
-        QStringLiteral("Do you want to load a configuration string\nfrom the clipboard to your "
-                       "layout?\n(You must select correct device manually afterwards!)"),
-        MessageButtons::YesNo, MessageIcon::Question);
-    if (answer != MessageAnswer::Yes) return;
-    loadConfigString(document, platform.clipboardText());
+    const ConfigVersion version =
+        text.front() == QLatin1Char('B') ? ConfigVersion::B : ConfigVersion::C;
+    result.elements = readConfigRecords(text, version, catalog, fontSlots);
+    result.ok = true;
+    return result;
 }
 
 } // namespace zef

@@ -4,7 +4,6 @@
 
 #include "catalog/catalogs.h"
 #include "model/color.h"
-#include "model/platform.h"
 
 #include <QStringList>
 
@@ -202,25 +201,6 @@ QString BuildConfigString(const ElementVector& elements, const ValueTypeCatalog&
         }
     }
     return out;
-}
-
-QStringList documentFontSlots(const LayoutDocument& document) {
-    const DeviceInfo* device = document.device();
-    if (!device) return {};
-    const Catalogs& catalogs = document.catalogs();
-    return catalogs.fonts.offeredFontSlots(*device, catalogs.valueTypes.fontSlots);
-}
-
-void OnCopyToClipboard(LayoutDocument& document) {
-    const ValueTypeCatalog& catalog = document.catalogs().valueTypes;
-    Platform& platform = document.platform();
-    platform.setClipboardText(
-        BuildConfigString(document.elements, catalog, documentFontSlots(document)));
-    platform.showMessage(QStringLiteral("Config string copied to clipboard."), MessageButtons::Ok,
-                         MessageIcon::Information);
-
-    const QString warning = overlongTextMessage(overlongTextElements(document.elements, catalog));
-    if (!warning.isEmpty()) platform.showMessage(warning, MessageButtons::Ok, MessageIcon::Warning);
 }
 
 QString overlongTextMessage(const std::vector<int>& indices) {

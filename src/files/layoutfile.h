@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/layoutelement.h"
+#include "model/undohistory.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -14,21 +15,27 @@ class QSaveFile;
 
 namespace zef {
 
-class LayoutDocument;
+class ValueTypeCatalog;
 
 // How a load ended.
 enum class LoadStatus {
-    Loaded,     // the layout was read (elements added as the limit allows)
-    NoDevice,   // read, but the file names no device: only the counts line changes
+    Loaded,     // the layout was read
+    NoDevice,   // well-formed, but the file names no device: not a layout
     Unreadable, // missing, unreadable or too large: nothing changed
     NotLayout,  // not well-formed XML or no root element: nothing changed
 };
 
-struct LoadResult {
+// What a layout file holds.
+struct LayoutFileContent {
+    bool hasDevice = false; // the file has a Device element
+    QString deviceName;     // as the file names it, normalised
+    ElementVector elements; // in file order
+};
+
+struct LayoutReadResult {
     LoadStatus status = LoadStatus::Unreadable;
-    QString error;   // a sentence for the user when status is not Loaded
-    int added = 0;   // elements added to the document
-    int refused = 0; // elements dropped by the device's element limit
+    QString error; // a sentence for the user when status is not Loaded
+    LayoutFileContent content;
 };
 
 // Files above this size are refused before they are parsed. A full layout of
@@ -39,30 +46,20 @@ constexpr qint64 MaxLayoutFileBytes = qint64(64) * 1024 * 1024;
 QString layoutFileFilter();
 QString layoutFileSuffix();
 
-// Reads a layout file into the document (append false: replaces the layout and
-// adopts the file; true: adds its elements after the current ones). Silent: the
-// result says what went wrong. Refused elements are told in one message.
-LoadResult loadLayout(LayoutDocument& document, const QString& path, bool append);
-// The same from bytes already in memory (path is what the document adopts).
-LoadResult loadLayoutFromBytes(LayoutDocument& document, const QByteArray& bytes,
-                               const QString& path, bool append);
-// The start-up load of document.fileName: silent; a missing or unreadable file
-// leaves the document empty and keeps fileName, so that Save writes there.
-LoadResult loadStartupLayout(LayoutDocument& document);
+// Reads a layout file: the whole file is parsed before anything is returned.
+// Silent: the result says what went wrong. A file without a Device element
+// reads as NoDevice, with no elements.
+LayoutReadResult readLayoutBytes(const QByteArray& bytes, const ValueTypeCatalog& catalog);
+LayoutReadResult readLayoutFile(const QString& path, const ValueTypeCatalog& catalog);
 
-// The bytes of the layout file for the document's elements and selected device.
-QByteArray layoutFileBytes(const LayoutDocument& document, const QDateTime& time);
+// The bytes of the layout file for elements on the named device (empty name:
+// no device).
+QByteArray layoutFileBytes(const ElementVector& elements, const QString& deviceName,
+                           const ValueTypeCatalog& catalog, const QDateTime& time);
 
-// Save (saveAs false) and Save as (true), with the file dialog through the
-// platform where needed. Returns true when the file was written; a failure is
-// told to the user and leaves the document modified.
-bool saveLayout(LayoutDocument& document, bool saveAs);
-// Writes the document to a path without any dialog or message, replacing the
-// file only once all of it is written. Does not mark the document saved. On
-// failure returns false, sets error and leaves an existing file untouched.
-bool writeLayoutFile(LayoutDocument& document, const QString& path, QString* error);
-// Writes bytes to a path the same way: through a temporary file that replaces
-// the target only when every byte has been written.
+// Writes bytes to a path through a temporary file that replaces the target
+// only when every byte has been written; on failure returns false, sets error
+// and leaves an existing file untouched.
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error);
 
 // Makes the save file for a path. Tests install one whose writes fail.
@@ -70,10 +67,6 @@ using SaveFileFactory = std::function<std::unique_ptr<QSaveFile>(const QString& 
 // Installs a factory (an empty one restores the plain QSaveFile); returns the
 // one it replaces.
 SaveFileFactory setSaveFileFactory(SaveFileFactory factory);
-
-// Load (append false) and Append (true) through the file dialog. A chosen file
-// that cannot be read as a layout is told in a message. True when loaded.
-bool openLayoutDialog(LayoutDocument& document, bool append);
 
 QString designerTimeText(const QDateTime& time);
 QString decodeFileText(const QByteArray& bytes);

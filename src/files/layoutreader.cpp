@@ -1,15 +1,12 @@
-// Reading layout files. The whole file is parsed before the document is
-// touched, so a file that cannot be read changes nothing.
+// Reading layout files. The whole file is parsed before anything is returned,
+// so a file that cannot be read changes nothing.
 #include "layoutfile.h"
 #include "rowattribute.h"
 
 #include "catalog/catalogs.h"
 #include "catalog/cnumber.h"
 #include "model/color.h"
-#include "model/layoutdocument.h"
-#include "model/platform.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -124,9 +121,8 @@ LayoutElement readElement(const XMLElement& node, const ValueTypeCatalog& catalo
 
 } // namespace
 
-LoadResult loadLayoutFromBytes(LayoutDocument& document, const QByteArray& bytes,
-                               const QString& path, bool append) {
-    LoadResult result;
+LayoutReadResult readLayoutBytes(const QByteArray& bytes, const ValueTypeCatalog& catalog) {
+    LayoutReadResult result;
     if (bytes.size() > MaxLayoutFileBytes) {
         result.status = LoadStatus::Unreadable;
         result.error = tooLargeText();
@@ -150,51 +146,22 @@ LoadResult loadLayoutFromBytes(LayoutDocument& document, const QByteArray& bytes
     }
     const XMLElement* deviceNode = root->FirstChildElement("Device");
     if (!deviceNode) {
-        emit document.countsChanged();
         result.status = LoadStatus::NoDevice;
         result.error = QStringLiteral("The file is not a layout: it names no device.");
         return result;
     }
 
-    // From here on nothing can fail: the document may change.
-    if (!append) {
-        const QString name = normalizeDeviceName(textAttr(*deviceNode, "name"));
-        const int index = document.catalogs().devices.findDeviceByName(name);
-        if (index >= 0) {
-            document.designDevice = index;
-            document.selectDevice(index);
-        }
-        document.clearElements();
-    }
-
-    // One message for all the elements the device's limit refuses.
-    const ValueTypeCatalog& catalog = document.catalogs().valueTypes;
-    document.beginAddBatch();
+    result.content.hasDevice = true;
+    result.content.deviceName = normalizeDeviceName(textAttr(*deviceNode, "name"));
     for (const XMLElement* node = root->FirstChildElement("LayoutElement"); node;
-         node = node->NextSiblingElement()) {
-        const LayoutElement element = readElement(*node, catalog);
-        if (document.addElement(&element, append, true)) ++result.added;
-    }
-    result.refused = document.endAddBatch();
-
-    // A line's text can depend on other elements (dynamic colours).
-    emit document.linesReset();
-    if (!append) {
-        document.adoptLoadedLayout(path);
-        document.selectDevice(document.selectedDevice());
-    }
-    emit document.countsChanged();
-    document.setSelection(document.count() - 1);
-    emit document.showElementRequested();
-    emit document.listFocusRequested();
-    document.refresh();
-
+         node = node->NextSiblingElement())
+        result.content.elements.push_back(readElement(*node, catalog));
     result.status = LoadStatus::Loaded;
     return result;
 }
 
-LoadResult loadLayout(LayoutDocument& document, const QString& path, bool append) {
-    LoadResult result;
+LayoutReadResult readLayoutFile(const QString& path, const ValueTypeCatalog& catalog) {
+    LayoutReadResult result;
     result.status = LoadStatus::Unreadable;
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists()) {
@@ -222,38 +189,7 @@ LoadResult loadLayout(LayoutDocument& document, const QString& path, bool append
         result.error = file.errorString();
         return result;
     }
-    return loadLayoutFromBytes(document, bytes, path, append);
-}
-
-LoadResult loadStartupLayout(LayoutDocument& document) {
-    return loadLayout(document, document.fileName, false);
-}
-
-bool openLayoutDialog(LayoutDocument& document, bool append) {
-    Platform& platform = document.platform();
-    const QString startDir =
-        document.fileName.isEmpty() ? QString() : QFileInfo(document.fileName).absolutePath();
-    const QString path = platform.getOpenFileName(startDir, layoutFileFilter());
-    if (path.isEmpty()) return false;
-    // A Load replaces the layout: unsaved work is offered for saving first.
-    if (!append && document.isModified() && !document.elements.empty()) {
-        switch (platform.showMessage(QStringLiteral("Do you want to save your changes?"),
-                                     MessageButtons::YesNoCancel, MessageIcon::Question)) {
-        case MessageAnswer::Yes:
-            if (!saveLayout(document, false)) return false;
-            break;
-        case MessageAnswer::No:
-            break;
-        default:
-            return false;
-        }
-    }
-    const LoadResult result = loadLayout(document, path, append);
-    if (result.status == LoadStatus::Loaded) return true;
-    platform.showMessage(QStringLiteral("The file \"%1\" cannot be loaded as a layout.\n\n%2")
-                             .arg(QDir::toNativeSeparators(path), result.error),
-                         MessageButtons::Ok, MessageIcon::Warning);
-    return false;
+    return readLayoutBytes(bytes, catalog);
 }
 
 } // namespace zef

@@ -6,10 +6,7 @@
 
 #include "catalog/catalogs.h"
 #include "model/color.h"
-#include "model/layoutdocument.h"
-#include "model/platform.h"
 
-#include <QDir>
 #include <QSaveFile>
 
 #include <tinyxml2.h>
@@ -109,15 +106,15 @@ SaveFileFactory setSaveFileFactory(SaveFileFactory factory) {
     return previous;
 }
 
-QByteArray layoutFileBytes(const LayoutDocument& document, const QDateTime& time) {
+QByteArray layoutFileBytes(const ElementVector& elements, const QString& deviceName,
+                           const ValueTypeCatalog& catalog, const QDateTime& time) {
     tinyxml2::XMLDocument xml;
     xml.InsertEndChild(xml.NewDeclaration()); // xml version="1.0" encoding="UTF-8"
     tinyxml2::XMLElement* root = xml.NewElement("ZEFLayout");
     xml.InsertEndChild(root);
 
     tinyxml2::XMLElement* device = xml.NewElement("Device");
-    const DeviceInfo* info = document.device();
-    device->SetAttribute("name", info ? info->name.toUtf8().constData() : "");
+    device->SetAttribute("name", deviceName.toUtf8().constData());
     root->InsertEndChild(device);
 
     tinyxml2::XMLElement* designer = xml.NewElement("Designer");
@@ -126,8 +123,7 @@ QByteArray layoutFileBytes(const LayoutDocument& document, const QDateTime& time
     designer->SetAttribute("ifver", InterfaceVersion);
     root->InsertEndChild(designer);
 
-    const ValueTypeCatalog& catalog = document.catalogs().valueTypes;
-    for (const LayoutElement& e : document.elements) {
+    for (const LayoutElement& e : elements) {
         tinyxml2::XMLElement* node = xml.NewElement("LayoutElement");
         writeElement(node, e, catalog);
         root->InsertEndChild(node);
@@ -171,37 +167,6 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
         }
     }
     if (!file->commit()) return fail(file->errorString());
-    return true;
-}
-
-bool writeLayoutFile(LayoutDocument& document, const QString& path, QString* error) {
-    return writeFileAtomically(path, layoutFileBytes(document, QDateTime::currentDateTime()),
-                               error);
-}
-
-bool saveLayout(LayoutDocument& document, bool saveAs) {
-    // An empty layout is never saved, not even through Save as.
-    if (document.elements.empty()) return false;
-    Platform& platform = document.platform();
-
-    if (saveAs || document.fileName.size() < 2) {
-        const QString chosen =
-            platform.getSaveFileName(document.fileName, layoutFileFilter(), layoutFileSuffix());
-        if (chosen.isEmpty()) return false;
-        // Taken before writing, so that a failed save still names the file.
-        document.fileName = chosen;
-    }
-    if (document.fileName.size() < 2) return false;
-
-    QString error;
-    if (!writeLayoutFile(document, document.fileName, &error)) {
-        platform.showMessage(QStringLiteral("The layout could not be saved to \"%1\".\n\n%2\n\n"
-                                            "An existing file of that name was left unchanged.")
-                                 .arg(QDir::toNativeSeparators(document.fileName), error),
-                             MessageButtons::Ok, MessageIcon::Critical);
-        return false;
-    }
-    document.markSaved();
     return true;
 }
 

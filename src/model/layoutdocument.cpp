@@ -35,11 +35,11 @@ void LayoutDocument::setSelection(int row) {
 }
 
 LayoutElement* LayoutDocument::selectedElement() {
-    return m_selection >= 0 && m_selection < count() ? &elements[m_selection] : nullptr;
+    return m_selection >= 0 && m_selection < count() ? &m_elements[m_selection] : nullptr;
 }
 
 const LayoutElement* LayoutDocument::selectedElement() const {
-    return m_selection >= 0 && m_selection < count() ? &elements[m_selection] : nullptr;
+    return m_selection >= 0 && m_selection < count() ? &m_elements[m_selection] : nullptr;
 }
 
 const DeviceInfo* LayoutDocument::device() const {
@@ -48,8 +48,8 @@ const DeviceInfo* LayoutDocument::device() const {
 }
 
 const DeviceInfo* LayoutDocument::designDeviceInfo() const {
-    if (designDevice < 0 || designDevice >= m_catalogs.devices.count()) return nullptr;
-    return &m_catalogs.devices.at(designDevice);
+    if (m_designDevice < 0 || m_designDevice >= m_catalogs.devices.count()) return nullptr;
+    return &m_catalogs.devices.at(m_designDevice);
 }
 
 bool LayoutDocument::addElement(const LayoutElement* source, bool atEnd, bool keepPanel) {
@@ -69,13 +69,13 @@ bool LayoutDocument::addElement(const LayoutElement* source, bool atEnd, bool ke
     }
 
     const int index = atEnd ? n : (m_selection >= 0 ? m_selection + 1 : n);
-    LayoutElement element = source ? *source : LayoutElement(newElementKind);
+    LayoutElement element = source ? *source : LayoutElement(m_newElementKind);
     if (!source) {
         if (element.kind == KindDynamicColor) element.replaceColor = NewDynamicColorReplaceColor;
         if (element.kind == KindSeparator) element.text = SeparatorCaption;
     }
     if (m_batching && element.kind != KindSeparator) ++m_batchCounted;
-    elements.insert(elements.begin() + index, std::move(element));
+    m_elements.insert(m_elements.begin() + index, std::move(element));
     if (m_batching) {
         // The lines of a batch are announced once, when it ends: inserting
         // thousands of rows one by one into a view is quadratic.
@@ -109,13 +109,13 @@ void LayoutDocument::cloneSelected() {
 void LayoutDocument::removeSelected() {
     if (m_selection < 0) return;
     const int index = m_selection;
-    const ElementKind removedKind = elements[index].kind;
+    const ElementKind removedKind = m_elements[index].kind;
 
-    elements.erase(elements.begin() + index);
+    m_elements.erase(m_elements.begin() + index);
     m_selection = -1;
     emit lineRemoved(index);
 
-    if (!elements.empty()) {
+    if (!m_elements.empty()) {
         setSelection(std::min(index, count() - 1));
         emit showElementRequested();
         emit countsChanged();
@@ -138,7 +138,7 @@ void LayoutDocument::moveSelected(int delta) {
     const int from = m_selection;
     const int to = from + delta;
     if (from < 0 || to < 0 || to >= count()) return;
-    std::swap(elements[from], elements[to]);
+    std::swap(m_elements[from], m_elements[to]);
     m_selection = to;
     emit lineChanged(from);
     emit lineChanged(to);
@@ -154,7 +154,7 @@ void LayoutDocument::moveSelectedDown() {
 }
 
 void LayoutDocument::copySelected() {
-    if (const LayoutElement* selected = selectedElement()) clipboardElement = *selected;
+    if (const LayoutElement* selected = selectedElement()) m_clipboard = *selected;
 }
 
 void LayoutDocument::cutSelected() {
@@ -164,15 +164,16 @@ void LayoutDocument::cutSelected() {
 }
 
 void LayoutDocument::pasteElement() {
-    if (clipboardElement.kind == KindNone) return;
-    const LayoutElement copy = clipboardElement;
+    if (m_clipboard.kind == KindNone) return;
+    const LayoutElement copy = m_clipboard;
     addElement(&copy, false, false);
     emit countsChanged();
     refresh();
 }
 
 bool LayoutDocument::canScaleToDevice() const {
-    return designDevice != -1 && designDevice != m_selectedDevice && device() && designDeviceInfo();
+    return m_designDevice != -1 && m_designDevice != m_selectedDevice && device() &&
+           designDeviceInfo();
 }
 
 void LayoutDocument::scaleToDevice() {
@@ -182,7 +183,7 @@ void LayoutDocument::scaleToDevice() {
     const float sx = static_cast<float>(s.screenWidth) / static_cast<float>(d.screenWidth);
     const float sy = static_cast<float>(s.screenHeight) / static_cast<float>(d.screenHeight);
 
-    for (auto& e : elements) {
+    for (auto& e : m_elements) {
         if (e.kind == KindDynamicColor) continue;
         e.prevX = e.x;
         e.x = scaled(e.x, sx);
@@ -199,19 +200,19 @@ void LayoutDocument::scaleToDevice() {
         e.prevStroke = e.stroke;
         e.stroke = std::max(scaled(e.stroke, sx), 1);
     }
-    designDevice = m_selectedDevice;
+    m_designDevice = m_selectedDevice;
     refresh();
 }
 
 void LayoutDocument::clearElements() {
-    elements.clear();
+    m_elements.clear();
     m_selection = -1;
     emit linesReset();
     emit selectionChanged(-1);
 }
 
 int LayoutDocument::countedElements() const {
-    return static_cast<int>(std::count_if(elements.begin(), elements.end(),
+    return static_cast<int>(std::count_if(m_elements.begin(), m_elements.end(),
                                           [](const auto& e) { return e.kind != KindSeparator; }));
 }
 
@@ -255,7 +256,7 @@ void LayoutDocument::dropUnavailableTypes(int oldDevice, int newDevice) {
 
     const auto& vt = m_catalogs.valueTypes;
     for (int i = 0; i < count(); ++i) {
-        LayoutElement& e = elements[i];
+        LayoutElement& e = m_elements[i];
         if (!ValueTypeCatalog::isOffered(vt.valueTypes.at(e.valueType), newInfo)) {
             e.valueType = 0;
             emit lineChanged(i);
@@ -269,7 +270,7 @@ void LayoutDocument::dropUnavailableTypes(int oldDevice, int newDevice) {
 
 QString LayoutDocument::countsText() const {
     int v = 0, g = 0, d = 0;
-    for (const auto& e : elements) {
+    for (const auto& e : m_elements) {
         if (e.kind == KindValue)
             ++v;
         else if (e.kind == KindGraphic)
@@ -281,7 +282,7 @@ QString LayoutDocument::countsText() const {
 }
 
 bool LayoutDocument::isModified() const {
-    return !isSameLayout(elements, savedElements);
+    return !isSameLayout(m_elements, m_savedElements);
 }
 
 void LayoutDocument::refresh() {
@@ -290,45 +291,21 @@ void LayoutDocument::refresh() {
 }
 
 void LayoutDocument::commit() {
-    if (isSameLayout(elements, committedElements)) return;
-    if (!committedElements.empty()) {
-        if (undoSkipNext) {
-            undoSkipNext = false;
-        } else {
-            const int next = undoPos + 1;
-            const int size = static_cast<int>(undoSnapshots.size());
-            if (size >= UndoDepth) {
-                undoPos = next >= UndoDepth ? 0 : next;
-                undoSnapshots[undoPos] = committedElements;
-                undoSelections[undoPos] = m_selection;
-            } else {
-                undoPos = next;
-                if (next < size) {
-                    undoSnapshots[next] = committedElements;
-                    undoSelections[next] = m_selection;
-                } else {
-                    undoSnapshots.push_back(committedElements);
-                    undoSelections.push_back(m_selection);
-                }
-            }
-            undoCount = std::min(undoCount + 1, UndoDepth);
-        }
-    }
-    committedElements = elements;
+    if (isSameLayout(m_elements, m_committedElements)) return;
+    // An empty baseline (right after a load, or before the first element) is
+    // not a state to go back to.
+    if (!m_committedElements.empty()) m_history.record(m_committedElements, m_selection);
+    m_committedElements = m_elements;
 }
 
 void LayoutDocument::undo() {
-    if (undoCount <= 0 || undoSnapshots.empty()) return;
-    if (undoPos < 0) undoPos = static_cast<int>(undoSnapshots.size()) - 1;
-    undoSkipNext = true;
-    elements = undoSnapshots[undoPos];
+    if (!m_history.canUndo()) return;
+    UndoHistory::Step step = m_history.undo();
+    m_elements = std::move(step.elements);
     m_selection = -1;
     emit linesReset();
-    const int row = undoSelections[undoPos];
-    m_selection = row >= 0 && row < count() ? row : -1;
+    m_selection = step.selection >= 0 && step.selection < count() ? step.selection : -1;
     emit selectionChanged(m_selection);
-    --undoCount;
-    --undoPos;
     emit showElementRequested();
     emit listFocusRequested();
     emit countsChanged();
@@ -336,19 +313,65 @@ void LayoutDocument::undo() {
 }
 
 void LayoutDocument::adoptLoadedLayout(const QString& name) {
-    fileName = name;
-    savedElements = elements;
-    undoSnapshots.clear();
-    undoSelections.clear();
-    undoPos = -1;
-    undoCount = 0;
-    undoSkipNext = false;
-    committedElements.clear();
+    m_fileName = name;
+    m_savedElements = m_elements;
+    m_history.clear();
+    m_committedElements.clear();
     emit fileNameChanged();
 }
 
-void LayoutDocument::markSaved() {
-    savedElements = elements;
+void LayoutDocument::setFileName(const QString& name) {
+    if (name == m_fileName) return;
+    m_fileName = name;
+    emit fileNameChanged();
+}
+
+void LayoutDocument::finishLoad(bool adopt, const QString& name) {
+    // A line's text can depend on other elements (dynamic colours).
+    emit linesReset();
+    if (adopt) {
+        adoptLoadedLayout(name);
+        // The device lists follow the layout's device once it is adopted.
+        if (m_selectedDevice >= 0) emit deviceChanged(m_selectedDevice);
+    }
+    emit countsChanged();
+    setSelection(count() - 1);
+    emit showElementRequested();
+    emit listFocusRequested();
+    refresh();
+}
+
+int LayoutDocument::replaceLayout(ElementVector loaded, int device, const QString& fileName) {
+    if (device >= 0 && device < m_catalogs.devices.count()) {
+        m_designDevice = device;
+        selectDevice(device);
+    }
+    clearElements();
+    beginAddBatch();
+    for (const LayoutElement& e : loaded) addElement(&e, false, true);
+    const int refused = endAddBatch();
+    finishLoad(true, fileName);
+    return refused;
+}
+
+int LayoutDocument::appendElements(ElementVector loaded) {
+    beginAddBatch();
+    for (const LayoutElement& e : loaded) addElement(&e, true, true);
+    const int refused = endAddBatch();
+    finishLoad(false, QString());
+    return refused;
+}
+
+void LayoutDocument::restoreRecovered(const ElementVector& recovered, int device,
+                                      const QString& originalName, const ElementVector& saved) {
+    replaceLayout(recovered, device, originalName);
+    m_savedElements = saved;
+    emit fileNameChanged();
+}
+
+void LayoutDocument::markSaved(const QString& fileName) {
+    m_fileName = fileName;
+    m_savedElements = m_elements;
     emit fileNameChanged();
 }
 

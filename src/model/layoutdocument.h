@@ -1,6 +1,7 @@
 #pragma once
 
 #include "layoutelement.h"
+#include "undohistory.h"
 
 #include <QObject>
 #include <QString>
@@ -13,8 +14,6 @@ class Platform;
 struct Catalogs;
 struct DeviceInfo;
 
-using ElementVector = std::vector<LayoutElement>;
-
 // The one layout being designed: its elements (list row i is element i), the
 // list selection, the device selection, the file name, the saved copy from
 // which "modified" follows, the undo history and the element clipboard.
@@ -25,7 +24,7 @@ using ElementVector = std::vector<LayoutElement>;
 class LayoutDocument : public QObject {
     Q_OBJECT
 public:
-    static constexpr int UndoDepth = 100;
+    static constexpr int UndoDepth = UndoHistory::Depth;
 
     LayoutDocument(const Catalogs& catalogs, Platform& platform, QObject* parent = nullptr);
 
@@ -33,24 +32,33 @@ public:
     Platform& platform() const { return m_platform; }
 
     // --- state -------------------------------------------------------------
-    ElementVector elements;
-    QString fileName;
-    ElementVector savedElements;
-    ElementVector committedElements;
-    std::vector<ElementVector> undoSnapshots;
-    std::vector<int> undoSelections;
-    int undoPos = -1;
-    int undoCount = 0;
-    bool undoSkipNext = false;
-    LayoutElement clipboardElement;
-    int designDevice = -1;
+    const ElementVector& elements() const { return m_elements; }
+    // The preview writes where it drew each element (the runtime members) and
+    // fills a value's sample and pattern when it shows them; nothing else
+    // writes through this.
+    ElementVector& elementsForDrawing() { return m_elements; }
+    const QString& fileName() const { return m_fileName; }
+    // Names the file the layout belongs to (start-up, before its load).
+    void setFileName(const QString& name);
+    // The elements as last loaded or saved, from which "modified" follows.
+    const ElementVector& savedElements() const { return m_savedElements; }
+    const UndoHistory& history() const { return m_history; }
+    bool hasClipboardElement() const { return m_clipboard.kind != KindNone; }
+    const LayoutElement& clipboardElement() const { return m_clipboard; }
+    // The device the layout was made for (-1: none); Scale to device maps
+    // from it to the selected device.
+    int designDevice() const { return m_designDevice; }
+    void setDesignDevice(int index) { m_designDevice = index; }
     // Position in the element-kind list that Add creates (0 "Value").
-    int newElementKind = KindValue;
+    int newElementKind() const { return m_newElementKind; }
+    void setNewElementKind(int kind) { m_newElementKind = kind; }
 
-    int count() const { return static_cast<int>(elements.size()); }
+    int count() const { return static_cast<int>(m_elements.size()); }
     int selection() const { return m_selection; }
     // Selects a line (-1 for none; out of range is clamped to none).
     void setSelection(int row);
+    // The element the property panel edits; its handlers write into it and
+    // then refresh, which records the change.
     LayoutElement* selectedElement();
     const LayoutElement* selectedElement() const;
 
@@ -92,16 +100,35 @@ public:
     void dropUnavailableTypes(int oldDevice, int newDevice);
 
     QString countsText() const;
+    // Shows the counts line again (a file that names no device changes nothing else).
+    void updateCounts() { emit countsChanged(); }
     bool isModified() const;
 
     // Requests a repaint of the whole view and commits.
     void refresh();
     void commit();
     void undo();
-    bool canUndo() const { return undoCount > 0; }
+    bool canUndo() const { return m_history.canUndo(); }
 
-    void adoptLoadedLayout(const QString& name);
-    void markSaved();
+    // --- whole layouts ----------------------------------------------------
+    // Replaces the layout by loaded elements (a file, a config string): selects
+    // the device it was made for (when device is not -1), adds the elements as
+    // the device's limit allows (one message for the refused ones), adopts them
+    // as the saved state of fileName with a new undo history, selects the last
+    // element and repaints. Returns the number of refused elements.
+    int replaceLayout(ElementVector loaded, int device, const QString& fileName);
+    // Adds elements after the current ones (Append): the file name, the saved
+    // state and the history stay, so the layout is modified afterwards.
+    int appendElements(ElementVector loaded);
+    // A recovered copy: loaded like a file, then belonging to originalName and
+    // still modified against what that file held (saved).
+    void restoreRecovered(const ElementVector& recovered, int device, const QString& originalName,
+                          const ElementVector& saved);
+    // The layout was written to fileName (or to its own file).
+    void markSaved(const QString& fileName);
+    void markSaved() { markSaved(m_fileName); }
+    // True while a change has not been committed (recorded for undo) yet.
+    bool hasUncommittedChange() const { return !isSameLayout(m_elements, m_committedElements); }
 
     // The message shown when the element limit is reached.
     static QString limitMessage();
@@ -124,11 +151,23 @@ signals:
 
 private:
     void moveSelected(int delta);
+    void adoptLoadedLayout(const QString& name);
+    // What every load ends with: lines, counts, the last element selected and
+    // shown, the list focused, the view repainted.
+    void finishLoad(bool adopt, const QString& name);
     // Elements that count towards the device's limit: all but separators.
     int countedElements() const;
 
     const Catalogs& m_catalogs;
     Platform& m_platform;
+    ElementVector m_elements;
+    QString m_fileName;
+    ElementVector m_savedElements;
+    ElementVector m_committedElements; // at the last commit; empty right after a load
+    UndoHistory m_history;
+    LayoutElement m_clipboard;
+    int m_designDevice = -1;
+    int m_newElementKind = KindValue;
     int m_selection = -1;
     int m_selectedDevice = -1;
     bool m_batching = false;

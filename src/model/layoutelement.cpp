@@ -43,4 +43,16 @@ Bgr elementLineColor(const LayoutElement& element) {
     }
 }
 
+QString valueElementText(LayoutElement& element, TextMode mode, const ValueTypeCatalog& catalog) {
+    ValueTextMembers members{element.valueType, element.fixedText, element.precision, element.text,
+                             element.sampleText};
+    const QString text = valueElementText(members, mode, catalog);
+    // Only what building the text filled in is written back (a copy of an
+    // unchanged string is cheap and keeps the element's own buffer otherwise).
+    if (element.text != members.text) element.text = std::move(members.text);
+    if (element.sampleText != members.sampleText)
+        element.sampleText = std::move(members.sampleText);
+    return text;
+}
+
 } // namespace zef

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalog/graphickind.h"
+#include "catalog/samplevaluetext.h"
 #include "color.h"
 
 #include <QString>
@@ -112,6 +113,10 @@ template <typename Vec> bool isSameLayout(const Vec& a, const Vec& b) {
         if (!isSameContent(a[i], b[i])) return false;
     return true;
 }
+
+// The preview or edit text of a value element; fills its sampleText and text
+// from the value type's sample and pattern while they are empty.
+QString valueElementText(LayoutElement& element, TextMode mode, const ValueTypeCatalog& catalog);
 
 // The colour of an element's line in the element list, as 0x00BBGGRR.
 Bgr elementLineColor(const LayoutElement& element);

@@ -217,7 +217,7 @@ void PreviewRenderer::paintPreview(QPainter& painter, PaintResult& result, const
     painter.setClipRegion(elementClip);
     painter.fillRect(frame, Qt::black);
 
-    std::vector<LayoutElement>& elements = m_document.elements;
+    std::vector<LayoutElement>& elements = m_document.elementsForDrawing();
     const int selected = m_document.selection();
     std::vector<std::size_t> dynamicColors;
     for (std::size_t j = 0; j < elements.size(); ++j)
@@ -272,7 +272,8 @@ void PreviewRenderer::paintPreview(QPainter& painter, PaintResult& result, const
     result.previewPainted = true;
     result.summaryText = DeviceCatalog::deviceSummaryText(d);
     const int shown = m_document.selectedDevice();
-    result.scaleToDeviceEnabled = m_document.designDevice != -1 && m_document.designDevice != shown;
+    result.scaleToDeviceEnabled =
+        m_document.designDevice() != -1 && m_document.designDevice() != shown;
 }
 
 QImage PreviewRenderer::devicePictureFor(const DeviceInfo& d) {
@@ -313,7 +314,7 @@ bool PreviewRenderer::OnLButtonUp() {
 int PreviewRenderer::ElementAtPoint(int px, int py) const {
     const DeviceInfo* d = m_document.device();
     if (!d) return -1;
-    return elementAtPoint(m_document.elements, *d, px, py);
+    return elementAtPoint(m_document.elements(), *d, px, py);
 }
 
 } // namespace zef

@@ -1,5 +1,7 @@
 #include "autosave.h"
 
+#include "catalog/catalogs.h"
+#include "cli/documentio.h"
 #include "files/layoutfile.h"
 #include "model/layoutdocument.h"
 #include "model/platform.h"
@@ -96,8 +98,8 @@ bool Autosave::saveNow() {
         if (m_owned) discard();
         return false;
     }
-    const Written state{m_document.elements, m_document.savedElements, m_document.selectedDevice(),
-                        m_document.fileName};
+    const Written state{m_document.elements(), m_document.savedElements(),
+                        m_document.selectedDevice(), m_document.fileName()};
     if (m_owned && m_written && isSameLayout(m_written->elements, state.elements) &&
         isSameLayout(m_written->savedElements, state.savedElements) &&
         m_written->device == state.device && m_written->fileName == state.fileName &&
@@ -110,14 +112,13 @@ bool Autosave::saveNow() {
 
     // The saved state, so that a recovered layout still tells its unsaved
     // changes from the user's file.
-    LayoutDocument savedCopy(m_document.catalogs(), m_document.platform());
-    savedCopy.selectDevice(m_document.selectedDevice());
-    savedCopy.designDevice = m_document.designDevice;
-    savedCopy.elements = m_document.savedElements;
-    const QByteArray saved = layoutFileBytes(savedCopy, now);
+    const DeviceInfo* device = m_document.device();
+    const QByteArray saved =
+        layoutFileBytes(m_document.savedElements(), device ? device->name : QString(),
+                        m_document.catalogs().valueTypes, now);
 
     QJsonObject info;
-    info.insert(KeyFile, m_document.fileName);
+    info.insert(KeyFile, m_document.fileName());
     info.insert(KeyTime, now.toString(Qt::ISODateWithMs));
 
     QDir().mkpath(recoveryFolder());
@@ -147,12 +148,11 @@ bool Autosave::offerRecovery() {
     if (!time.isValid()) time = QFileInfo(path).lastModified();
 
     // A copy that does not read back as a layout is not worth a question.
-    {
-        LayoutDocument probe(m_document.catalogs(), m_document.platform());
-        if (loadLayout(probe, path, false).status != LoadStatus::Loaded) {
-            discard();
-            return false;
-        }
+    const ValueTypeCatalog& catalog = m_document.catalogs().valueTypes;
+    const LayoutReadResult recovered = readLayoutFile(path, catalog);
+    if (recovered.status != LoadStatus::Loaded) {
+        discard();
+        return false;
     }
 
     const QString question = QStringLiteral("Recover the unsaved layout from %1?")
@@ -163,27 +163,22 @@ bool Autosave::offerRecovery() {
         return false;
     }
 
-    ElementVector savedElements;
-    {
-        LayoutDocument savedCopy(m_document.catalogs(), m_document.platform());
-        if (loadLayout(savedCopy, savedCopyPath(), false).status == LoadStatus::Loaded)
-            savedElements = savedCopy.elements;
-    }
+    const LayoutReadResult savedCopy = readLayoutFile(savedCopyPath(), catalog);
+    const ElementVector savedElements =
+        savedCopy.status == LoadStatus::Loaded ? savedCopy.content.elements : ElementVector();
 
     m_recovering = true;
-    const bool loaded = loadLayout(m_document, path, false).status == LoadStatus::Loaded;
-    if (loaded) {
-        // Save goes to the user's file, and the layout stays modified against
-        // what that file held.
-        m_document.fileName = originalName;
-        m_document.savedElements = savedElements;
-        emit m_document.fileNameChanged();
-    }
+    // Save goes to the user's file, and the layout stays modified against
+    // what that file held.
+    m_document.restoreRecovered(
+        recovered.content.elements,
+        m_document.catalogs().devices.findDeviceByName(recovered.content.deviceName), originalName,
+        savedElements);
     m_recovering = false;
     // The copy stays until the recovered layout is saved: a second crash
     // before the next autosave still finds it.
-    m_owned = loaded;
-    return loaded;
+    m_owned = true;
+    return true;
 }
 
 void Autosave::windowClosed() {

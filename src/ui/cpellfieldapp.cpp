@@ -1,22 +1,16 @@
 #include "cpellfieldapp.h"
 
-#include "commandline.h"
+#include "cli/applicationidentity.h"
+#include "cli/commandline.h"
 #include "cpellfielddlg.h"
 #include "qtplatform.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QStyleFactory>
 
 namespace zef {
 
 CPellFieldApp::CPellFieldApp(int& argc, char** argv) : m_argc(argc), m_argv(argv) {}
-
-void CPellFieldApp::nameApplication() {
-    QCoreApplication::setOrganizationName(organizationName());
-    QCoreApplication::setApplicationName(
-        QFileInfo(QCoreApplication::applicationFilePath()).baseName());
-}
 
 int CPellFieldApp::run() {
     // Commands for scripts run without a window, and without a display.

@@ -1,15 +1,16 @@
 #include "cpellfielddlg.h"
 
-#include "preview/randompool.h"
-
 #include "autosave.h"
-#include "catalogcommands.h"
+#include "cli/catalogcommands.h"
 #include "config/configstring.h"
+#include "configclipboard.h"
 #include "elementlistdelegate.h"
 #include "elementlistmodel.h"
 #include "elementlistview.h"
 #include "files/layoutfile.h"
+#include "layoutfilecommands.h"
 #include "model/platform.h"
+#include "preview/randompool.h"
 #include "windowsettings.h"
 
 #include <QCheckBox>
@@ -213,16 +214,16 @@ void CPellFieldDlg::connectDocument() {
 
 void CPellFieldDlg::OnInitDialog(const QStringList& arguments) {
     m_programDir = QCoreApplication::applicationDirPath();
-    m_document.fileName = QDir(m_programDir).filePath(QStringLiteral("layout.xml"));
-
+    QString startupFile = QDir(m_programDir).filePath(QStringLiteral("layout.xml"));
     if (arguments.size() > 1) {
-        m_document.fileName = arguments.at(1);
+        startupFile = arguments.at(1);
     } else {
         QSettings settings;
         settings.beginGroup(settingsGroup());
         const QString last = lastFileFromSetting(settings.value(KeyLastFile));
-        if (!last.isEmpty()) m_document.fileName = last;
+        if (!last.isEmpty()) startupFile = last;
     }
+    m_document.setFileName(startupFile);
 
     if (m_randomPool.empty()) {
         QRandomGenerator generator(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
@@ -241,7 +242,7 @@ void CPellFieldDlg::OnInitDialog(const QStringList& arguments) {
     auto* kinds = control<QComboBox>(IdcElementKind);
     for (const ValueTypeInfo& kind : m_catalogs.valueTypes.elementKinds) kinds->addItem(kind.name);
     kinds->setCurrentIndex(KindValue);
-    m_document.newElementKind = KindValue;
+    m_document.setNewElementKind(KindValue);
 
     control<QComboBox>(IdcAlignment)
         ->addItems({QStringLiteral("Right"), QStringLiteral("Center"), QStringLiteral("Left")});
@@ -256,7 +257,7 @@ void CPellFieldDlg::OnInitDialog(const QStringList& arguments) {
     setWindowTitle(windowTitle(QString()));
     // A missing or unreadable start-up file is not reported: the window starts
     // empty and keeps the path for a later Save.
-    loadLayout(m_document, m_document.fileName, false);
+    loadStartupLayout(m_document);
 
     m_autosave = std::make_unique<Autosave>(m_document);
     m_autosave->offerRecovery();
@@ -267,7 +268,7 @@ void CPellFieldDlg::OnInitDialog(const QStringList& arguments) {
 }
 
 void CPellFieldDlg::updateTitle() {
-    setWindowTitle(windowTitle(m_document.fileName));
+    setWindowTitle(windowTitle(m_document.fileName()));
 }
 
 void CPellFieldDlg::updateCounts() {
@@ -370,7 +371,7 @@ void CPellFieldDlg::onDeviceChanged(int index) {
 }
 
 void CPellFieldDlg::onElementKindSelected(int index) {
-    m_document.newElementKind = index;
+    m_document.setNewElementKind(index);
 }
 
 void CPellFieldDlg::onUserSelectedRow(int row) {
@@ -454,7 +455,7 @@ bool CPellFieldDlg::dayNightEnabled() const {
     return control<QCheckBox>(IdcDayNight)->isEnabled();
 }
 bool CPellFieldDlg::clipboardHasElement() const {
-    return m_document.clipboardElement.kind != KindNone;
+    return m_document.hasClipboardElement();
 }
 void CPellFieldDlg::commandClose() {
     close();
@@ -536,7 +537,7 @@ void CPellFieldDlg::writeSettings() {
     QSettings settings;
     settings.beginGroup(settingsGroup());
     settings.setValue(KeyWindowPosition, placement.toBytes());
-    settings.setValue(KeyLastFile, m_document.fileName);
+    settings.setValue(KeyLastFile, m_document.fileName());
     settings.sync();
 }
 

@@ -47,9 +47,9 @@ QVariant ElementListModel::data(const QModelIndex& index, int role) const {
 
 ElementListModel::Row ElementListModel::buildRow(int index) const {
     Row row;
-    row.text = ListItemText(m_document.elements, index, m_catalog);
+    row.text = ListItemText(m_document.elements(), index, m_catalog);
     if (index >= 0 && index < m_document.count())
-        row.color = elementLineColor(m_document.elements[static_cast<std::size_t>(index)]);
+        row.color = elementLineColor(m_document.elements()[static_cast<std::size_t>(index)]);
     return row;
 }
 

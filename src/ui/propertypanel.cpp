@@ -445,7 +445,7 @@ void PropertyPanel::fillDeviceLists(const DeviceInfo* device) {
 // --- helpers -----------------------------------------------------------------
 
 bool PropertyPanel::isRecoloured(Bgr color) const {
-    const auto& elements = m_document.elements;
+    const auto& elements = m_document.elements();
     return std::any_of(elements.begin(), elements.end(), [color](const LayoutElement& d) {
         return d.kind == KindDynamicColor && d.replaceColor == color;
     });
@@ -692,7 +692,7 @@ void PropertyPanel::onGotoDynCol() {
     const LayoutElement* e = selectedElement();
     if (!e) return;
     const Bgr color = e->color;
-    const auto& elements = m_document.elements;
+    const auto& elements = m_document.elements();
     const auto it = std::find_if(elements.begin(), elements.end(), [color](const auto& d) {
         return d.kind == KindDynamicColor && d.replaceColor == color;
     });

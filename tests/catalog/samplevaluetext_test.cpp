@@ -43,7 +43,7 @@ TEST_P(ValueElementTextTest, TextAndElementAfterwards) {
     const int position =
         ValueTypeCatalog::positionByName(catalog().valueTypes, QString::fromLatin1(c.valueType));
     ASSERT_TRUE(position != 0 || QLatin1String(c.valueType) == QLatin1String("-- None --"));
-    LayoutElement element(KindValue);
+    ValueTextMembers element;
     element.valueType = position;
     element.text = QString::fromLatin1(c.text);
     element.sampleText = QString::fromLatin1(c.sampleText);
@@ -141,7 +141,7 @@ const TextCase Cases[] = {
 INSTANTIATE_TEST_SUITE_P(Cases, ValueElementTextTest, ::testing::ValuesIn(Cases));
 
 TEST(ValueElementTextLimits, HugePrecisionKeepsTheTextBounded) {
-    LayoutElement element(KindValue);
+    ValueTextMembers element;
     element.valueType =
         ValueTypeCatalog::positionByName(catalog().valueTypes, QStringLiteral("Current speed"));
     element.precision = 1000000;
@@ -152,7 +152,7 @@ TEST(ValueElementTextLimits, HugePrecisionKeepsTheTextBounded) {
 
 TEST(ValueElementTextLimits, PositionOutsideTheCatalogReadsAsNone) {
     for (int position : {-1, 215, 100000}) {
-        LayoutElement element(KindValue);
+        ValueTextMembers element;
         element.valueType = position;
         element.text = QStringLiteral("Hello $V");
         EXPECT_EQ(valueElementText(element, TextMode::Preview, catalog()),
@@ -173,7 +173,7 @@ TEST(ValueElementTextLimits, NumberFormatIgnoresTheProcessLocale) {
             break;
         }
     if (!used) GTEST_SKIP() << "no locale with a decimal comma installed";
-    LayoutElement element(KindValue);
+    ValueTextMembers element;
     element.valueType =
         ValueTypeCatalog::positionByName(catalog().valueTypes, QStringLiteral("Current speed"));
     element.sampleText = QStringLiteral("12.75");

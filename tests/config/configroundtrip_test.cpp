@@ -132,11 +132,11 @@ protected:
         ParseConfigStringC(doc, first);
         const auto expectedCount = std::count_if(layout.begin(), layout.end(), carried);
         ASSERT_EQ(doc.count(), expectedCount);
-        const ElementVector read = doc.elements;
+        const ElementVector read = doc.elements();
         const QString second = build(read);
         EXPECT_EQ(second, first);
         ParseConfigStringC(doc, second);
-        EXPECT_TRUE(isSameLayout(doc.elements, read));
+        EXPECT_TRUE(isSameLayout(doc.elements(), read));
         EXPECT_TRUE(platform.messages.empty());
     }
 };
@@ -168,7 +168,7 @@ TEST_F(RoundTripTest, EveryValueTypeAndGraphicKind) {
     // Texts survive unchanged where they are sent.
     for (int position = 0; position < types; ++position) {
         const int id = catalogs().valueTypes.valueTypes[std::size_t(position)].id;
-        EXPECT_EQ(doc.elements[std::size_t(position)].text,
+        EXPECT_EQ(doc.elements()[std::size_t(position)].text,
                   id >= 1 && id <= 9 ? QString() : QStringLiteral("wxyz"))
             << position;
     }
@@ -192,15 +192,15 @@ TEST_F(RoundTripTest, MaskedFieldsComeBackMasked) {
 
     ParseConfigStringC(doc, build({line, rect, dc}));
     ASSERT_EQ(doc.count(), 3);
-    EXPECT_EQ(doc.elements[0].x, -50);
-    EXPECT_EQ(doc.elements[0].x2, 973);
-    EXPECT_EQ(doc.elements[0].stroke, 2);
-    EXPECT_EQ(doc.elements[0].nrValues, 1);
-    EXPECT_EQ(doc.elements[1].x2, 100 + 1014);
-    EXPECT_EQ(doc.elements[1].y2, 5);
-    EXPECT_EQ(doc.elements[2].dcValue[0], -25);
-    EXPECT_EQ(doc.elements[2].dcColor[0], 0x123456u);
-    EXPECT_EQ(doc.elements[2].dcValue[1], 7);
+    EXPECT_EQ(doc.elements()[0].x, -50);
+    EXPECT_EQ(doc.elements()[0].x2, 973);
+    EXPECT_EQ(doc.elements()[0].stroke, 2);
+    EXPECT_EQ(doc.elements()[0].nrValues, 1);
+    EXPECT_EQ(doc.elements()[1].x2, 100 + 1014);
+    EXPECT_EQ(doc.elements()[1].y2, 5);
+    EXPECT_EQ(doc.elements()[2].dcValue[0], -25);
+    EXPECT_EQ(doc.elements()[2].dcColor[0], 0x123456u);
+    EXPECT_EQ(doc.elements()[2].dcValue[1], 7);
 }
 
 TEST_F(RoundTripTest, EveryPrefixReadsTheCompleteRecordsUnchanged) {
@@ -211,7 +211,7 @@ TEST_F(RoundTripTest, EveryPrefixReadsTheCompleteRecordsUnchanged) {
             if (carried(e)) layout.push_back(e);
         const QString full = build(layout);
         ParseConfigStringC(doc, full);
-        const ElementVector all = doc.elements;
+        const ElementVector all = doc.elements();
         ASSERT_EQ(all.size(), layout.size());
 
         // Where each record ends in the body.
@@ -231,7 +231,7 @@ TEST_F(RoundTripTest, EveryPrefixReadsTheCompleteRecordsUnchanged) {
             // A cut record is read from what remains, unless one character is left.
             ASSERT_EQ(doc.count(), complete + (rest >= 2 ? 1 : 0)) << n << " " << length;
             for (int i = 0; i < complete; ++i)
-                ASSERT_TRUE(isSameContent(doc.elements[std::size_t(i)], all[std::size_t(i)]))
+                ASSERT_TRUE(isSameContent(doc.elements()[std::size_t(i)], all[std::size_t(i)]))
                     << n << " " << length << " " << i;
         }
     }
@@ -265,7 +265,7 @@ TEST_F(RoundTripTest, ArbitraryStringsNeverBreakTheReader) {
             << i;
         if (!loaded) continue;
         ASSERT_LE(doc.count(), maxElements) << i;
-        for (const auto& e : doc.elements) {
+        for (const auto& e : doc.elements()) {
             ASSERT_TRUE(e.kind == KindValue || e.kind == KindGraphic || e.kind == KindDynamicColor);
             ASSERT_GE(e.valueType, 0);
             ASSERT_LT(e.valueType, static_cast<int>(vt.valueTypes.size()));
@@ -274,8 +274,8 @@ TEST_F(RoundTripTest, ArbitraryStringsNeverBreakTheReader) {
             ASSERT_LE(e.text.size(), MaxConfigTextLength);
         }
         // Whatever was read writes back, and that string reads back to itself.
-        const QString written = build(doc.elements);
+        const QString written = build(doc.elements());
         ParseConfigStringC(doc, written);
-        ASSERT_EQ(build(doc.elements), written) << i;
+        ASSERT_EQ(build(doc.elements()), written) << i;
     }
 }

@@ -1,10 +1,11 @@
 #pragma once
 
 #include "catalog/catalogs.h"
+#include "cli/documentio.h"
 #include "common/builtonce.h"
+#include "common/scriptedplatform.h"
 #include "config/configstring.h"
 #include "model/layoutdocument.h"
-#include "model/scriptedplatform.h"
 
 #include <gtest/gtest.h>
 
@@ -132,12 +133,9 @@ protected:
         ASSERT_GE(index, 0) << name;
         doc.selectDevice(index);
     }
-    // Replaces the layout without going through the limit.
+    // A layout loaded from "before.xml".
     void setLayout(const ElementVector& elements) {
-        doc.clearElements();
-        for (const auto& e : elements) doc.addElement(&e, true, true);
-        doc.adoptLoadedLayout(QStringLiteral("before.xml"));
-        doc.refresh();
+        doc.replaceLayout(elements, -1, QStringLiteral("before.xml"));
     }
 };
 

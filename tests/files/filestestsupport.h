@@ -1,9 +1,10 @@
 #pragma once
 
 #include "catalog/catalogs.h"
+#include "cli/documentio.h"
+#include "common/scriptedplatform.h"
 #include "files/layoutfile.h"
 #include "model/layoutdocument.h"
-#include "model/scriptedplatform.h"
 
 #include <QByteArray>
 #include <QFile>

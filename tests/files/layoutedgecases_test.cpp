@@ -1,5 +1,6 @@
 // What a load makes of particular files: one row per case, each with the
 // document it starts from, the file, and what the document must hold after.
+#include "cli/documentio.h"
 #include "filestestsupport.h"
 
 #include <gtest/gtest.h>
@@ -28,7 +29,7 @@ void PrintTo(const LoadEdgeCase& c, std::ostream* os) {
 }
 
 const LayoutElement& at(const Session& s, int i) {
-    return s.document.elements.at(static_cast<std::size_t>(i));
+    return s.document.elements().at(static_cast<std::size_t>(i));
 }
 
 QByteArray valueLine(const QByteArray& attributes) {
@@ -108,7 +109,7 @@ const LoadEdgeCase LoadCases[] = {
      test::layoutXml("Edge 1030\xE2\x84\xA2", {valueLine("eletype=\"CS\"")}), LoadStatus::Loaded, 1,
      [](const Session& s) {
          EXPECT_EQ(s.document.selectedDevice(), test::deviceIndex("Edge 1030"));
-         EXPECT_EQ(s.document.designDevice, test::deviceIndex("Edge 1030"));
+         EXPECT_EQ(s.document.designDevice(), test::deviceIndex("Edge 1030"));
      }},
     {"RegisteredSignAndIAcuteAreNormalised", nullptr,
      test::layoutXml("v\xC3\xADvoactive\xC2\xAE 3", {valueLine("eletype=\"CS\"")}),
@@ -120,7 +121,7 @@ const LoadEdgeCase LoadCases[] = {
      test::layoutXml("edge 1030", {valueLine("eletype=\"CS\"")}), LoadStatus::Loaded, 1,
      [](const Session& s) {
          EXPECT_EQ(s.document.selectedDevice(), test::deviceIndex("Edge 530"));
-         EXPECT_EQ(s.document.designDevice, -1);
+         EXPECT_EQ(s.document.designDevice(), -1);
          EXPECT_EQ(at(s, 0).valueType, 31);
      }},
     {"UnknownDeviceWithNoneSelectedLoadsAnEmptyLayout", nullptr,
@@ -268,9 +269,8 @@ TEST_P(LoadEdgeCases, LoadsAsTheRulesSay) {
     // A layout already there, so that "unchanged" can be seen.
     LayoutElement before(KindSeparator);
     before.text = QStringLiteral("before the load");
-    s.add({before});
-    s.document.adoptLoadedLayout(QStringLiteral("/previous/file.xml"));
-    const ElementVector previous = s.document.elements;
+    s.document.replaceLayout({before}, -1, QStringLiteral("/previous/file.xml"));
+    const ElementVector previous = s.document.elements();
     const int previousDevice = s.document.selectedDevice();
 
     const QString path = QStringLiteral("/loaded/from/%1.xml").arg(QLatin1String(c.name));
@@ -279,14 +279,14 @@ TEST_P(LoadEdgeCases, LoadsAsTheRulesSay) {
     EXPECT_EQ(s.document.count(), c.count);
 
     if (c.status == LoadStatus::Loaded) {
-        EXPECT_EQ(s.document.fileName, path);
+        EXPECT_EQ(s.document.fileName(), path);
         EXPECT_FALSE(s.document.isModified());
         EXPECT_EQ(s.document.selection(), s.document.count() - 1);
         EXPECT_EQ(result.added, c.count);
     } else {
-        EXPECT_TRUE(isSameLayout(s.document.elements, previous));
+        EXPECT_TRUE(isSameLayout(s.document.elements(), previous));
         EXPECT_EQ(s.document.selectedDevice(), previousDevice);
-        EXPECT_EQ(s.document.fileName, QStringLiteral("/previous/file.xml"));
+        EXPECT_EQ(s.document.fileName(), QStringLiteral("/previous/file.xml"));
         EXPECT_FALSE(result.error.isEmpty());
         EXPECT_TRUE(s.platform.messages.empty()) << "a load by path is silent";
     }

@@ -108,9 +108,9 @@ TEST(LayoutRoundTrip, SavedAndLoadedGivesTheSameElements) {
 
     Session writer(test::deviceIndex(EveryKindDevice));
     writer.add(everyKindLayout());
-    writer.document.fileName = path;
-    ASSERT_TRUE(saveLayout(writer.document, false));
-    EXPECT_EQ(writer.platform.saveDialogs, 0);
+    QString error;
+    ASSERT_TRUE(writeLayoutFile(writer.document, path, &error)) << error.toStdString();
+    writer.document.markSaved(path);
     EXPECT_TRUE(writer.platform.messages.empty());
     EXPECT_FALSE(writer.document.isModified());
 
@@ -123,12 +123,12 @@ TEST(LayoutRoundTrip, SavedAndLoadedGivesTheSameElements) {
     ASSERT_EQ(result.status, LoadStatus::Loaded) << result.error.toStdString();
     EXPECT_EQ(result.added, 22);
     EXPECT_EQ(reader.document.selectedDevice(), writer.document.selectedDevice());
-    EXPECT_EQ(reader.document.designDevice, writer.document.selectedDevice());
+    EXPECT_EQ(reader.document.designDevice(), writer.document.selectedDevice());
     ASSERT_EQ(reader.document.count(), writer.document.count());
     for (int i = 0; i < reader.document.count(); ++i)
-        EXPECT_TRUE(isSameContent(reader.document.elements[i], writer.document.elements[i]))
+        EXPECT_TRUE(isSameContent(reader.document.elements()[i], writer.document.elements()[i]))
             << "element " << i;
-    EXPECT_EQ(reader.document.fileName, path);
+    EXPECT_EQ(reader.document.fileName(), path);
     EXPECT_FALSE(reader.document.isModified());
     EXPECT_TRUE(reader.platform.messages.empty());
 
@@ -142,9 +142,9 @@ TEST(LayoutRoundTrip, ExpectedFileLoadsIntoTheSameLayout) {
     const LoadResult result = loadLayout(s.document, test::dataPath("every-kind.xml"), false);
     ASSERT_EQ(result.status, LoadStatus::Loaded);
     EXPECT_EQ(s.document.selectedDevice(), test::deviceIndex(EveryKindDevice));
-    EXPECT_TRUE(isSameLayout(s.document.elements, everyKindLayout()));
+    EXPECT_TRUE(isSameLayout(s.document.elements(), everyKindLayout()));
     EXPECT_EQ(s.document.selection(), s.document.count() - 1) << "the last line is selected";
-    for (const LayoutElement& e : s.document.elements) {
+    for (const LayoutElement& e : s.document.elements()) {
         EXPECT_EQ(e.prevX, e.x);
         EXPECT_EQ(e.prevY2, e.y2);
         EXPECT_EQ(e.prevStroke, e.stroke);

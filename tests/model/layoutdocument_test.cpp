@@ -1,7 +1,7 @@
 #include "catalog/catalogs.h"
 #include "common/builtonce.h"
+#include "common/scriptedplatform.h"
 #include "model/layoutdocument.h"
-#include "model/scriptedplatform.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,7 @@ protected:
         doc.selectDevice(index);
     }
     void add(ElementKind kind) {
-        doc.newElementKind = kind;
+        doc.setNewElementKind(kind);
         doc.addNew();
     }
     // An edit of the selected element as the property panel makes it.
@@ -92,10 +92,10 @@ TEST_F(DocumentTest, NewElementsGetTheirKindDefaults) {
     selectDevice("Edge 1030");
     add(KindDynamicColor);
     add(KindSeparator);
-    EXPECT_EQ(doc.elements[0].replaceColor, 0x563412u);
-    EXPECT_EQ(doc.elements[1].text,
+    EXPECT_EQ(doc.elements()[0].replaceColor, 0x563412u);
+    EXPECT_EQ(doc.elements()[1].text,
               QStringLiteral("----------------- Seperator ------------------"));
-    EXPECT_EQ(doc.elements[1].text.size(), 46);
+    EXPECT_EQ(doc.elements()[1].text.size(), 46);
 }
 
 TEST_F(DocumentTest, AddInsertsAfterSelection) {
@@ -107,11 +107,11 @@ TEST_F(DocumentTest, AddInsertsAfterSelection) {
     doc.setSelection(2);
     add(KindGraphic);
     EXPECT_EQ(doc.selection(), 3);
-    EXPECT_EQ(doc.elements[3].kind, KindGraphic);
+    EXPECT_EQ(doc.elements()[3].kind, KindGraphic);
     doc.setSelection(-1);
     add(KindSeparator);
     EXPECT_EQ(doc.selection(), 6);
-    EXPECT_EQ(doc.elements.back().kind, KindSeparator);
+    EXPECT_EQ(doc.elements().back().kind, KindSeparator);
 }
 
 TEST_F(DocumentTest, CloneCopiesTheSelectedElementAfterIt) {
@@ -123,7 +123,7 @@ TEST_F(DocumentTest, CloneCopiesTheSelectedElementAfterIt) {
     doc.cloneSelected();
     ASSERT_EQ(doc.count(), 3);
     EXPECT_EQ(doc.selection(), 1);
-    EXPECT_TRUE(isSameContent(doc.elements[0], doc.elements[1]));
+    EXPECT_TRUE(isSameContent(doc.elements()[0], doc.elements()[1]));
 }
 
 TEST_F(DocumentTest, RemoveSelectsTheNextOrTheNewLast) {
@@ -156,21 +156,21 @@ TEST_F(DocumentTest, MovesAtTheEdgesChangeNothing) {
     selectDevice("Edge 1030");
     add(KindValue);
     add(KindGraphic);
-    doc.adoptLoadedLayout(QStringLiteral("x.xml"));
+    doc.replaceLayout(doc.elements(), -1, QStringLiteral("x.xml"));
     doc.commit();
     doc.setSelection(0);
     doc.moveSelectedUp();
     doc.setSelection(1);
     doc.moveSelectedDown();
-    EXPECT_EQ(doc.undoCount, 0);
+    EXPECT_EQ(doc.history().count(), 0);
     EXPECT_FALSE(doc.isModified());
 
     doc.moveSelectedUp();
     EXPECT_EQ(doc.selection(), 0);
-    EXPECT_EQ(doc.elements[0].kind, KindGraphic);
+    EXPECT_EQ(doc.elements()[0].kind, KindGraphic);
     EXPECT_TRUE(doc.isModified());
     doc.moveSelectedDown(); // the exact reverse
-    EXPECT_EQ(doc.elements[1].kind, KindGraphic);
+    EXPECT_EQ(doc.elements()[1].kind, KindGraphic);
     EXPECT_FALSE(doc.isModified());
 }
 
@@ -185,19 +185,19 @@ TEST_F(DocumentTest, CopyCutPaste) {
     doc.pasteElement();
     doc.pasteElement();
     ASSERT_EQ(doc.count(), 2);
-    EXPECT_EQ(doc.elements[1].x, 17);
-    EXPECT_EQ(doc.clipboardElement.x, 17);
+    EXPECT_EQ(doc.elements()[1].x, 17);
+    EXPECT_EQ(doc.clipboardElement().x, 17);
 }
 
 TEST_F(DocumentTest, FirstAddIsNotUndoableTheSecondIs) {
     selectDevice("Edge 1030");
     add(KindValue);
-    EXPECT_EQ(doc.undoCount, 0);
+    EXPECT_EQ(doc.history().count(), 0);
     add(KindGraphic);
-    EXPECT_EQ(doc.undoCount, 1);
+    EXPECT_EQ(doc.history().count(), 1);
     doc.undo();
     ASSERT_EQ(doc.count(), 1);
-    EXPECT_EQ(doc.elements[0].kind, KindValue);
+    EXPECT_EQ(doc.elements()[0].kind, KindValue);
     // The recorded selection (row 1, the added line) no longer exists.
     EXPECT_EQ(doc.selection(), -1);
     doc.undo(); // nothing left
@@ -208,54 +208,54 @@ TEST_F(DocumentTest, UndoAfterLoad) {
     selectDevice("Edge 1030");
     add(KindValue);
     add(KindValue);
-    doc.adoptLoadedLayout(QStringLiteral("a.xml"));
+    doc.replaceLayout(doc.elements(), -1, QStringLiteral("a.xml"));
     doc.refresh(); // the commit after a load adopts the loaded state
     doc.undo();
     EXPECT_EQ(doc.count(), 2);
-    EXPECT_EQ(doc.undoCount, 0);
+    EXPECT_EQ(doc.history().count(), 0);
 
     doc.setSelection(1);
     editX(5);
     EXPECT_TRUE(doc.isModified());
     doc.undo();
-    EXPECT_EQ(doc.elements[1].x, 0);
+    EXPECT_EQ(doc.elements()[1].x, 0);
     EXPECT_FALSE(doc.isModified());
     // The undo's own commit used up the skip and recorded nothing; the next
     // edit records again.
-    EXPECT_EQ(doc.undoCount, 0);
-    EXPECT_FALSE(doc.undoSkipNext);
+    EXPECT_EQ(doc.history().count(), 0);
+    EXPECT_FALSE(doc.history().skipsNextRecord());
     editX(6);
-    EXPECT_EQ(doc.undoCount, 1);
+    EXPECT_EQ(doc.history().count(), 1);
 }
 
 TEST_F(DocumentTest, RingKeepsTheLatestHundredSteps) {
     selectDevice("Edge 1030");
     add(KindValue);
-    doc.adoptLoadedLayout(QStringLiteral("a.xml"));
+    doc.replaceLayout(doc.elements(), -1, QStringLiteral("a.xml"));
     doc.refresh();
     doc.setSelection(0);
     for (int i = 1; i <= 101; ++i) editX(i);
-    EXPECT_EQ(doc.undoCount, 100);
-    EXPECT_EQ(doc.undoSnapshots.size(), 100u);
+    EXPECT_EQ(doc.history().count(), 100);
+    EXPECT_EQ(doc.history().size(), 100u);
     for (int i = 0; i < 100; ++i) doc.undo();
     // The oldest state (x 0) is lost; the 100th undo reaches x 1.
-    EXPECT_EQ(doc.elements[0].x, 1);
+    EXPECT_EQ(doc.elements()[0].x, 1);
     doc.undo();
-    EXPECT_EQ(doc.elements[0].x, 1);
+    EXPECT_EQ(doc.elements()[0].x, 1);
 }
 
 TEST_F(DocumentTest, RingWrapsWhenUndoingAcrossItsStart) {
     selectDevice("Edge 1030");
     add(KindValue);
-    doc.adoptLoadedLayout(QStringLiteral("a.xml"));
+    doc.replaceLayout(doc.elements(), -1, QStringLiteral("a.xml"));
     doc.refresh();
     doc.setSelection(0);
     for (int i = 1; i <= 105; ++i) editX(i);
     // Newest snapshot went to slot 4 (105 steps: 100 slots, wrapped by 5).
-    EXPECT_EQ(doc.undoPos, 4);
+    EXPECT_EQ(doc.history().position(), 4);
     for (int i = 0; i < 6; ++i) doc.undo();
-    EXPECT_EQ(doc.elements[0].x, 99);
-    EXPECT_EQ(doc.undoPos, 98);
+    EXPECT_EQ(doc.elements()[0].x, 99);
+    EXPECT_EQ(doc.history().position(), 98);
 }
 
 TEST_F(DocumentTest, ModifiedFollowsTheSavedCopy) {
@@ -279,28 +279,28 @@ TEST_F(DocumentTest, ScaleToDevice) {
     arc.y2 = 90;
     arc.radius = 50;
     add(KindDynamicColor);
-    doc.designDevice = doc.selectedDevice();
+    doc.setDesignDevice(doc.selectedDevice());
     EXPECT_FALSE(doc.canScaleToDevice());
 
     selectDevice("D2 Mach 1"); // 416 x 416
     ASSERT_TRUE(doc.canScaleToDevice());
     doc.scaleToDevice();
-    EXPECT_EQ(doc.elements[0].x, 173);
-    EXPECT_EQ(doc.elements[0].prevX, 100);
-    EXPECT_EQ(doc.elements[0].stroke, 1);
-    EXPECT_EQ(doc.elements[0].radius, 1) << "radius 0 is raised to 1";
-    EXPECT_EQ(doc.elements[1].x2, 270);
-    EXPECT_EQ(doc.elements[1].y2, 90);
-    EXPECT_EQ(doc.elements[1].radius, 86);
-    EXPECT_EQ(doc.elements[2].radius, 0) << "dynamic colours are not scaled";
-    EXPECT_EQ(doc.designDevice, doc.selectedDevice());
+    EXPECT_EQ(doc.elements()[0].x, 173);
+    EXPECT_EQ(doc.elements()[0].prevX, 100);
+    EXPECT_EQ(doc.elements()[0].stroke, 1);
+    EXPECT_EQ(doc.elements()[0].radius, 1) << "radius 0 is raised to 1";
+    EXPECT_EQ(doc.elements()[1].x2, 270);
+    EXPECT_EQ(doc.elements()[1].y2, 90);
+    EXPECT_EQ(doc.elements()[1].radius, 86);
+    EXPECT_EQ(doc.elements()[2].radius, 0) << "dynamic colours are not scaled";
+    EXPECT_EQ(doc.designDevice(), doc.selectedDevice());
     EXPECT_FALSE(doc.canScaleToDevice());
 
-    doc.designDevice = doc.selectedDevice();
+    doc.setDesignDevice(doc.selectedDevice());
     selectDevice("D2 Charlie");
     doc.scaleToDevice(); // 416 -> 240: stroke 1 gives 0.577, raised to 1
-    EXPECT_EQ(doc.elements[0].stroke, 1);
-    EXPECT_EQ(doc.elements[0].x, 99);
+    EXPECT_EQ(doc.elements()[0].stroke, 1);
+    EXPECT_EQ(doc.elements()[0].x, 99);
 }
 
 TEST_F(DocumentTest, SmallerDeviceDropsWhatItLacks) {
@@ -320,9 +320,9 @@ TEST_F(DocumentTest, SmallerDeviceDropsWhatItLacks) {
     doc.selectedElement()->valueType = plainType;
 
     selectDevice("D2 Bravo"); // L
-    EXPECT_EQ(doc.elements[0].graphicKind(), GraphicKind::Line);
-    EXPECT_EQ(doc.elements[1].valueType, 0);
-    EXPECT_EQ(doc.elements[2].valueType, plainType);
+    EXPECT_EQ(doc.elements()[0].graphicKind(), GraphicKind::Line);
+    EXPECT_EQ(doc.elements()[1].valueType, 0);
+    EXPECT_EQ(doc.elements()[2].valueType, plainType);
     selectDevice("Edge 1030"); // switching back restores nothing
-    EXPECT_EQ(doc.elements[1].valueType, 0);
+    EXPECT_EQ(doc.elements()[1].valueType, 0);
 }

@@ -152,7 +152,7 @@ const PickCase PickCases[] = {
 class ElementAtPointTest : public PreviewFixture, public ::testing::WithParamInterface<PickCase> {};
 
 TEST_P(ElementAtPointTest, PicksTheTopmostElementHit) {
-    document.elements = GetParam().elements;
+    document.elementsForDrawing() = GetParam().elements;
     EXPECT_EQ(renderer.ElementAtPoint(GetParam().px, GetParam().py), GetParam().expected);
 }
 

@@ -238,11 +238,11 @@ class LinesAlongARectangleTest : public PreviewFixture {};
 TEST_F(LinesAlongARectangleTest, PaintTheRectangleOutline) {
     for (int stroke : {0, 1, 2, 3, 4}) {
         SCOPED_TRACE(stroke);
-        document.elements.clear();
+        document.elementsForDrawing().clear();
         add(graphic(GraphicKind::Rectangle, 20, 30, 60, 50, 0, stroke));
         const QImage outline = render();
         for (bool clockwise : {true, false}) {
-            document.elements.clear();
+            document.elementsForDrawing().clear();
             const QPoint corners[] = {{20, 30}, {60, 30}, {60, 50}, {20, 50}};
             for (int i = 0; i < 4; ++i) {
                 QPoint a = corners[i], b = corners[(i + 1) % 4];
@@ -282,7 +282,7 @@ TEST_F(GraphTest, BarsHangFromTheTopOrStandOnTheBottomInsideTheFrame) {
           Row{GraphicKind::GraphLeftBottom, true, false},
           Row{GraphicKind::GraphRightBottom, false, false}}) {
         SCOPED_TRACE(int(r.kind));
-        document.elements.clear();
+        document.elementsForDrawing().clear();
         add(graphic(r.kind, 10, 100, 110, 160, 0, 10)); // 10 bars, frame height 60
         const QImage image = render();
         for (int i = 0; i < 10; ++i) {
@@ -303,7 +303,7 @@ TEST_F(GraphTest, BarsHangFromTheTopOrStandOnTheBottomInsideTheFrame) {
 
 TEST_F(GraphTest, EmptyFrameDrawsNothingAtAll) {
     for (auto [x2, y2] : {std::pair{10, 160}, std::pair{5, 160}, std::pair{110, 100}}) {
-        document.elements.clear();
+        document.elementsForDrawing().clear();
         add(graphic(GraphicKind::GraphLeftBottom, 10, 100, x2, y2, 0, 10));
         const QImage image = render();
         for (int y = 90; y <= 170; ++y)

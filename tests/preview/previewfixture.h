@@ -1,8 +1,8 @@
 #pragma once
 
 #include "catalog/catalogs.h"
+#include "common/scriptedplatform.h"
 #include "model/layoutdocument.h"
-#include "model/scriptedplatform.h"
 #include "preview/previewrenderer.h"
 
 #include <gtest/gtest.h>
@@ -74,7 +74,7 @@ protected:
         renderer.viewState().randomPool.assign(1024, 0);
     }
 
-    void add(const LayoutElement& e) { document.elements.push_back(e); }
+    void add(const LayoutElement& e) { document.elementsForDrawing().push_back(e); }
 
     QImage render(PaintResult* result = nullptr) { return renderer.RenderPreviewImage(result); }
 

@@ -33,7 +33,7 @@ TEST_F(InvalidateViewTest, WholeViewInvalidatesSwatchesAndPreviewAndCommits) {
     EXPECT_TRUE(renderer.repaintSwatch());
     EXPECT_TRUE(renderer.repaintDcSwatches());
     EXPECT_TRUE(renderer.repaintPreview());
-    EXPECT_TRUE(isSameLayout(document.committedElements, document.elements));
+    EXPECT_FALSE(document.hasUncommittedChange());
 }
 
 TEST_F(InvalidateViewTest, ElementAreaWithoutSelectionDoesNothingMoreAndDoesNotCommit) {
@@ -42,7 +42,7 @@ TEST_F(InvalidateViewTest, ElementAreaWithoutSelectionDoesNothingMoreAndDoesNotC
     EXPECT_EQ(rects, std::vector<QRect>{preview::swatchRect()});
     EXPECT_TRUE(renderer.repaintSwatch());
     EXPECT_FALSE(renderer.repaintPreview());
-    EXPECT_TRUE(document.committedElements.empty());
+    EXPECT_TRUE(document.hasUncommittedChange());
 }
 
 TEST_F(InvalidateViewTest, SwatchesOnlyCommitWithoutPreview) {
@@ -50,7 +50,7 @@ TEST_F(InvalidateViewTest, SwatchesOnlyCommitWithoutPreview) {
     const auto rects = renderer.InvalidateView(false, true, false, false);
     EXPECT_EQ(rects.size(), 10u);
     EXPECT_FALSE(renderer.repaintPreview());
-    EXPECT_TRUE(isSameLayout(document.committedElements, document.elements));
+    EXPECT_FALSE(document.hasUncommittedChange());
 }
 
 TEST_F(InvalidateViewTest, SelectedValueRepaintsTheWholePreview) {
@@ -66,9 +66,9 @@ TEST_F(InvalidateViewTest, MovedLineRepaintsItsOldAndNewRectanglesOnly) {
     line.rememberGeometry();
     add(line);
     document.setSelection(0);
-    document.elements[0].x = 300;
-    document.elements[0].x2 = 320;
-    document.elements[0].y = document.elements[0].y2 = 700;
+    document.elementsForDrawing()[0].x = 300;
+    document.elementsForDrawing()[0].x2 = 320;
+    document.elementsForDrawing()[0].y = document.elementsForDrawing()[0].y2 = 700;
     const auto rects = renderer.InvalidateView(false, false, true, false);
     ASSERT_EQ(rects.size(), 2u);
     const QPoint o = preview::screenOrigin(*device);
@@ -76,7 +76,7 @@ TEST_F(InvalidateViewTest, MovedLineRepaintsItsOldAndNewRectanglesOnly) {
     EXPECT_TRUE(rects[1].contains(o + QPoint(300, 700)) && rects[1].contains(o + QPoint(320, 700)));
     EXPECT_FALSE(regionOf(rects).contains(o + QPoint(150, 300)));
     // The new geometry is now the remembered one.
-    const LayoutElement& e = document.elements[0];
+    const LayoutElement& e = document.elements()[0];
     EXPECT_EQ(std::vector<int>({e.prevX, e.prevY, e.prevX2, e.prevY2}),
               std::vector<int>({300, 700, 320, 700}));
 }
@@ -134,9 +134,9 @@ class MoveRepaintTest : public PreviewFixture, public ::testing::WithParamInterf
 protected:
     // Client points where the element alone changes the preview.
     std::vector<QPoint> painted(const LayoutElement& e) {
-        document.elements.clear();
+        document.elementsForDrawing().clear();
         const QImage empty = render();
-        document.elements = {e};
+        document.elementsForDrawing() = {e};
         const QImage image = render();
         std::vector<QPoint> points;
         for (int y = 0; y < image.height(); ++y)
@@ -162,7 +162,7 @@ TEST_P(MoveRepaintTest, RectanglesCoverTheOldAndTheNewPixels) {
     moved.prevY2 = before.y2;
     moved.prevRadius = before.radius;
     moved.prevStroke = before.stroke;
-    document.elements = {moved};
+    document.elementsForDrawing() = {moved};
     document.setSelection(0);
     const QRegion region = regionOf(renderer.InvalidateView(false, false, true, false));
     for (const QPoint& p : old) ASSERT_TRUE(region.contains(p)) << p.x() << "," << p.y();
@@ -196,7 +196,7 @@ TEST_F(ClientAreaTest, PaintsSwatchesScreenAndSummaryWhenFlagged) {
     renderer.viewState().swatchColor = RedBgr;
     for (int i = 0; i < 10; ++i) renderer.viewState().dcSwatchColors[std::size_t(i)] = Bgr(i * 20);
     add(graphic(GraphicKind::RectangleFilled, 0, 0, 20, 20, 0, 1, GreenBgr));
-    document.designDevice = 3;
+    document.setDesignDevice(3);
     renderer.InvalidateView(true, true, false, true);
     const PaintResult r = paint();
 
@@ -220,7 +220,7 @@ TEST_F(ClientAreaTest, PaintsSwatchesScreenAndSummaryWhenFlagged) {
 TEST_F(ClientAreaTest, ScaleToDeviceIsEnabledOnlyForAnotherDesignDevice) {
     for (auto [design, enabled] :
          {std::pair{-1, false}, std::pair{document.selectedDevice(), false}, std::pair{0, true}}) {
-        document.designDevice = design;
+        document.setDesignDevice(design);
         renderer.InvalidateView(false, false, false, true);
         EXPECT_EQ(paint().scaleToDeviceEnabled, enabled) << design;
     }
@@ -234,7 +234,7 @@ TEST_F(ClientAreaTest, UnflaggedPartsKeepWhatWasLastPainted) {
 
     // A paint the system asks for alone (the window uncovered): no flags set.
     renderer.viewState().swatchColor = GreenBgr;
-    document.elements[0].color = RedBgr;
+    document.elementsForDrawing()[0].color = RedBgr;
     const PaintResult r = paint();
     EXPECT_FALSE(r.previewPainted);
     EXPECT_EQ(screen.pixel(600, 35), Red);

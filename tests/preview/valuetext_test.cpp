@@ -74,7 +74,7 @@ TEST_P(ValueTextTest, DrawsInItsFaceAtItsAnchorAndStoresTheTextBox) {
     EXPECT_GE(ink.top() - sy, 100 + OffsetY);
     EXPECT_LE(ink.bottom() - sy, 100 + OffsetY + lineHeight);
 
-    const LayoutElement& e = document.elements[0];
+    const LayoutElement& e = document.elements()[0];
     const int textWidth = int(std::trunc(0.8 * width));
     EXPECT_EQ(e.textWidth, textWidth);
     EXPECT_EQ(e.textHeight, int(std::trunc(0.6 * lineHeight)));
@@ -123,13 +123,13 @@ TEST_F(ValueTextFaceTest, TextIsPaintedWithAVerticalGradientInGradientMode) {
 TEST_F(ValueTextFaceTest, SlotWithoutFaceDrawsNothingAndLeavesAnEmptyBox) {
     // "GLANCE" is not a slot of "Edge 1050": no font name, no face.
     for (int a : {0, 1, 2}) {
-        document.elements.clear();
+        document.elementsForDrawing().clear();
         LayoutElement v = valueElement(200, 100, a, QStringLiteral("123"));
         v.font = QStringLiteral("GLANCE");
         add(v);
         const QImage image = render();
         EXPECT_TRUE(inkBox(image, QRect(device->screenX, device->screenY, 480, 800)).isNull());
-        const LayoutElement& e = document.elements[0];
+        const LayoutElement& e = document.elements()[0];
         EXPECT_EQ(e.textWidth, 0);
         EXPECT_EQ(e.textHeight, 0);
         if (a == 2) {

@@ -1,10 +1,13 @@
 #include "ui/autosave.h"
 
+#include "cli/documentio.h"
+#include "ui/layoutfilecommands.h"
+
 #include "catalog/catalogs.h"
 #include "common/builtonce.h"
+#include "common/scriptedplatform.h"
 #include "files/layoutfile.h"
 #include "model/layoutdocument.h"
-#include "model/scriptedplatform.h"
 
 #include <gtest/gtest.h>
 
@@ -62,7 +65,7 @@ protected:
         text.text = QStringLiteral("Hi \"there\" <&>");
         for (const LayoutElement* e : {&value, &line, &text})
             ASSERT_TRUE(doc.addElement(e, true, true));
-        doc.fileName = userFile;
+        doc.setFileName(userFile);
         ASSERT_TRUE(doc.isModified());
     }
 
@@ -93,9 +96,10 @@ TEST_F(AutosaveTest, UnchangedCopyIsNotWrittenAgain) {
     Autosave autosave(*doc);
     ASSERT_TRUE(autosave.saveNow());
     EXPECT_FALSE(autosave.saveNow());
-    doc->elements[0].x += 1;
+    doc->setSelection(0);
+    doc->selectedElement()->x += 1;
     EXPECT_TRUE(autosave.saveNow());
-    doc->fileName = userDir.filePath(QStringLiteral("renamed.xml"));
+    doc->setFileName(userDir.filePath(QStringLiteral("renamed.xml")));
     EXPECT_TRUE(autosave.saveNow());
     // Gone from under us: written anew.
     QFile::remove(autosave.recoveryFilePath());
@@ -136,9 +140,9 @@ TEST_F(AutosaveTest, NextStartOffersTheCopyAndYesRestoresItExactly) {
     EXPECT_EQ(question.buttons, MessageButtons::YesNo);
     EXPECT_EQ(question.icon, MessageIcon::Question);
 
-    EXPECT_TRUE(isSameLayout(doc->elements, before->elements));
+    EXPECT_TRUE(isSameLayout(doc->elements(), before->elements()));
     EXPECT_EQ(doc->selectedDevice(), before->selectedDevice());
-    EXPECT_EQ(doc->fileName, userFile); // Save goes to the user's file
+    EXPECT_EQ(doc->fileName(), userFile); // Save goes to the user's file
     EXPECT_TRUE(doc->isModified());
     // Kept until saved, in case of a second crash.
     EXPECT_TRUE(recoveryExists(autosave));
@@ -159,9 +163,9 @@ TEST_F(AutosaveTest, RecoveredEmptyLayoutStaysModifiedAgainstTheUsersFile) {
     Autosave autosave(*doc);
     platform.answers = {MessageAnswer::Yes};
     ASSERT_TRUE(autosave.offerRecovery());
-    EXPECT_TRUE(doc->elements.empty());
+    EXPECT_TRUE(doc->elements().empty());
     EXPECT_TRUE(doc->isModified());
-    EXPECT_TRUE(isSameLayout(doc->savedElements, before->savedElements));
+    EXPECT_TRUE(isSameLayout(doc->savedElements(), before->savedElements()));
 }
 
 TEST_F(AutosaveTest, NoRemovesTheCopy) {
@@ -175,7 +179,7 @@ TEST_F(AutosaveTest, NoRemovesTheCopy) {
         platform.answers = {MessageAnswer::No};
         EXPECT_FALSE(autosave.offerRecovery());
         EXPECT_EQ(platform.messages.size(), 1u);
-        EXPECT_TRUE(doc->elements.empty());
+        EXPECT_TRUE(doc->elements().empty());
         EXPECT_FALSE(recoveryExists(autosave));
         EXPECT_FALSE(QFileInfo::exists(autosave.infoFilePath()));
         EXPECT_FALSE(QFileInfo::exists(autosave.savedCopyPath()));
@@ -222,7 +226,7 @@ TEST_F(AutosaveTest, CopyGoesAfterASuccessfulSave) {
 TEST_F(AutosaveTest, FailedSaveKeepsTheCopy) {
     auto doc = newDocument();
     fill(*doc);
-    doc->fileName = userDir.filePath(QStringLiteral("no/such/folder/mine.xml"));
+    doc->setFileName(userDir.filePath(QStringLiteral("no/such/folder/mine.xml")));
     Autosave autosave(*doc);
     ASSERT_TRUE(autosave.saveNow());
     EXPECT_FALSE(saveLayout(*doc, false));
@@ -246,7 +250,7 @@ TEST_F(AutosaveTest, CloseRemovesTheCopyOnlyWithoutUnsavedChanges) {
         if (c.saveFirst) {
             // Written directly, so that only the close can remove the copy.
             ASSERT_TRUE(writeLayoutFile(*doc, userFile, nullptr));
-            doc->savedElements = doc->elements;
+            doc->markSaved(userFile);
         }
         autosave.windowClosed();
         EXPECT_FALSE(autosave.timer().isActive());
@@ -259,8 +263,14 @@ TEST_F(AutosaveTest, BackAtTheSavedStateTheCopyGoes) {
     auto doc = newDocument();
     fill(*doc);
     Autosave autosave(*doc);
+    doc->markSaved();
+    doc->refresh();
+    doc->setSelection(0);
+    doc->selectedElement()->x += 1;
+    doc->refresh();
     ASSERT_TRUE(autosave.saveNow());
-    doc->savedElements = doc->elements; // an undo back to the saved layout
+    doc->undo(); // back to the saved layout
+    ASSERT_FALSE(doc->isModified());
     EXPECT_FALSE(autosave.saveNow());
     EXPECT_FALSE(recoveryExists(autosave));
 }
@@ -311,7 +321,7 @@ TEST_F(AutosaveTest, AFreedSlotWithACopyIsPreferred) {
     EXPECT_EQ(autosave.recoveryFilePath(), crashedCopy);
     platform.answers = {MessageAnswer::Yes};
     EXPECT_TRUE(autosave.offerRecovery());
-    EXPECT_TRUE(isSameLayout(next->elements, doc->elements));
+    EXPECT_TRUE(isSameLayout(next->elements(), doc->elements()));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // empty window to a config string, the commands of the left column, the
 // element list, the preview's mouse and the window's lifecycle.
 
+#include "cli/documentio.h"
 #include "windowtestsupport.h"
 
 #include "config/configstring.h"
@@ -174,7 +175,8 @@ TEST_F(TypicalRequestTest, FromAnEmptyWindowToAConfigStringAndASavedFile) {
     // 4. Copy to clipboard: the config string of the document.
     click(IdcCopyToClipboard);
     EXPECT_TRUE(platform.clipboard.startsWith(QLatin1Char('C')));
-    EXPECT_EQ(platform.clipboard, BuildConfigString(doc().elements, catalogs().valueTypes, fonts));
+    EXPECT_EQ(platform.clipboard,
+              BuildConfigString(doc().elements(), catalogs().valueTypes, fonts));
 
     // 5. Closing asks to save; Yes writes the start-up path without a dialog.
     platform.answers.push_back(MessageAnswer::Yes);
@@ -186,7 +188,7 @@ TEST_F(TypicalRequestTest, FromAnEmptyWindowToAConfigStringAndASavedFile) {
     ScriptedPlatform other;
     CPellFieldDlg reopened(other, QStringList{QStringLiteral("zef-designer"), startFile});
     ASSERT_EQ(reopened.document().count(), 1);
-    EXPECT_TRUE(isSameContent(reopened.document().elements[0], doc().elements[0]));
+    EXPECT_TRUE(isSameContent(reopened.document().elements()[0], doc().elements()[0]));
     EXPECT_EQ(reopened.windowTitle(), CPellFieldDlg::windowTitle(startFile));
     EXPECT_EQ(reopened.control<QComboBox>(IdcDeviceList)->currentText(),
               QString::fromUtf8(HDevice));
@@ -213,7 +215,7 @@ TEST_F(CommandsTest, AddGoesAfterTheSelectionAndEveryKindGetsItsRow) {
     add(KindValue);
     ASSERT_EQ(doc().count(), 5);
     EXPECT_EQ(doc().selection(), 2);
-    EXPECT_EQ(doc().elements[2].kind, KindValue);
+    EXPECT_EQ(doc().elements()[2].kind, KindValue);
     EXPECT_EQ(rowTexts(),
               (QStringList{QStringLiteral("000000  | -- None --"), QStringLiteral("000000  | Line"),
                            QStringLiteral("000000  | -- None --"),
@@ -237,7 +239,7 @@ TEST_F(CommandsTest, CloneRemoveUpAndDownKeepListAndDocumentTogether) {
     click(IdcUp);
     click(IdcUp);
     EXPECT_EQ(doc().selection(), 0);
-    EXPECT_EQ(doc().elements[0].kind, KindGraphic);
+    EXPECT_EQ(doc().elements()[0].kind, KindGraphic);
     EXPECT_EQ(rows().rowText(0), QStringLiteral("000000  | Line"));
     EXPECT_EQ(rows().rowText(1), QStringLiteral("000000  | -- None --"));
     click(IdcUp); // already first: nothing
@@ -269,9 +271,9 @@ TEST_F(CommandsTest, UndoThroughTheKeyboardRestoresListAndPanel) {
     ASSERT_EQ(element().x, 77);
     // Typed one digit after the other: two steps.
     QTest::keyClick(edit(IdcY), Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(doc().elements[1].x, 7);
+    EXPECT_EQ(doc().elements()[1].x, 7);
     QTest::keyClick(edit(IdcY), Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(doc().elements[1].x, 0);
+    EXPECT_EQ(doc().elements()[1].x, 0);
     EXPECT_EQ(edit(IdcX)->text(), QStringLiteral("0"));
     EXPECT_EQ(doc().selection(), 1);
     EXPECT_EQ(dlg->elementList().selectedRow(), 1);
@@ -287,10 +289,11 @@ TEST_F(CommandsTest, RefreshRebuildsChangedRowsAndKeepsTheSelection) {
     add(KindValue);
     type(IdcColorEdit, QStringLiteral("FF0000"));
     add(KindDynamicColor);
-    ASSERT_EQ(doc().elements[1].replaceColor, 0x563412u);
+    ASSERT_EQ(doc().elements()[1].replaceColor, 0x563412u);
     // Changing the replaced colour behind the list's back: the rows keep their
     // texts until a refresh.
-    doc().elements[1].replaceColor = 0x0000FF;
+    doc().setSelection(1);
+    doc().selectedElement()->replaceColor = 0x0000FF;
     EXPECT_EQ(rows().rowText(0), QStringLiteral("FF0000  | -- None --"));
     clickRow(0);
     click(IdcRefresh);
@@ -311,8 +314,8 @@ TEST_F(CommandsTest, DeviceChangeDropsWhatTheSmallerDeviceLacks) {
     chooseDevice(LDevice);
     EXPECT_EQ(combo(IdcValueType)->count(), 25);
     EXPECT_EQ(combo(IdcGraphicKind)->count(), 9);
-    EXPECT_EQ(doc().elements[0].valueType, 0);
-    EXPECT_EQ(doc().elements[1].graphicKind(), GraphicKind::Line);
+    EXPECT_EQ(doc().elements()[0].valueType, 0);
+    EXPECT_EQ(doc().elements()[1].graphicKind(), GraphicKind::Line);
     EXPECT_EQ(rows().rowText(0), QStringLiteral("000000  | -- None --"));
     EXPECT_EQ(rows().rowText(1), QStringLiteral("000000  | Line"));
     // The panel was re-read for the selected graphic.
@@ -330,7 +333,7 @@ TEST_F(CommandsTest, ScaleToDeviceAfterALoadedLayoutMeetsAnotherDevice) {
     dlg->grab();
     ASSERT_TRUE(control<QPushButton>(IdcScaleToDevice)->isEnabled());
     click(IdcScaleToDevice);
-    EXPECT_EQ(doc().elements[0].x, 107); // 100 * 280 / 260
+    EXPECT_EQ(doc().elements()[0].x, 107); // 100 * 280 / 260
     dlg->grab();
     EXPECT_FALSE(control<QPushButton>(IdcScaleToDevice)->isEnabled());
 }
@@ -544,7 +547,7 @@ TEST_F(CommandsTest, ListKeysActOnTheSelectedElement) {
 class LifecycleTest : public WindowTest {};
 
 TEST_F(LifecycleTest, StartsEmptyWithTheMissingFileKeptForSave) {
-    EXPECT_EQ(doc().fileName, startFile);
+    EXPECT_EQ(doc().fileName(), startFile);
     EXPECT_EQ(doc().count(), 0);
     EXPECT_EQ(dlg->windowTitle(), CPellFieldDlg::windowTitle(QString()));
     EXPECT_TRUE(platform.messages.empty());

@@ -317,14 +317,14 @@ TEST_F(PanelTest, ShowingAnElementChangesNothingAndRecordsNoStep) {
     addValue(QStringLiteral("Current speed"));
     type(IdcX, QStringLiteral("12"));
     add(KindGraphic);
-    const ElementVector before = doc().elements;
-    const int steps = doc().undoCount;
+    const ElementVector before = doc().elements();
+    const int steps = doc().history().count();
     for (int i = 0; i < 3; ++i) {
         clickRow(0);
         clickRow(1);
     }
-    EXPECT_TRUE(isSameLayout(doc().elements, before));
-    EXPECT_EQ(doc().undoCount, steps);
+    EXPECT_TRUE(isSameLayout(doc().elements(), before));
+    EXPECT_EQ(doc().history().count(), steps);
 }
 
 TEST_F(PanelTest, NumberEditsTakeDigitsOnly) {

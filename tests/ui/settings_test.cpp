@@ -1,8 +1,9 @@
+#include "cli/documentio.h"
 #include "ui/cpellfielddlg.h"
 #include "ui/windowsettings.h"
 
+#include "common/scriptedplatform.h"
 #include "files/layoutfile.h"
-#include "model/scriptedplatform.h"
 
 #include <gtest/gtest.h>
 
@@ -158,7 +159,7 @@ protected:
 
     // Empty layout, no device, no file in the title, nothing asked.
     void expectDefaults(CPellFieldDlg& dlg, const QString& fileName) {
-        EXPECT_EQ(dlg.document().fileName, fileName);
+        EXPECT_EQ(dlg.document().fileName(), fileName);
         EXPECT_EQ(dlg.document().count(), 0);
         EXPECT_EQ(dlg.document().selectedDevice(), -1);
         EXPECT_EQ(dlg.QWidget::windowTitle(), CPellFieldDlg::windowTitle(QString()));
@@ -211,7 +212,7 @@ TEST_F(StartupSettingsTest, ReadableLastFileIsLoaded) {
     }
     setValue(QStringLiteral("last_file"), file);
     auto dlg = start();
-    EXPECT_EQ(dlg->document().fileName, file);
+    EXPECT_EQ(dlg->document().fileName(), file);
     EXPECT_EQ(dlg->document().count(), 1);
     EXPECT_EQ(dlg->QWidget::windowTitle(), CPellFieldDlg::windowTitle(file));
 }

@@ -9,7 +9,7 @@
 #include "ui/elementlistmodel.h"
 #include "ui/elementlistview.h"
 
-#include "model/scriptedplatform.h"
+#include "common/scriptedplatform.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "model/platform.h"
-
 #include <QString>
 
 class QIODevice;
@@ -10,25 +8,6 @@ class QTextStream;
 namespace zef {
 
 struct Catalogs;
-
-// A platform for commands run without a window: every message box becomes one
-// line on a stream (stderr), questions are answered No, dialogs are cancelled
-// and the clipboard is empty.
-class ConsolePlatform : public Platform {
-public:
-    explicit ConsolePlatform(QTextStream& err) : m_err(err) {}
-
-    MessageAnswer showMessage(const QString& text, MessageButtons buttons,
-                              MessageIcon icon) override;
-    QString getOpenFileName(const QString&, const QString&) override { return {}; }
-    QString getSaveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<Bgr> pickColor(Bgr) override { return std::nullopt; }
-    QString clipboardText() override { return {}; }
-    void setClipboardText(const QString&) override {}
-
-private:
-    QTextStream& m_err;
-};
 
 // --export-config FILE: loads the layout file as Load does (its device
 // selected) and prints the config string of its elements and a line break.

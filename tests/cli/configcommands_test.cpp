@@ -1,11 +1,13 @@
-#include "ui/configcommands.h"
+#include "cli/configcommands.h"
+#include "cli/consoleplatform.h"
+#include "cli/documentio.h"
 
 #include "catalog/catalogs.h"
 #include "common/builtonce.h"
+#include "common/scriptedplatform.h"
 #include "config/configstring.h"
 #include "files/layoutfile.h"
 #include "model/layoutdocument.h"
-#include "model/scriptedplatform.h"
 
 #include <gtest/gtest.h>
 
@@ -78,9 +80,9 @@ TEST_F(ConfigCommandsTest, ImportWritesTheLayoutAndExportGivesTheStringBack) {
     EXPECT_EQ(doc.selectedDevice(),
               catalogs().devices.findDeviceByName(QStringLiteral("Edge 1030")));
     ASSERT_EQ(doc.count(), 4);
-    EXPECT_EQ(doc.elements[1].text, QStringLiteral("km/h"));
-    EXPECT_TRUE(doc.elements[1].fixedText);
-    EXPECT_EQ(doc.elements[3].dcValue[1], 250);
+    EXPECT_EQ(doc.elements()[1].text, QStringLiteral("km/h"));
+    EXPECT_TRUE(doc.elements()[1].fixedText);
+    EXPECT_EQ(doc.elements()[3].dcValue[1], 250);
 
     ASSERT_EQ(runExport(file), 0);
     EXPECT_EQ(out, Reference + QLatin1Char('\n'));

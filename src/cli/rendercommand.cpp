@@ -1,7 +1,8 @@
 #include "rendercommand.h"
 
 #include "catalog/catalogs.h"
-#include "configcommands.h"
+#include "consoleplatform.h"
+#include "documentio.h"
 #include "files/layoutfile.h"
 #include "model/layoutdocument.h"
 #include "preview/previewrenderer.h"

@@ -2,6 +2,8 @@
 
 #include "catalog/catalogs.h"
 #include "config/configstring.h"
+#include "consoleplatform.h"
+#include "documentio.h"
 #include "files/layoutfile.h"
 #include "model/layoutdocument.h"
 
@@ -10,21 +12,6 @@
 #include <QTextStream>
 
 namespace zef {
-
-MessageAnswer ConsolePlatform::showMessage(const QString& text, MessageButtons buttons,
-                                           MessageIcon) {
-    QStringList lines = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    for (QString& line : lines) line = line.trimmed();
-    m_err << lines.join(QLatin1Char(' ')) << Qt::endl;
-    switch (buttons) {
-    case MessageButtons::Ok:
-        return MessageAnswer::Ok;
-    case MessageButtons::YesNo:
-        return MessageAnswer::No;
-    default:
-        return MessageAnswer::Cancel;
-    }
-}
 
 int exportConfigString(const Catalogs& catalogs, const QString& layoutPath, QTextStream& out,
                        QTextStream& err) {
@@ -48,9 +35,9 @@ int exportConfigString(const Catalogs& catalogs, const QString& layoutPath, QTex
         return 1;
     }
     const ValueTypeCatalog& types = catalogs.valueTypes;
-    const QString warning = overlongTextMessage(overlongTextElements(document.elements, types));
+    const QString warning = overlongTextMessage(overlongTextElements(document.elements(), types));
     if (!warning.isEmpty()) platform.showMessage(warning, MessageButtons::Ok, MessageIcon::Warning);
-    out << BuildConfigString(document.elements, types, documentFontSlots(document)) << '\n';
+    out << BuildConfigString(document.elements(), types, documentFontSlots(document)) << '\n';
     out.flush();
     return 0;
 }
@@ -62,7 +49,7 @@ int importConfigString(const Catalogs& catalogs, const QString& configString,
     if (!loadConfigString(document, configString)) return 1;
     const QString file = QDir::toNativeSeparators(outputPath);
     // Save never writes an empty layout.
-    if (document.elements.empty()) {
+    if (document.elements().empty()) {
         err << QStringLiteral("The config string gave no element; \"%1\" was not written.")
                    .arg(file)
             << Qt::endl;
@@ -74,8 +61,7 @@ int importConfigString(const Catalogs& catalogs, const QString& configString,
             << Qt::endl;
         return 1;
     }
-    document.fileName = outputPath;
-    document.markSaved();
+    document.markSaved(outputPath);
     return 0;
 }
 

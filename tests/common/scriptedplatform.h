@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform.h"
+#include "model/platform.h"
 
 #include <QStringList>
 

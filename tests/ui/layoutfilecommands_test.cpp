@@ -1,4 +1,5 @@
-#include "filestestsupport.h"
+#include "files/filestestsupport.h"
+#include "ui/layoutfilecommands.h"
 
 #include <gtest/gtest.h>
 
@@ -102,7 +103,7 @@ TEST_P(SaveFailures, LeaveTheOldFileAndTellTheUser) {
 
     Session s(test::deviceIndex("Edge 1030"));
     s.add(values(c.elements, 200));
-    s.document.fileName = path;
+    s.document.setFileName(path);
     const qint64 size = layoutFileBytes(s.document, QDateTime::currentDateTime()).size();
     const qint64 budget = c.budget == -2 ? size - 1 : c.budget;
     std::optional<FactoryGuard> guard;
@@ -114,7 +115,7 @@ TEST_P(SaveFailures, LeaveTheOldFileAndTellTheUser) {
 
     EXPECT_FALSE(saveLayout(s.document, false));
     EXPECT_TRUE(s.document.isModified()) << "a failed save is not a save";
-    EXPECT_EQ(s.document.fileName, path);
+    EXPECT_EQ(s.document.fileName(), path);
     ASSERT_EQ(s.platform.messages.size(), 1u);
     const QString message = s.platform.messages[0].text;
     EXPECT_TRUE(message.contains(QDir::toNativeSeparators(path))) << message.toStdString();
@@ -198,11 +199,11 @@ TEST_P(SaveDialogs, DialogTargetAndState) {
     };
 
     Session s;
-    s.document.fileName = inDir(c.fileName);
+    s.document.setFileName(inDir(c.fileName));
     if (c.startupLoad) {
         EXPECT_EQ(loadStartupLayout(s.document).status, LoadStatus::Unreadable);
         EXPECT_TRUE(s.platform.messages.empty()) << "the start-up load is silent";
-        EXPECT_EQ(s.document.fileName, inDir(c.fileName)) << "the start-up name stays";
+        EXPECT_EQ(s.document.fileName(), inDir(c.fileName)) << "the start-up name stays";
     }
     s.document.selectDevice(test::deviceIndex("Edge 1030"));
     for (int i = 0; i < c.elements; ++i) s.document.addNew();
@@ -214,7 +215,7 @@ TEST_P(SaveDialogs, DialogTargetAndState) {
     if (c.dialogs) {
         EXPECT_EQ(s.platform.lastSaveSuggestion, inDir(c.fileName));
     }
-    EXPECT_EQ(s.document.fileName, inDir(c.fileNameAfter));
+    EXPECT_EQ(s.document.fileName(), inDir(c.fileNameAfter));
     EXPECT_EQ(s.document.isModified(), c.modifiedAfter);
     EXPECT_EQ(static_cast<int>(s.platform.messages.size()), c.messages);
 
@@ -238,7 +239,7 @@ TEST(LayoutSave, SavingReplacesAnExistingFileWhole) {
     ASSERT_TRUE(test::writeFile(path, QByteArray(100000, 'x')));
     Session s(test::deviceIndex("Edge 1030"));
     s.add(values(2));
-    s.document.fileName = path;
+    s.document.setFileName(path);
     ASSERT_TRUE(saveLayout(s.document, false));
     const QByteArray bytes = test::readFile(path);
     EXPECT_TRUE(bytes.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"));
@@ -257,7 +258,7 @@ TEST(LayoutAppend, KeepsDeviceAndNameAndMarksModified) {
     ASSERT_EQ(loadLayout(s.document, test::dataPath("every-kind.xml"), false).status,
               LoadStatus::Loaded);
     const int device = s.document.selectedDevice();
-    const QString name = s.document.fileName;
+    const QString name = s.document.fileName();
     const int before = s.document.count();
     EXPECT_FALSE(s.document.isModified());
     s.document.setSelection(0); // Append adds at the end, not after the selection
@@ -266,11 +267,11 @@ TEST(LayoutAppend, KeepsDeviceAndNameAndMarksModified) {
     ASSERT_EQ(result.status, LoadStatus::Loaded);
     EXPECT_EQ(result.added, 2);
     EXPECT_EQ(s.document.selectedDevice(), device);
-    EXPECT_EQ(s.document.designDevice, device);
-    EXPECT_EQ(s.document.fileName, name);
+    EXPECT_EQ(s.document.designDevice(), device);
+    EXPECT_EQ(s.document.fileName(), name);
     ASSERT_EQ(s.document.count(), before + 2);
-    EXPECT_EQ(s.document.elements[before].text, QStringLiteral("appended"));
-    EXPECT_EQ(s.document.elements[before + 1].valueType, 32);
+    EXPECT_EQ(s.document.elements()[before].text, QStringLiteral("appended"));
+    EXPECT_EQ(s.document.elements()[before + 1].valueType, 32);
     EXPECT_EQ(s.document.selection(), before + 1);
     EXPECT_TRUE(s.document.isModified());
 
@@ -303,11 +304,11 @@ TEST(LayoutLoad, LoadAdoptsTheFileAndTellsTheWindow) {
     EXPECT_FALSE(s.document.isModified());
 
     // The first edit after the load can be undone back to the loaded state.
-    const ElementVector loaded = s.document.elements;
+    const ElementVector loaded = s.document.elements();
     s.document.moveSelectedUp();
     EXPECT_TRUE(s.document.canUndo());
     s.document.undo();
-    EXPECT_TRUE(isSameLayout(s.document.elements, loaded));
+    EXPECT_TRUE(isSameLayout(s.document.elements(), loaded));
 }
 
 TEST(LayoutLoad, FileWithoutDeviceOnlyRefreshesTheCounts) {
@@ -355,25 +356,44 @@ TEST_P(LoadDialog, TellsWhenTheChosenFileIsNoLayout) {
     for (const bool append : {false, true}) {
         Session s(test::deviceIndex("Edge 530"));
         s.document.addNew();
-        s.document.fileName = QStringLiteral("/before.xml");
+        s.document.setFileName(QStringLiteral("/before.xml"));
         s.document.markSaved(); // no unsaved work: Load asks nothing first
         s.platform.openFileNames = {path};
         EXPECT_EQ(openLayoutDialog(s.document, append), c.loads);
         EXPECT_EQ(s.platform.openDialogs, 1);
         if (c.loads) {
             EXPECT_TRUE(s.platform.messages.empty());
-            EXPECT_EQ(s.document.fileName, append ? QStringLiteral("/before.xml") : path);
+            EXPECT_EQ(s.document.fileName(), append ? QStringLiteral("/before.xml") : path);
         } else {
             ASSERT_EQ(s.platform.messages.size(), 1u);
             EXPECT_TRUE(s.platform.messages[0].text.contains(QDir::toNativeSeparators(path)));
             EXPECT_EQ(s.document.count(), 1);
-            EXPECT_EQ(s.document.fileName, QStringLiteral("/before.xml"));
+            EXPECT_EQ(s.document.fileName(), QStringLiteral("/before.xml"));
         }
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, LoadDialog, ::testing::ValuesIn(DialogCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LayoutLoad, FileAboveTheMaximumChosenInTheDialogIsToldWhy) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("huge layout.xml"));
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.write(test::layoutXml("Edge 1030", {"<LayoutElement type=\"3\"/>"})) > 0);
+        ASSERT_TRUE(file.resize(MaxLayoutFileBytes + 1)); // sparse: no 64 MiB written
+    }
+    Session s(test::deviceIndex("Edge 530"));
+    s.document.addNew();
+    s.document.markSaved(); // no unsaved work: Load asks nothing first
+    s.platform.openFileNames = {path};
+    EXPECT_FALSE(openLayoutDialog(s.document, false));
+    ASSERT_EQ(s.platform.messages.size(), 1u);
+    EXPECT_TRUE(s.platform.messages[0].text.contains(QStringLiteral("64 MiB")));
+    EXPECT_EQ(s.document.count(), 1);
+}
 
 TEST(LayoutLoad, CancelledDialogDoesNothing) {
     Session s(test::deviceIndex("Edge 530"));

@@ -1,4 +1,5 @@
-#include "filestestsupport.h"
+#include "files/filestestsupport.h"
+#include "ui/layoutfilecommands.h"
 
 #include <QTemporaryDir>
 
@@ -34,7 +35,7 @@ TEST_P(LoadQuestionTest, AnswersDecide) {
     LayoutElement sep(KindSeparator);
     sep.text = QStringLiteral("mine");
     s.add({sep});
-    s.document.fileName = mine;
+    s.document.setFileName(mine);
     if (!c.modified) s.document.markSaved();
 
     s.platform.openFileNames.push_back(other);
@@ -44,8 +45,8 @@ TEST_P(LoadQuestionTest, AnswersDecide) {
     const int questions = static_cast<int>(
         s.platform.messageTexts().count(QStringLiteral("Do you want to save your changes?")));
     EXPECT_EQ(questions, c.answer ? 1 : 0);
-    ASSERT_FALSE(s.document.elements.empty());
-    EXPECT_EQ(s.document.elements[0].text,
+    ASSERT_FALSE(s.document.elements().empty());
+    EXPECT_EQ(s.document.elements()[0].text,
               c.expectLoaded ? QStringLiteral("loaded") : QStringLiteral("mine"));
     EXPECT_EQ(QFile::exists(mine), c.expectSaved);
 }

@@ -1,10 +1,11 @@
-#include "ui/rendercommand.h"
+#include "cli/documentio.h"
+#include "cli/rendercommand.h"
 
 #include "catalog/catalogs.h"
 #include "common/builtonce.h"
+#include "common/scriptedplatform.h"
 #include "files/layoutfile.h"
 #include "model/layoutdocument.h"
-#include "model/scriptedplatform.h"
 #include "preview/devicepicture.h"
 #include "preview/previewgeometry.h"
 
@@ -48,7 +49,7 @@ protected:
         white.x = 20;
         white.x2 = 60;
         white.y = 120;
-        document.elements = {night, white};
+        document.elementsForDrawing() = {night, white};
         layout = dir.filePath(QStringLiteral("layout.xml"));
         QString error;
         ASSERT_TRUE(writeLayoutFile(document, layout, &error)) << error.toStdString();

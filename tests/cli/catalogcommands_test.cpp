@@ -1,5 +1,5 @@
 #include "catalog/catalogs.h"
-#include "ui/catalogcommands.h"
+#include "cli/catalogcommands.h"
 
 #include <gtest/gtest.h>
 

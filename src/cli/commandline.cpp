@@ -1,9 +1,9 @@
 #include "commandline.h"
 
+#include "applicationidentity.h"
 #include "catalog/catalogs.h"
 #include "catalogcommands.h"
 #include "configcommands.h"
-#include "cpellfieldapp.h"
 #include "rendercommand.h"
 
 #include <QCommandLineParser>
@@ -100,7 +100,7 @@ bool runCommandLine(int& argc, char** argv, int* exitCode) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     // The window's names: the same settings and per-user folders (device pictures).
-    CPellFieldApp::nameApplication();
+    nameApplication();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("ZEF Designer"));

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "files/layoutfile.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+namespace zef {
+
+class LayoutDocument;
+
+// Layout files and config strings into and out of the document, without
+// dialogs: what the window's commands and the command line share.
+
+// How a load into the document ended.
+struct LoadResult {
+    LoadStatus status = LoadStatus::Unreadable;
+    QString error;   // a sentence for the user when status is not Loaded
+    int added = 0;   // elements added to the document
+    int refused = 0; // elements dropped by the device's element limit
+};
+
+// Reads a layout file into the document (append false: replaces the layout,
+// selects the file's device and adopts the file; true: adds its elements after
+// the current ones). Silent but for the one message about refused elements.
+LoadResult loadLayout(LayoutDocument& document, const QString& path, bool append);
+// The same from bytes already in memory (path is what the document adopts).
+LoadResult loadLayoutFromBytes(LayoutDocument& document, const QByteArray& bytes,
+                               const QString& path, bool append);
+
+// The bytes of the layout file for the document's elements and selected device.
+QByteArray layoutFileBytes(const LayoutDocument& document, const QDateTime& time);
+// Writes the document to a path, replacing the file only once all of it is
+// written. Does not mark the document saved. On failure returns false, sets
+// error and leaves an existing file untouched.
+bool writeLayoutFile(const LayoutDocument& document, const QString& path, QString* error);
+
+// The font slots the string's font indices refer to: those offered on the
+// document's selected device (empty while none is selected).
+QStringList documentFontSlots(const LayoutDocument& document);
+
+// Replaces the document's layout by the records of a version "C" / "B" string,
+// read for the device strings are read for (they name none).
+void ParseConfigStringC(LayoutDocument& document, const QString& text);
+void ParseConfigStringB(LayoutDocument& document, const QString& text);
+// Reads a config string as "Load from clipboard" does once the user agreed:
+// a refused string is told through the document's platform. Returns true when
+// the layout was replaced.
+bool loadConfigString(LayoutDocument& document, const QString& text);
+
+} // namespace zef

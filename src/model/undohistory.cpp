@@ -1,0 +1,52 @@
+#include "undohistory.h"
+
+#include <algorithm>
+
+namespace zef {
+
+void UndoHistory::clear() {
+    m_snapshots.clear();
+    m_selections.clear();
+    m_position = -1;
+    m_count = 0;
+    m_skipNext = false;
+}
+
+void UndoHistory::record(const ElementVector& before, int selection) {
+    if (m_skipNext) {
+        m_skipNext = false;
+        return;
+    }
+    const int next = m_position + 1;
+    const int stored = size();
+    if (stored >= Depth) {
+        // Full: the ring wraps and the oldest step is overwritten.
+        m_position = next >= Depth ? 0 : next;
+        m_snapshots[static_cast<std::size_t>(m_position)] = before;
+        m_selections[static_cast<std::size_t>(m_position)] = selection;
+    } else {
+        m_position = next;
+        if (next < stored) {
+            m_snapshots[static_cast<std::size_t>(next)] = before;
+            m_selections[static_cast<std::size_t>(next)] = selection;
+        } else {
+            m_snapshots.push_back(before);
+            m_selections.push_back(selection);
+        }
+    }
+    m_count = std::min(m_count + 1, Depth);
+}
+
+UndoHistory::Step UndoHistory::undo() {
+    if (!canUndo()) return {};
+    // The ring wraps backwards.
+    if (m_position < 0) m_position = size() - 1;
+    m_skipNext = true;
+    Step step{m_snapshots[static_cast<std::size_t>(m_position)],
+              m_selections[static_cast<std::size_t>(m_position)]};
+    --m_count;
+    --m_position;
+    return step;
+}
+
+} // namespace zef

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "layoutelement.h"
+
+#include <vector>
+
+namespace zef {
+
+using ElementVector = std::vector<LayoutElement>;
+
+// The earlier states of a layout, each with the list selection it had, in a
+// ring of at most Depth steps: once full, a new step overwrites the oldest.
+// Undo walks back through the ring; steps beyond the position are overwritten
+// by the next change.
+class UndoHistory {
+public:
+    static constexpr int Depth = 100;
+
+    // A state to go back to.
+    struct Step {
+        ElementVector elements;
+        int selection = -1;
+    };
+
+    // Forgets every step (a loaded layout starts a new history).
+    void clear();
+
+    // Records the state before a change, unless the change is the one that an
+    // undo itself caused (see undo()); that one is skipped once.
+    void record(const ElementVector& before, int selection);
+
+    bool canUndo() const { return m_count > 0 && !m_snapshots.empty(); }
+    // The most recent step, moving the position back by one. The next record()
+    // is skipped: it is the commit of the restored state itself.
+    Step undo();
+
+    int count() const { return m_count; }
+    int position() const { return m_position; }
+    bool skipsNextRecord() const { return m_skipNext; }
+    int size() const { return static_cast<int>(m_snapshots.size()); }
+
+private:
+    std::vector<ElementVector> m_snapshots;
+    std::vector<int> m_selections;
+    int m_position = -1; // slot of the most recent step; -1 when none
+    int m_count = 0;     // steps that can be undone, 0..Depth
+    bool m_skipNext = false;
+};
+
+} // namespace zef

@@ -1,0 +1,33 @@
+#include "configclipboard.h"
+
+#include "catalog/catalogs.h"
+#include "cli/documentio.h"
+#include "config/configstring.h"
+#include "model/layoutdocument.h"
+#include "model/platform.h"
+
+namespace zef {
+
+void OnCopyToClipboard(LayoutDocument& document) {
+    const ValueTypeCatalog& catalog = document.catalogs().valueTypes;
+    Platform& platform = document.platform();
+    platform.setClipboardText(
+        BuildConfigString(document.elements(), catalog, documentFontSlots(document)));
+    platform.showMessage(QStringLiteral("Config string copied to clipboard."), MessageButtons::Ok,
+                         MessageIcon::Information);
+
+    const QString warning = overlongTextMessage(overlongTextElements(document.elements(), catalog));
+    if (!warning.isEmpty()) platform.showMessage(warning, MessageButtons::Ok, MessageIcon::Warning);
+}
+
+void OnLoadFromClipboard(LayoutDocument& document) {
+    Platform& platform = document.platform();
+    const MessageAnswer answer = platform.showMessage(
+        QStringLiteral("Do you want to load a configuration string\nfrom the clipboard to your "
+                       "layout?\n(You must select correct device manually afterwards!)"),
+        MessageButtons::YesNo, MessageIcon::Question);
+    if (answer != MessageAnswer::Yes) return;
+    loadConfigString(document, platform.clipboardText());
+}
+
+} // namespace zef
