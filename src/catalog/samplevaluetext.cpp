@@ -198,48 +198,13 @@ QString stateName(int id, int n) {
 }
 // clang-format on
 
-} // namespace
-
-QString valueElementText(ValueTextMembers& element, TextMode mode,
-                         const ValueTypeCatalog& catalog) {
-    // Positions are valid by construction; a stray one reads as "-- None --" rather than
-    // reaching past the table.
-    const bool inRange = element.valueType >= 0 &&
-                         static_cast<std::size_t>(element.valueType) < catalog.valueTypes.size();
-    const ValueTypeInfo& info = catalog.valueTypes.at(inRange ? element.valueType : 0);
-    const bool preview = mode == TextMode::Preview;
-
-    if (element.sampleText.isEmpty()) element.sampleText = info.sampleValue;
-
-    // The gear value shows the gear number itself; its pattern is the gear table.
-    if (preview && info.code == QLatin1String("BG")) return element.sampleText;
-
-    if (element.fixedText || (!preview && !element.text.isEmpty())) return element.text;
-
-    if (element.sampleText.isEmpty()) return element.text;
-
-    const double value = leadingReal(element.sampleText);
+// "$h" "$H" "$m" "$M" "$s" "$S" "$c" "$C" from a reading in seconds.
+void replaceTimePlaceholders(QString& pattern, double value) {
     const int secs = truncatedSeconds(value);
     const int hours = secs / 3600;
     const int totalMinutes = secs / 60;
     const int minutes = totalMinutes - 60 * hours;
     const int seconds = secs % 60;
-    const int n = cStrtol(element.sampleText);
-
-    if (info.displayPattern.size() < 2)
-        return preview ? fixedPoint(value, element.precision) : QString();
-
-    QString pattern = element.text.isEmpty() ? info.displayPattern : element.text;
-    element.text = pattern;
-
-    if (!preview) return pattern;
-
-    pattern.replace(QLatin1String("$Y"), plainInt(2020));
-    pattern.replace(QLatin1String("$N"), plainInt(11));
-    pattern.replace(QLatin1String("$D"), plainInt(18));
-
-    pattern.replace(QLatin1String("$T"), stateName(info.id, n));
-
     const auto has = [&pattern](const char* placeholder) {
         return pattern.contains(QLatin1String(placeholder));
     };
@@ -271,6 +236,43 @@ QString valueElementText(ValueTextMembers& element, TextMode mode,
         pattern.replace(QLatin1String("$c"), total);
         pattern.replace(QLatin1String("$C"), total);
     }
+}
+
+} // namespace
+
+QString valueElementText(ValueTextMembers& element, TextMode mode,
+                         const ValueTypeCatalog& catalog) {
+    // Positions are valid by construction; a stray one reads as "-- None --" rather than
+    // reaching past the table.
+    const bool inRange = element.valueType >= 0 &&
+                         static_cast<std::size_t>(element.valueType) < catalog.valueTypes.size();
+    const ValueTypeInfo& info = catalog.valueTypes.at(inRange ? element.valueType : 0);
+    const bool preview = mode == TextMode::Preview;
+
+    if (element.sampleText.isEmpty()) element.sampleText = info.sampleValue;
+
+    // The gear value shows the gear number itself; its pattern is the gear table.
+    if (preview && info.code == QLatin1String("BG")) return element.sampleText;
+
+    if (element.fixedText || (!preview && !element.text.isEmpty())) return element.text;
+
+    if (element.sampleText.isEmpty()) return element.text;
+
+    const double value = leadingReal(element.sampleText);
+    if (info.displayPattern.size() < 2)
+        return preview ? fixedPoint(value, element.precision) : QString();
+
+    QString pattern = element.text.isEmpty() ? info.displayPattern : element.text;
+    element.text = pattern;
+
+    if (!preview) return pattern;
+
+    pattern.replace(QLatin1String("$Y"), plainInt(2020));
+    pattern.replace(QLatin1String("$N"), plainInt(11));
+    pattern.replace(QLatin1String("$D"), plainInt(18));
+
+    pattern.replace(QLatin1String("$T"), stateName(info.id, cStrtol(element.sampleText)));
+    replaceTimePlaceholders(pattern, value);
     pattern.replace(QLatin1String("$a"), QLatin1String("am"));
 
     pattern.replace(QLatin1String("$V"), fixedPoint(value, element.precision));

@@ -8,7 +8,7 @@
 
 namespace zef {
 
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
 enum class MessageIcon { None, Information, Warning, Question, Critical };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 

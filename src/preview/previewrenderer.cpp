@@ -23,6 +23,25 @@ QRgb baseColor(const LayoutElement& e, bool nightMode) {
     return color::toArgb(nightMode && e.dayNight ? color::inverted(e.color) : e.color);
 }
 
+// The gradient an element shows for the dynamic colours that replace its
+// colour: from a dynamic colour's first row to its last used row; a dynamic
+// colour with an empty first row ends the search.
+void gradientColors(const LayoutElement& e, const ElementVector& elements,
+                    const std::vector<std::size_t>& dynamicColors, QRgb& c1, QRgb& c2) {
+    for (std::size_t j : dynamicColors) {
+        const LayoutElement& dc = elements[j];
+        if (dc.replaceColor != e.color) continue;
+        if (dc.dcValue[0] == EmptyDcValue) break;
+        c1 = color::toArgb(dc.dcColor[0]);
+        for (int k = DynamicColorRows - 1; k >= 1; --k) {
+            if (dc.dcValue[std::size_t(k)] != EmptyDcValue) {
+                c2 = color::toArgb(dc.dcColor[std::size_t(k)]);
+                break;
+            }
+        }
+    }
+}
+
 // Extent of one geometry (x, y, x2, y2, radius, stroke) of a graphic kind, as
 // a client rectangle on device d.
 QRect extentRect(int kind, int graphicType, qint64 x, qint64 y, qint64 x2, qint64 y2, qint64 radius,
@@ -233,22 +252,7 @@ void PreviewRenderer::paintPreview(QPainter& painter, PaintResult& result, const
             continue;
         }
         QRgb c1 = base, c2 = base;
-        if (m_view.showDcGradient) {
-            // The span from a dynamic colour's first row to its last used row;
-            // a dynamic colour with an empty first row ends the search.
-            for (std::size_t j : dynamicColors) {
-                const LayoutElement& dc = elements[j];
-                if (dc.replaceColor != e.color) continue;
-                if (dc.dcValue[0] == EmptyDcValue) break;
-                c1 = color::toArgb(dc.dcColor[0]);
-                for (int k = DynamicColorRows - 1; k >= 1; --k) {
-                    if (dc.dcValue[std::size_t(k)] != EmptyDcValue) {
-                        c2 = color::toArgb(dc.dcColor[std::size_t(k)]);
-                        break;
-                    }
-                }
-            }
-        }
+        if (m_view.showDcGradient) gradientColors(e, elements, dynamicColors, c1, c2);
         const DrawOutcome outcome = m_painter->DrawElement(
             painter, e, c1, c2, previewcolors::Rest, d, elements, m_view.randomPool, selected);
         if (outcome.missingValueTypeSelected) result.selectValueTypeForSelection = true;

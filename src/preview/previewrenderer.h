@@ -107,9 +107,6 @@ public:
     PaintResult RenderClientArea(QPainter& painter, QSize clientSize,
                                  const QRegion& updateRegion = QRegion());
 
-    // The off-screen image of the client area as last painted.
-    const QImage& clientImage() const { return m_client; }
-
     // The preview alone as the window paints it with the preview flag set: pixel
     // (0, 0) is the client point (650, 35); the image is as large as the device
     // picture and at least as large as the screen frame. Uses the view state;

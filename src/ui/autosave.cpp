@@ -87,10 +87,6 @@ void Autosave::start(int intervalMs) {
     m_timer.start(intervalMs);
 }
 
-void Autosave::stop() {
-    m_timer.stop();
-}
-
 bool Autosave::saveNow() {
     if (m_slot < 0 || m_recovering) return false;
     if (!m_document.isModified()) {

@@ -37,7 +37,6 @@ public:
 
     // Starts the periodic autosave (call after offerRecovery()).
     void start(int intervalMs = DefaultInterval);
-    void stop();
     QTimer& timer() { return m_timer; }
 
     // One autosave step: writes the recovery copy when the document is

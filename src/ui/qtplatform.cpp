@@ -37,9 +37,6 @@ MessageAnswer QtPlatform::showMessage(const QString& text, MessageButtons button
     case MessageButtons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
         break;
-    case MessageButtons::OkCancel:
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        break;
     case MessageButtons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         break;
