@@ -2,7 +2,8 @@
 
 #include "catalog/catalogs.h"
 #include "catalog/samplevaluetext.h"
-#include "dialogtemplate.h"
+#include "cautorepeatbutton.h"
+#include "designercontrols.h"
 #include "files/layoutfile.h"
 #include "listitemtext.h"
 #include "model/layoutdocument.h"
@@ -48,6 +49,14 @@ QString number(std::int32_t value) {
     return QString::number(value);
 }
 
+constexpr NumberField AllFields[] = {
+    NumberField::X,      NumberField::Y,      NumberField::X2,       NumberField::Y2,
+    NumberField::Radius, NumberField::Stroke, NumberField::NrValues, NumberField::Precision};
+
+const DynamicColorRowControls& dcRow(const DesignerControls& ui, int row) {
+    return ui.dcRows[static_cast<std::size_t>(row)];
+}
+
 } // namespace
 
 std::int32_t parseDecimal(const QString& text) {
@@ -59,52 +68,38 @@ Bgr parseColorText(const QString& text) {
     return textToColor(text) & 0xFFFFFFu;
 }
 
-PropertyPanel::PropertyPanel(LayoutDocument& document, const DialogControls& controls,
+PropertyPanel::PropertyPanel(LayoutDocument& document, const DesignerControls& ui,
                              PreviewViewState& view, PropertyPanelHost& host, QObject* parent)
     : QObject(parent), m_document(document), m_catalogs(document.catalogs()),
-      m_platform(document.platform()), m_controls(controls), m_view(view), m_host(host) {
-    edit(IdcText)->setMaxLength(MaxTextLength);
+      m_platform(document.platform()), m_ui(ui), m_view(view), m_host(host) {
+    m_ui.text->setMaxLength(MaxTextLength);
 }
 
 const PropertyPanel::FieldInfo& PropertyPanel::fieldInfo(NumberField field) {
+    using D = DesignerControls;
+    using E = LayoutElement;
+    // clang-format off
     static const FieldInfo fields[] = {
-        {IdcX, IdcXMinus, IdcXPlus, &LayoutElement::x, &LayoutElement::prevX, CoordinateMin,
-         CoordinateMax},
-        {IdcY, IdcYMinus, IdcYPlus, &LayoutElement::y, &LayoutElement::prevY, CoordinateMin,
-         CoordinateMax},
-        {IdcX2, IdcX2Minus, IdcX2Plus, &LayoutElement::x2, &LayoutElement::prevX2, CoordinateMin,
-         CoordinateMax},
-        {IdcY2, IdcY2Minus, IdcY2Plus, &LayoutElement::y2, &LayoutElement::prevY2, CoordinateMin,
-         CoordinateMax},
-        {IdcRadius, IdcRadiusMinus, IdcRadiusPlus, &LayoutElement::radius,
-         &LayoutElement::prevRadius, 0, 1023},
-        {IdcStroke, IdcStrokeMinus, IdcStrokePlus, &LayoutElement::stroke,
-         &LayoutElement::prevStroke, 1, 99},
-        {IdcNrValues, IdcNrValuesMinus, IdcNrValuesPlus, &LayoutElement::nrValues, nullptr, 1,
-         8190},
-        {IdcPrecision, IdcPrecisionMinus, IdcPrecisionPlus, &LayoutElement::precision, nullptr, 0,
-         3},
+        // controls     member         previous        lower, upper
+        {&D::x,         &E::x,         &E::prevX,      CoordinateMin, CoordinateMax},
+        {&D::y,         &E::y,         &E::prevY,      CoordinateMin, CoordinateMax},
+        {&D::x2,        &E::x2,        &E::prevX2,     CoordinateMin, CoordinateMax},
+        {&D::y2,        &E::y2,        &E::prevY2,     CoordinateMin, CoordinateMax},
+        {&D::radius,    &E::radius,    &E::prevRadius, 0,             1023},
+        {&D::stroke,    &E::stroke,    &E::prevStroke, 1,             99},
+        {&D::nrValues,  &E::nrValues,  nullptr,        1,             8190},
+        {&D::precision, &E::precision, nullptr,        0,             3},
     };
+    // clang-format on
     return fields[static_cast<int>(field)];
 }
 
-QLineEdit* PropertyPanel::edit(int id) const {
-    return m_controls.get<QLineEdit>(id);
+const NumberFieldControls& PropertyPanel::fieldControls(NumberField field) const {
+    return m_ui.*fieldInfo(field).controls;
 }
-QPushButton* PropertyPanel::button(int id) const {
-    return m_controls.get<QPushButton>(id);
-}
-QComboBox* PropertyPanel::combo(int id) const {
-    return m_controls.get<QComboBox>(id);
-}
-QCheckBox* PropertyPanel::check(int id) const {
-    return m_controls.get<QCheckBox>(id);
-}
-QLabel* PropertyPanel::label(int id) const {
-    return m_controls.get<QLabel>(id);
-}
-QLineEdit* PropertyPanel::numberEdit(NumberField field) const {
-    return edit(fieldInfo(field).edit);
+
+QLineEdit* PropertyPanel::numberEdit(NumberField f) const {
+    return fieldControls(f).edit;
 }
 
 LayoutElement* PropertyPanel::selectedElement() const {
@@ -112,46 +107,38 @@ LayoutElement* PropertyPanel::selectedElement() const {
 }
 
 void PropertyPanel::connectControls() {
-    constexpr NumberField fields[] = {
-        NumberField::X,      NumberField::Y,      NumberField::X2,       NumberField::Y2,
-        NumberField::Radius, NumberField::Stroke, NumberField::NrValues, NumberField::Precision};
-    for (NumberField f : fields) {
-        const FieldInfo& info = fieldInfo(f);
-        connect(edit(info.edit), &QLineEdit::textChanged, this, [this, f] { onNumberEdited(f); });
-        connect(button(info.minus), &QPushButton::clicked, this, [this, f] { onStep(f, -1); });
-        connect(button(info.plus), &QPushButton::clicked, this, [this, f] { onStep(f, +1); });
+    for (NumberField f : AllFields) {
+        const NumberFieldControls& c = fieldControls(f);
+        connect(c.edit, &QLineEdit::textChanged, this, [this, f] { onNumberEdited(f); });
+        connect(c.minus, &QPushButton::clicked, this, [this, f] { onStep(f, -1); });
+        connect(c.plus, &QPushButton::clicked, this, [this, f] { onStep(f, +1); });
     }
-    connect(edit(IdcSampleText), &QLineEdit::textChanged, this, &PropertyPanel::onSampleTextEdited);
-    connect(edit(IdcText), &QLineEdit::textChanged, this, &PropertyPanel::onTextEdited);
-    connect(edit(IdcColorEdit), &QLineEdit::textChanged, this, &PropertyPanel::onColorEdited);
-    connect(edit(IdcReplaceColorEdit), &QLineEdit::textChanged, this,
+    connect(m_ui.sampleText, &QLineEdit::textChanged, this, &PropertyPanel::onSampleTextEdited);
+    connect(m_ui.text, &QLineEdit::textChanged, this, &PropertyPanel::onTextEdited);
+    connect(m_ui.colorEdit, &QLineEdit::textChanged, this, &PropertyPanel::onColorEdited);
+    connect(m_ui.replaceColorEdit, &QLineEdit::textChanged, this,
             &PropertyPanel::onReplaceColorEdited);
     // Lists and check boxes react to the user only, as their programmatic
     // filling must not write into the element.
-    connect(combo(IdcFont), &QComboBox::activated, this, &PropertyPanel::onFontSelected);
-    connect(combo(IdcAlignment), &QComboBox::activated, this, &PropertyPanel::onAlignmentSelected);
-    connect(combo(IdcValueType), &QComboBox::activated, this, &PropertyPanel::onValueTypeSelected);
-    connect(combo(IdcGraphicKind), &QComboBox::activated, this,
-            &PropertyPanel::onGraphicKindSelected);
-    connect(check(IdcFixedText), &QCheckBox::clicked, this, &PropertyPanel::onFixedTextClicked);
-    connect(check(IdcDayNight), &QCheckBox::clicked, this, &PropertyPanel::onDayNightClicked);
-    connect(check(IdcMaxOnly), &QCheckBox::clicked, this, &PropertyPanel::onMaxOnlyClicked);
-    connect(check(IdcInvertColor), &QCheckBox::clicked, this, &PropertyPanel::onInvertColorClicked);
-    connect(button(IdcColorButton), &QPushButton::clicked, this, &PropertyPanel::onColorButton);
-    connect(button(IdcReplaceColorButton), &QPushButton::clicked, this,
+    connect(m_ui.font, &QComboBox::activated, this, &PropertyPanel::onFontSelected);
+    connect(m_ui.alignment, &QComboBox::activated, this, &PropertyPanel::onAlignmentSelected);
+    connect(m_ui.valueType, &QComboBox::activated, this, &PropertyPanel::onValueTypeSelected);
+    connect(m_ui.graphicKind, &QComboBox::activated, this, &PropertyPanel::onGraphicKindSelected);
+    connect(m_ui.fixedText, &QCheckBox::clicked, this, &PropertyPanel::onFixedTextClicked);
+    connect(m_ui.dayNight, &QCheckBox::clicked, this, &PropertyPanel::onDayNightClicked);
+    connect(m_ui.maxOnly, &QCheckBox::clicked, this, &PropertyPanel::onMaxOnlyClicked);
+    connect(m_ui.invertColor, &QCheckBox::clicked, this, &PropertyPanel::onInvertColorClicked);
+    connect(m_ui.colorButton, &QPushButton::clicked, this, &PropertyPanel::onColorButton);
+    connect(m_ui.replaceColorButton, &QPushButton::clicked, this,
             &PropertyPanel::onReplaceColorButton);
-    connect(button(IdcGotoDynCol), &QPushButton::clicked, this, &PropertyPanel::onGotoDynCol);
+    connect(m_ui.gotoDynCol, &QPushButton::clicked, this, &PropertyPanel::onGotoDynCol);
     for (int row = 0; row < DynamicColorRows; ++row) {
-        const DynamicColorRowIds& ids = DynamicColorRowTable[row];
-        connect(edit(ids.value), &QLineEdit::textChanged, this,
-                [this, row] { onDcRowEdited(row); });
-        connect(edit(ids.colorEdit), &QLineEdit::textChanged, this,
-                [this, row] { onDcRowEdited(row); });
-        connect(button(ids.colorButton), &QPushButton::clicked, this,
-                [this, row] { onDcColorButton(row); });
-        connect(check(ids.hide), &QCheckBox::clicked, this, [this, row] { onDcHideClicked(row); });
-        connect(check(ids.blink), &QCheckBox::clicked, this,
-                [this, row] { onDcBlinkClicked(row); });
+        const DynamicColorRowControls& c = dcRow(m_ui, row);
+        connect(c.value, &QLineEdit::textChanged, this, [this, row] { onDcRowEdited(row); });
+        connect(c.colorEdit, &QLineEdit::textChanged, this, [this, row] { onDcRowEdited(row); });
+        connect(c.colorButton, &QPushButton::clicked, this, [this, row] { onDcColorButton(row); });
+        connect(c.hide, &QCheckBox::clicked, this, [this, row] { onDcHideClicked(row); });
+        connect(c.blink, &QCheckBox::clicked, this, [this, row] { onDcBlinkClicked(row); });
     }
 }
 
@@ -186,69 +173,68 @@ void PropertyPanel::showElement(LayoutElement* e) {
     switch (e->kind) {
     case KindValue:
         m_view.swatchColor = e->color;
-        edit(IdcColorEdit)->setText(ColorToHex(e->color));
-        edit(IdcX)->setText(number(e->x));
-        edit(IdcY)->setText(number(e->y));
-        selectComboText(combo(IdcValueType), valueTypeName());
-        edit(IdcText)->setText(e->text);
-        edit(IdcStroke)->setText(number(e->stroke));
+        m_ui.colorEdit->setText(ColorToHex(e->color));
+        m_ui.x.edit->setText(number(e->x));
+        m_ui.y.edit->setText(number(e->y));
+        selectComboText(m_ui.valueType, valueTypeName());
+        m_ui.text->setText(e->text);
+        m_ui.stroke.edit->setText(number(e->stroke));
         if (const int font =
-                combo(IdcFont)->findText(e->font, Qt::MatchExactly | Qt::MatchCaseSensitive);
+                m_ui.font->findText(e->font, Qt::MatchExactly | Qt::MatchCaseSensitive);
             font >= 0)
-            combo(IdcFont)->setCurrentIndex(font);
-        if (e->hAlignment >= 0 && e->hAlignment < combo(IdcAlignment)->count())
-            combo(IdcAlignment)->setCurrentIndex(e->hAlignment);
-        edit(IdcNrValues)->setText(number(e->nrValues));
-        edit(IdcPrecision)->setText(number(e->precision));
-        edit(IdcSampleText)->setText(e->sampleText);
-        check(IdcFixedText)->setChecked(e->fixedText);
-        check(IdcDayNight)->setChecked(e->dayNight);
-        check(IdcMaxOnly)->setChecked(e->maxOnly);
+            m_ui.font->setCurrentIndex(font);
+        if (e->hAlignment >= 0 && e->hAlignment < m_ui.alignment->count())
+            m_ui.alignment->setCurrentIndex(e->hAlignment);
+        m_ui.nrValues.edit->setText(number(e->nrValues));
+        m_ui.precision.edit->setText(number(e->precision));
+        m_ui.sampleText->setText(e->sampleText);
+        m_ui.fixedText->setChecked(e->fixedText);
+        m_ui.dayNight->setChecked(e->dayNight);
+        m_ui.maxOnly->setChecked(e->maxOnly);
         break;
     case KindGraphic: {
         m_view.swatchColor = e->color;
-        edit(IdcColorEdit)->setText(ColorToHex(e->color));
-        edit(IdcNrValues)->setText(number(e->nrValues));
-        edit(IdcX)->setText(number(e->x));
-        edit(IdcY)->setText(number(e->y));
-        edit(IdcX2)->setText(number(e->x2));
-        edit(IdcY2)->setText(number(e->y2));
-        edit(IdcRadius)->setText(number(e->radius));
+        m_ui.colorEdit->setText(ColorToHex(e->color));
+        m_ui.nrValues.edit->setText(number(e->nrValues));
+        m_ui.x.edit->setText(number(e->x));
+        m_ui.y.edit->setText(number(e->y));
+        m_ui.x2.edit->setText(number(e->x2));
+        m_ui.y2.edit->setText(number(e->y2));
+        m_ui.radius.edit->setText(number(e->radius));
         const auto gi = static_cast<std::size_t>(e->graphicType);
-        selectComboText(combo(IdcGraphicKind),
+        selectComboText(m_ui.graphicKind,
                         gi < vt.graphicKinds.size() ? vt.graphicKinds[gi].name : QString());
-        selectComboText(combo(IdcValueType), valueTypeName());
-        edit(IdcStroke)->setText(number(e->stroke));
-        check(IdcDayNight)->setChecked(e->dayNight);
-        check(IdcMaxOnly)->setChecked(e->maxOnly);
+        selectComboText(m_ui.valueType, valueTypeName());
+        m_ui.stroke.edit->setText(number(e->stroke));
+        m_ui.dayNight->setChecked(e->dayNight);
+        m_ui.maxOnly->setChecked(e->maxOnly);
         if (isGraphGraphic(e->graphicType)) {
             if (e->stroke > 0) {
                 e->nrValues = (e->x2 - e->x) / e->stroke;
-                edit(IdcNrValues)->setText(number(e->nrValues));
+                m_ui.nrValues.edit->setText(number(e->nrValues));
             }
-            check(IdcFixedText)->setChecked(e->fixedText);
+            m_ui.fixedText->setChecked(e->fixedText);
         }
         break;
     }
     case KindDynamicColor:
-        edit(IdcReplaceColorEdit)->setText(ColorToHex(e->replaceColor));
+        m_ui.replaceColorEdit->setText(ColorToHex(e->replaceColor));
         for (int row = 0; row < DynamicColorRows; ++row) {
-            const DynamicColorRowIds& ids = DynamicColorRowTable[row];
-            edit(ids.value)->setText(e->dcValue[row] == EmptyDcValue ? QString()
-                                                                     : number(e->dcValue[row]));
-            edit(ids.colorEdit)->setText(ColorToHex(e->dcColor[row]));
+            const DynamicColorRowControls& c = dcRow(m_ui, row);
+            c.value->setText(e->dcValue[row] == EmptyDcValue ? QString() : number(e->dcValue[row]));
+            c.colorEdit->setText(ColorToHex(e->dcColor[row]));
             m_view.dcSwatchColors[row] = e->dcColor[row];
-            check(ids.hide)->setChecked(e->dcHide[row]);
-            check(ids.blink)->setChecked(e->dcBlink[row]);
-            edit(ids.colorEdit)->setEnabled(!e->dcHide[row]);
-            button(ids.colorButton)->setEnabled(!e->dcHide[row]);
+            c.hide->setChecked(e->dcHide[row]);
+            c.blink->setChecked(e->dcBlink[row]);
+            c.colorEdit->setEnabled(!e->dcHide[row]);
+            c.colorButton->setEnabled(!e->dcHide[row]);
         }
-        check(IdcInvertColor)->setChecked(e->invertColor);
-        check(IdcDayNight)->setChecked(false);
-        check(IdcMaxOnly)->setChecked(false);
+        m_ui.invertColor->setChecked(e->invertColor);
+        m_ui.dayNight->setChecked(false);
+        m_ui.maxOnly->setChecked(false);
         break;
     case KindSeparator:
-        edit(IdcText)->setText(e->text);
+        m_ui.text->setText(e->text);
         break;
     default:
         break;
@@ -257,51 +243,47 @@ void PropertyPanel::showElement(LayoutElement* e) {
 }
 
 void PropertyPanel::setFieldEnabled(NumberField field, bool editEnabled, bool buttons) {
-    const FieldInfo& info = fieldInfo(field);
-    edit(info.edit)->setEnabled(editEnabled);
-    button(info.minus)->setEnabled(buttons);
-    button(info.plus)->setEnabled(buttons);
+    const NumberFieldControls& c = fieldControls(field);
+    c.edit->setEnabled(editEnabled);
+    c.minus->setEnabled(buttons);
+    c.plus->setEnabled(buttons);
 }
 
 void PropertyPanel::enableForKind(int kind) {
     UpdatingGuard guard(m_updatingControls);
 
-    constexpr int propertyEdits[] = {IdcColorEdit, IdcX,         IdcY,         IdcX2,
-                                     IdcY2,        IdcRadius,    IdcStroke,    IdcText,
-                                     IdcNrValues,  IdcPrecision, IdcSampleText};
-    for (int id : propertyEdits) {
-        edit(id)->setEnabled(false);
-        edit(id)->clear();
+    for (QLineEdit* edit :
+         {m_ui.colorEdit, m_ui.x.edit, m_ui.y.edit, m_ui.x2.edit, m_ui.y2.edit, m_ui.radius.edit,
+          m_ui.stroke.edit, m_ui.text, m_ui.nrValues.edit, m_ui.precision.edit, m_ui.sampleText}) {
+        edit->setEnabled(false);
+        edit->clear();
     }
-    constexpr NumberField allFields[] = {
-        NumberField::X,      NumberField::Y,      NumberField::X2,       NumberField::Y2,
-        NumberField::Radius, NumberField::Stroke, NumberField::NrValues, NumberField::Precision};
-    for (NumberField f : allFields) setFieldEnabled(f, false, false);
-    button(IdcColorButton)->setEnabled(false);
-    for (int id : {IdcValueType, IdcGraphicKind, IdcFont, IdcAlignment}) {
-        combo(id)->setEnabled(false);
-        if (combo(id)->count() > 0) combo(id)->setCurrentIndex(0);
+    for (NumberField f : AllFields) setFieldEnabled(f, false, false);
+    m_ui.colorButton->setEnabled(false);
+    for (QComboBox* box : {m_ui.valueType, m_ui.graphicKind, m_ui.font, m_ui.alignment}) {
+        box->setEnabled(false);
+        if (box->count() > 0) box->setCurrentIndex(0);
     }
-    for (int id : {IdcFixedText, IdcDayNight, IdcMaxOnly, IdcInvertColor}) {
-        check(id)->setEnabled(false);
-        check(id)->setChecked(false);
+    for (QCheckBox* box : {m_ui.fixedText, m_ui.dayNight, m_ui.maxOnly, m_ui.invertColor}) {
+        box->setEnabled(false);
+        box->setChecked(false);
     }
-    button(IdcReplaceColorButton)->setEnabled(false);
-    edit(IdcReplaceColorEdit)->setEnabled(false);
-    edit(IdcReplaceColorEdit)->clear();
-    button(IdcGotoDynCol)->setEnabled(false);
-    edit(IdcColorEdit)->setMaxLength(ColorTextLength);
+    m_ui.replaceColorButton->setEnabled(false);
+    m_ui.replaceColorEdit->setEnabled(false);
+    m_ui.replaceColorEdit->clear();
+    m_ui.gotoDynCol->setEnabled(false);
+    m_ui.colorEdit->setMaxLength(ColorTextLength);
 
     const bool dynamicColor = kind == KindDynamicColor;
-    for (int row = 0; row < DynamicColorRows; ++row) {
-        const DynamicColorRowIds& ids = DynamicColorRowTable[row];
-        edit(ids.colorEdit)->setMaxLength(ColorTextLength);
-        edit(ids.value)->clear();
-        edit(ids.colorEdit)->clear();
-        check(ids.hide)->setChecked(false);
-        check(ids.blink)->setChecked(false);
-        for (int id : {ids.value, ids.colorEdit, ids.colorButton, ids.hide, ids.blink})
-            m_controls.widget(id)->setEnabled(dynamicColor);
+    for (const DynamicColorRowControls& row : m_ui.dcRows) {
+        row.colorEdit->setMaxLength(ColorTextLength);
+        row.value->clear();
+        row.colorEdit->clear();
+        row.hide->setChecked(false);
+        row.blink->setChecked(false);
+        for (QWidget* w : std::initializer_list<QWidget*>{row.value, row.colorEdit, row.colorButton,
+                                                          row.hide, row.blink})
+            w->setEnabled(dynamicColor);
     }
     m_view.dcSwatchColors.fill(0);
 
@@ -313,34 +295,34 @@ void PropertyPanel::enableForKind(int kind) {
         setFieldEnabled(NumberField::Y, true, true);
         setFieldEnabled(NumberField::NrValues, true, true);
         setFieldEnabled(NumberField::Precision, true, true);
-        edit(IdcColorEdit)->setEnabled(true);
-        button(IdcColorButton)->setEnabled(true);
-        edit(IdcSampleText)->setEnabled(true);
-        check(IdcFixedText)->setEnabled(true);
-        check(IdcDayNight)->setEnabled(true);
-        combo(IdcValueType)->setEnabled(true);
-        combo(IdcFont)->setEnabled(true);
-        combo(IdcAlignment)->setEnabled(true);
-        check(IdcMaxOnly)->setEnabled(maxOnlyOffered);
+        m_ui.colorEdit->setEnabled(true);
+        m_ui.colorButton->setEnabled(true);
+        m_ui.sampleText->setEnabled(true);
+        m_ui.fixedText->setEnabled(true);
+        m_ui.dayNight->setEnabled(true);
+        m_ui.valueType->setEnabled(true);
+        m_ui.font->setEnabled(true);
+        m_ui.alignment->setEnabled(true);
+        m_ui.maxOnly->setEnabled(maxOnlyOffered);
         break;
     case KindGraphic:
         for (NumberField f : {NumberField::X, NumberField::Y, NumberField::X2, NumberField::Y2,
                               NumberField::Radius, NumberField::Stroke})
             setFieldEnabled(f, true, true);
-        edit(IdcColorEdit)->setEnabled(true);
-        button(IdcColorButton)->setEnabled(true);
-        check(IdcDayNight)->setEnabled(true);
-        combo(IdcValueType)->setEnabled(true);
-        combo(IdcGraphicKind)->setEnabled(true);
-        check(IdcMaxOnly)->setEnabled(maxOnlyOffered);
+        m_ui.colorEdit->setEnabled(true);
+        m_ui.colorButton->setEnabled(true);
+        m_ui.dayNight->setEnabled(true);
+        m_ui.valueType->setEnabled(true);
+        m_ui.graphicKind->setEnabled(true);
+        m_ui.maxOnly->setEnabled(maxOnlyOffered);
         break;
     case KindDynamicColor:
-        button(IdcReplaceColorButton)->setEnabled(true);
-        edit(IdcReplaceColorEdit)->setEnabled(true);
-        check(IdcInvertColor)->setEnabled(true);
+        m_ui.replaceColorButton->setEnabled(true);
+        m_ui.replaceColorEdit->setEnabled(true);
+        m_ui.invertColor->setEnabled(true);
         break;
     case KindSeparator:
-        edit(IdcText)->setEnabled(true);
+        m_ui.text->setEnabled(true);
         break;
     default:
         break;
@@ -349,7 +331,7 @@ void PropertyPanel::enableForKind(int kind) {
 
 int PropertyPanel::graphicKindInList() const {
     return ValueTypeCatalog::positionByName(m_catalogs.valueTypes.graphicKinds,
-                                            combo(IdcGraphicKind)->currentText());
+                                            m_ui.graphicKind->currentText());
 }
 
 void PropertyPanel::updateLabels() {
@@ -357,44 +339,42 @@ void PropertyPanel::updateLabels() {
     if (!e) return;
 
     const int g = e->graphicType;
-    label(IdcLabelX2)
-        ->setText(isArcGraphic(g) ? QStringLiteral("Start angle ") : QStringLiteral("X2 "));
-    label(IdcLabelY2)
-        ->setText(isArcGraphic(g) ? QStringLiteral("End angle ")
-                  : (g == GraphicDirectionArrow || g == GraphicDirectionTriangle)
-                      ? QStringLiteral("-Y Offset ")
-                      : QStringLiteral("Y2 "));
+    m_ui.x2.label->setText(isArcGraphic(g) ? QStringLiteral("Start angle ")
+                                           : QStringLiteral("X2 "));
+    m_ui.y2.label->setText(isArcGraphic(g) ? QStringLiteral("End angle ")
+                           : (g == GraphicDirectionArrow || g == GraphicDirectionTriangle)
+                               ? QStringLiteral("-Y Offset ")
+                               : QStringLiteral("Y2 "));
     if (isGraphGraphic(g)) {
-        label(IdcLabelRadius)
-            ->setText(check(IdcFixedText)->isChecked() ? QStringLiteral("Min value ")
-                                                       : QStringLiteral("Max value "));
-        check(IdcMaxOnly)->setText(QStringLiteral("Mark min/max values"));
-        check(IdcFixedText)->setText(QStringLiteral("Limit is minimum value"));
+        m_ui.radius.label->setText(m_ui.fixedText->isChecked() ? QStringLiteral("Min value ")
+                                                               : QStringLiteral("Max value "));
+        m_ui.maxOnly->setText(QStringLiteral("Mark min/max values"));
+        m_ui.fixedText->setText(QStringLiteral("Limit is minimum value"));
     } else {
-        label(IdcLabelRadius)->setText(QStringLiteral("Radius "));
-        check(IdcMaxOnly)->setText(QStringLiteral("Display max. value only"));
-        check(IdcFixedText)->setText(QStringLiteral("Fixed text"));
+        m_ui.radius.label->setText(QStringLiteral("Radius "));
+        m_ui.maxOnly->setText(QStringLiteral("Display max. value only"));
+        m_ui.fixedText->setText(QStringLiteral("Fixed text"));
     }
 
-    button(IdcGotoDynCol)->setEnabled(isRecoloured(e->color));
+    m_ui.gotoDynCol->setEnabled(isRecoloured(e->color));
 
     if (e->kind == KindValue) {
         const QString t = valueElementText(*e, TextMode::Edit, m_catalogs.valueTypes);
-        edit(IdcText)->setText(t);
-        edit(IdcText)->setEnabled(!t.isEmpty() || e->fixedText);
-        button(IdcNrValuesMinus)->setEnabled(!e->fixedText);
-        button(IdcNrValuesPlus)->setEnabled(!e->fixedText);
-        edit(IdcPrecision)->setEnabled(!e->fixedText);
+        m_ui.text->setText(t);
+        m_ui.text->setEnabled(!t.isEmpty() || e->fixedText);
+        m_ui.nrValues.minus->setEnabled(!e->fixedText);
+        m_ui.nrValues.plus->setEnabled(!e->fixedText);
+        m_ui.precision.edit->setEnabled(!e->fixedText);
         const auto i = static_cast<std::size_t>(e->valueType);
         const int id = i < m_catalogs.valueTypes.valueTypes.size()
                            ? m_catalogs.valueTypes.valueTypes[i].id
                            : 0;
-        edit(IdcSampleText)->setEnabled(!e->fixedText && id >= 10);
-        if (id < 10) edit(IdcSampleText)->clear();
+        m_ui.sampleText->setEnabled(!e->fixedText && id >= 10);
+        if (id < 10) m_ui.sampleText->clear();
     } else if (e->kind == KindGraphic) {
-        edit(IdcText)->setEnabled(false);
-        button(IdcNrValuesMinus)->setEnabled(!e->fixedText);
-        button(IdcNrValuesPlus)->setEnabled(!e->fixedText);
+        m_ui.text->setEnabled(false);
+        m_ui.nrValues.minus->setEnabled(!e->fixedText);
+        m_ui.nrValues.plus->setEnabled(!e->fixedText);
 
         struct Enabling {
             bool stroke, x2, y2, radius;
@@ -435,18 +415,18 @@ void PropertyPanel::updateLabels() {
         setFieldEnabled(NumberField::Y2, en.y2, en.y2);
         setFieldEnabled(NumberField::Radius, en.radius, en.radius);
         if (isGraphGraphic(kind)) {
-            button(IdcNrValuesMinus)->setEnabled(false);
-            button(IdcNrValuesPlus)->setEnabled(false);
-            check(IdcFixedText)->setEnabled(true);
+            m_ui.nrValues.minus->setEnabled(false);
+            m_ui.nrValues.plus->setEnabled(false);
+            m_ui.fixedText->setEnabled(true);
         }
     }
 }
 
 void PropertyPanel::fillDeviceLists(const DeviceInfo* device) {
     UpdatingGuard guard(m_updatingControls);
-    QComboBox* valueTypes = combo(IdcValueType);
-    QComboBox* graphicKinds = combo(IdcGraphicKind);
-    QComboBox* fonts = combo(IdcFont);
+    QComboBox* valueTypes = m_ui.valueType;
+    QComboBox* graphicKinds = m_ui.graphicKind;
+    QComboBox* fonts = m_ui.font;
     valueTypes->clear();
     graphicKinds->clear();
     fonts->clear();
@@ -483,7 +463,7 @@ void PropertyPanel::recomputeGraphValues(LayoutElement& e) {
     if (!isGraphGraphic(e.graphicType)) return;
     if (e.x2 - e.x > 0 && e.stroke > 0) {
         e.nrValues = (e.x2 - e.x) / e.stroke;
-        edit(IdcNrValues)->setText(number(e.nrValues));
+        m_ui.nrValues.edit->setText(number(e.nrValues));
     }
 }
 
@@ -493,7 +473,7 @@ void PropertyPanel::onNumberEdited(NumberField field) {
     LayoutElement* e = selectedElement();
     if (m_updatingControls || !e) return;
     const FieldInfo& info = fieldInfo(field);
-    const std::int32_t value = parseDecimal(edit(info.edit)->text());
+    const std::int32_t value = parseDecimal(fieldControls(field).edit->text());
     switch (field) {
     case NumberField::NrValues:
         e->nrValues = value;
@@ -522,20 +502,20 @@ void PropertyPanel::onStep(NumberField field, int delta) {
     if (delta < 0 ? value <= info.lower : value >= info.upper) return;
     const std::int32_t next = value + (delta < 0 ? -1 : 1);
     if (field == NumberField::NrValues && delta > 0) e->nrValues = next;
-    edit(info.edit)->setText(number(next));
+    fieldControls(field).edit->setText(number(next));
 }
 
 void PropertyPanel::onSampleTextEdited() {
     LayoutElement* e = selectedElement();
     if (m_updatingControls || !e) return;
-    e->sampleText = edit(IdcSampleText)->text();
+    e->sampleText = m_ui.sampleText->text();
     repaintAll();
 }
 
 void PropertyPanel::onTextEdited() {
     LayoutElement* e = selectedElement();
     if (m_updatingControls || !e) return;
-    const QString text = edit(IdcText)->text();
+    const QString text = m_ui.text->text();
     // A longer text from a file shows cut to the edit's limit; showing it is
     // no edit, so the element keeps the whole text.
     if (e->text.size() > MaxTextLength && text == e->text.left(MaxTextLength)) return;
@@ -547,14 +527,14 @@ void PropertyPanel::onTextEdited() {
 void PropertyPanel::onFontSelected() {
     LayoutElement* e = selectedElement();
     if (m_updatingControls || !e) return;
-    e->font = combo(IdcFont)->currentText();
+    e->font = m_ui.font->currentText();
     repaintAll();
 }
 
 void PropertyPanel::onAlignmentSelected() {
     LayoutElement* e = selectedElement();
     if (m_updatingControls || !e) return;
-    e->hAlignment = combo(IdcAlignment)->currentIndex();
+    e->hAlignment = m_ui.alignment->currentIndex();
     repaintAll();
 }
 
@@ -562,7 +542,7 @@ void PropertyPanel::onValueTypeSelected() {
     LayoutElement* e = selectedElement();
     if (m_updatingControls || !e) return;
     const auto& types = m_catalogs.valueTypes.valueTypes;
-    e->valueType = ValueTypeCatalog::positionByName(types, combo(IdcValueType)->currentText());
+    e->valueType = ValueTypeCatalog::positionByName(types, m_ui.valueType->currentText());
     if (e->fixedText) {
         // The value type of a fixed text only drives its dynamic colour.
         if (types[static_cast<std::size_t>(e->valueType)].code != FixedTextCode &&
@@ -592,8 +572,8 @@ void PropertyPanel::onGraphicKindSelected() {
 void PropertyPanel::onFixedTextClicked() {
     LayoutElement* e = selectedElement();
     if (m_updatingControls || !e) return;
-    e->fixedText = check(IdcFixedText)->isChecked();
-    if (e->fixedText) edit(IdcText)->setEnabled(true);
+    e->fixedText = m_ui.fixedText->isChecked();
+    if (e->fixedText) m_ui.text->setEnabled(true);
     refreshSelectedLine();
     updateLabels();
     repaintAll();
@@ -602,27 +582,27 @@ void PropertyPanel::onFixedTextClicked() {
 void PropertyPanel::onDayNightClicked() {
     LayoutElement* e = selectedElement();
     if (m_updatingControls || !e) return;
-    e->dayNight = check(IdcDayNight)->isChecked();
+    e->dayNight = m_ui.dayNight->isChecked();
     repaintElement();
 }
 
 void PropertyPanel::onMaxOnlyClicked() {
     LayoutElement* e = selectedElement();
     if (m_updatingControls || !e) return;
-    e->maxOnly = check(IdcMaxOnly)->isChecked();
+    e->maxOnly = m_ui.maxOnly->isChecked();
 }
 
 void PropertyPanel::onInvertColorClicked() {
     LayoutElement* e = selectedElement();
     if (m_updatingControls || !e) return;
-    e->invertColor = check(IdcInvertColor)->isChecked();
+    e->invertColor = m_ui.invertColor->isChecked();
     m_document.commit();
 }
 
 void PropertyPanel::onColorEdited() {
     LayoutElement* e = selectedElement();
     if (m_updatingControls || !e) return;
-    const QString text = edit(IdcColorEdit)->text();
+    const QString text = m_ui.colorEdit->text();
     if (text.size() != ColorTextLength) return;
     e->color = parseColorText(text);
     m_view.swatchColor = e->color;
@@ -635,7 +615,7 @@ void PropertyPanel::onColorButton() {
         m_view.swatchColor = *color;
         if (LayoutElement* e = selectedElement()) {
             e->color = *color;
-            edit(IdcColorEdit)->setText(ColorToHex(*color));
+            m_ui.colorEdit->setText(ColorToHex(*color));
         }
     }
     repaintAll();
@@ -644,7 +624,7 @@ void PropertyPanel::onColorButton() {
 void PropertyPanel::onReplaceColorEdited() {
     LayoutElement* e = selectedElement();
     if (m_updatingControls || !e) return;
-    const Bgr color = parseColorText(edit(IdcReplaceColorEdit)->text());
+    const Bgr color = parseColorText(m_ui.replaceColorEdit->text());
     if (color == e->replaceColor) return;
     e->replaceColor = color;
     m_host.refreshCommand();
@@ -658,8 +638,8 @@ void PropertyPanel::onReplaceColorButton() {
     // when the colour is typed.
     const bool changed = e->replaceColor != *color;
     {
-        const QSignalBlocker blocker(edit(IdcReplaceColorEdit));
-        edit(IdcReplaceColorEdit)->setText(ColorToHex(*color));
+        const QSignalBlocker blocker(m_ui.replaceColorEdit);
+        m_ui.replaceColorEdit->setText(ColorToHex(*color));
     }
     e->replaceColor = *color;
     if (changed)
@@ -671,10 +651,10 @@ void PropertyPanel::onReplaceColorButton() {
 void PropertyPanel::onDcRowEdited(int row) {
     LayoutElement* e = selectedElement();
     if (m_updatingControls || !e) return;
-    const DynamicColorRowIds& ids = DynamicColorRowTable[row];
-    const QString value = edit(ids.value)->text();
+    const DynamicColorRowControls& c = dcRow(m_ui, row);
+    const QString value = c.value->text();
     e->dcValue[row] = value.isEmpty() ? EmptyDcValue : parseDecimal(value);
-    const QString color = edit(ids.colorEdit)->text();
+    const QString color = c.colorEdit->text();
     if (color.size() != ColorTextLength) return;
     e->dcColor[row] = parseColorText(color);
     m_view.dcSwatchColors[row] = e->dcColor[row];
@@ -686,23 +666,23 @@ void PropertyPanel::onDcColorButton(int row) {
     const auto color = m_platform.pickColor(0);
     if (!color) return;
     m_view.dcSwatchColors[row] = *color;
-    edit(DynamicColorRowTable[row].colorEdit)->setText(ColorToHex(*color));
+    dcRow(m_ui, row).colorEdit->setText(ColorToHex(*color));
     m_host.invalidateView(false, true, false, false);
 }
 
 void PropertyPanel::onDcHideClicked(int row) {
     LayoutElement* e = selectedElement();
     if (m_updatingControls || !e) return;
-    const DynamicColorRowIds& ids = DynamicColorRowTable[row];
-    e->dcHide[row] = check(ids.hide)->isChecked();
-    edit(ids.colorEdit)->setEnabled(!e->dcHide[row]);
-    button(ids.colorButton)->setEnabled(!e->dcHide[row]);
+    const DynamicColorRowControls& c = dcRow(m_ui, row);
+    e->dcHide[row] = c.hide->isChecked();
+    c.colorEdit->setEnabled(!e->dcHide[row]);
+    c.colorButton->setEnabled(!e->dcHide[row]);
 }
 
 void PropertyPanel::onDcBlinkClicked(int row) {
     LayoutElement* e = selectedElement();
     if (m_updatingControls || !e) return;
-    e->dcBlink[row] = check(DynamicColorRowTable[row].blink)->isChecked();
+    e->dcBlink[row] = dcRow(m_ui, row).blink->isChecked();
 }
 
 void PropertyPanel::onGotoDynCol() {
@@ -720,10 +700,10 @@ void PropertyPanel::onGotoDynCol() {
 
 void PropertyPanel::toggleDayNight() {
     LayoutElement* e = selectedElement();
-    if (!e || !check(IdcDayNight)->isEnabled()) return;
-    check(IdcDayNight)->setChecked(!e->dayNight);
+    if (!e || !m_ui.dayNight->isEnabled()) return;
+    m_ui.dayNight->setChecked(!e->dayNight);
     if (m_updatingControls) return;
-    e->dayNight = check(IdcDayNight)->isChecked();
+    e->dayNight = m_ui.dayNight->isChecked();
     repaintElement();
 }
 
@@ -736,8 +716,8 @@ void PropertyPanel::moveFirstPointTo(int x, int y) {
     e->y = y;
     // The edits' own handlers store the point again and keep a graph's
     // number of values in step.
-    edit(IdcX)->setText(number(x));
-    edit(IdcY)->setText(number(y));
+    m_ui.x.edit->setText(number(x));
+    m_ui.y.edit->setText(number(y));
     m_host.invalidateView(true, true, false, true);
 }
 
@@ -748,13 +728,13 @@ void PropertyPanel::moveSecondPointTo(int x, int y) {
     e->prevY2 = e->y2;
     e->x2 = x;
     e->y2 = y;
-    edit(IdcX2)->setText(number(x));
-    edit(IdcY2)->setText(number(y));
+    m_ui.x2.edit->setText(number(x));
+    m_ui.y2.edit->setText(number(y));
     m_host.invalidateView(true, true, false, true);
 }
 
 void PropertyPanel::selectValueTypeEntry(int entry) {
-    QComboBox* box = combo(IdcValueType);
+    QComboBox* box = m_ui.valueType;
     if (entry < 0 || entry >= box->count()) return;
     box->setCurrentIndex(entry);
     onValueTypeSelected();

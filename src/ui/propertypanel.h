@@ -7,18 +7,16 @@
 
 #include <cstdint>
 
-class QCheckBox;
 class QComboBox;
-class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace zef {
 
 struct Catalogs;
+struct DesignerControls;
 struct DeviceInfo;
+struct NumberFieldControls;
 struct PreviewViewState;
-class DialogControls;
 class LayoutDocument;
 class Platform;
 
@@ -52,7 +50,7 @@ Bgr parseColorText(const QString& text);
 class PropertyPanel : public QObject {
     Q_OBJECT
 public:
-    PropertyPanel(LayoutDocument& document, const DialogControls& controls, PreviewViewState& view,
+    PropertyPanel(LayoutDocument& document, const DesignerControls& ui, PreviewViewState& view,
                   PropertyPanelHost& host, QObject* parent = nullptr);
 
     // Connects the panel's controls to its handlers.
@@ -110,21 +108,14 @@ public:
 
 private:
     struct FieldInfo {
-        int edit;
-        int minus;
-        int plus;
+        NumberFieldControls DesignerControls::*controls;
         std::int32_t LayoutElement::*member;
         std::int32_t LayoutElement::*previous; // nullptr: not geometry
         std::int32_t lower;
         std::int32_t upper;
     };
     static const FieldInfo& fieldInfo(NumberField field);
-
-    QLineEdit* edit(int id) const;
-    QPushButton* button(int id) const;
-    QComboBox* combo(int id) const;
-    QCheckBox* check(int id) const;
-    QLabel* label(int id) const;
+    const NumberFieldControls& fieldControls(NumberField field) const;
 
     void setFieldEnabled(NumberField field, bool edit, bool buttons);
     void recomputeGraphValues(LayoutElement& e);
@@ -138,7 +129,7 @@ private:
     LayoutDocument& m_document;
     const Catalogs& m_catalogs;
     Platform& m_platform;
-    const DialogControls& m_controls;
+    const DesignerControls& m_ui;
     PreviewViewState& m_view;
     PropertyPanelHost& m_host;
     bool m_updatingControls = false;
