@@ -73,6 +73,34 @@ PropertyPanel::PropertyPanel(LayoutDocument& document, const DesignerControls& u
     : QObject(parent), m_document(document), m_catalogs(document.catalogs()),
       m_platform(document.platform()), m_ui(ui), m_view(view), m_host(host) {
     m_ui.text->setMaxLength(MaxTextLength);
+    m_partWidgets = partWidgets();
+}
+
+std::vector<std::pair<PanelPart, QWidget*>> PropertyPanel::partWidgets() const {
+    std::vector<std::pair<PanelPart, QWidget*>> parts;
+    const auto add = [&parts](PanelPart part, std::initializer_list<QWidget*> widgets) {
+        for (QWidget* w : widgets) parts.emplace_back(part, w);
+    };
+    for (NumberField f : AllFields) {
+        const NumberFieldControls& c = fieldControls(f);
+        add(fieldInfo(f).part, {c.edit, c.minus, c.plus});
+    }
+    add(PanelPart::Color, {m_ui.colorEdit, m_ui.colorButton});
+    add(PanelPart::DayNight, {m_ui.dayNight});
+    add(PanelPart::FixedText, {m_ui.fixedText});
+    add(PanelPart::MaxOnly, {m_ui.maxOnly});
+    add(PanelPart::ValueTypeList, {m_ui.valueType});
+    add(PanelPart::GraphicKindList, {m_ui.graphicKind});
+    add(PanelPart::FontList, {m_ui.font});
+    add(PanelPart::AlignmentList, {m_ui.alignment});
+    add(PanelPart::Text, {m_ui.text});
+    add(PanelPart::SampleText, {m_ui.sampleText});
+    add(PanelPart::ReplaceColor, {m_ui.replaceColorButton, m_ui.replaceColorEdit});
+    add(PanelPart::InvertColor, {m_ui.invertColor});
+    for (const DynamicColorRowControls& row : m_ui.dcRows)
+        add(PanelPart::DynamicColorRows,
+            {row.value, row.colorEdit, row.colorButton, row.hide, row.blink});
+    return parts;
 }
 
 const PropertyPanel::FieldInfo& PropertyPanel::fieldInfo(NumberField field) {
@@ -80,15 +108,15 @@ const PropertyPanel::FieldInfo& PropertyPanel::fieldInfo(NumberField field) {
     using E = LayoutElement;
     // clang-format off
     static const FieldInfo fields[] = {
-        // controls     member         previous        lower, upper
-        {&D::x,         &E::x,         &E::prevX,      CoordinateMin, CoordinateMax},
-        {&D::y,         &E::y,         &E::prevY,      CoordinateMin, CoordinateMax},
-        {&D::x2,        &E::x2,        &E::prevX2,     CoordinateMin, CoordinateMax},
-        {&D::y2,        &E::y2,        &E::prevY2,     CoordinateMin, CoordinateMax},
-        {&D::radius,    &E::radius,    &E::prevRadius, 0,             1023},
-        {&D::stroke,    &E::stroke,    &E::prevStroke, 1,             99},
-        {&D::nrValues,  &E::nrValues,  nullptr,        1,             8190},
-        {&D::precision, &E::precision, nullptr,        0,             3},
+        // controls     part                  member         previous        lower, upper
+        {&D::x,         PanelPart::X,         &E::x,         &E::prevX,      CoordinateMin, CoordinateMax},
+        {&D::y,         PanelPart::Y,         &E::y,         &E::prevY,      CoordinateMin, CoordinateMax},
+        {&D::x2,        PanelPart::X2,        &E::x2,        &E::prevX2,     CoordinateMin, CoordinateMax},
+        {&D::y2,        PanelPart::Y2,        &E::y2,        &E::prevY2,     CoordinateMin, CoordinateMax},
+        {&D::radius,    PanelPart::Radius,    &E::radius,    &E::prevRadius, 0,             1023},
+        {&D::stroke,    PanelPart::Stroke,    &E::stroke,    &E::prevStroke, 1,             99},
+        {&D::nrValues,  PanelPart::NrValues,  &E::nrValues,  nullptr,        1,             8190},
+        {&D::precision, PanelPart::Precision, &E::precision, nullptr,        0,             3},
     };
     // clang-format on
     return fields[static_cast<int>(field)];
@@ -159,79 +187,24 @@ void PropertyPanel::selectComboText(QComboBox* box, const QString& text) {
         box->setCurrentIndex(0);
 }
 
+void PropertyPanel::selectEntry(QComboBox* box, const CatalogList& list, std::int32_t position) {
+    const auto i = static_cast<std::size_t>(position);
+    selectComboText(box, i < list.size() ? list[i].name : QString());
+}
+
 void PropertyPanel::showElement(LayoutElement* e) {
     if (!e || e->kind == KindNone) return;
     UpdatingGuard guard(m_updatingControls);
     enableForKind(e->kind);
-
-    const auto& vt = m_catalogs.valueTypes;
-    const auto valueTypeName = [&] {
-        const auto i = static_cast<std::size_t>(e->valueType);
-        return i < vt.valueTypes.size() ? vt.valueTypes[i].name : QString();
-    };
-
     switch (e->kind) {
     case KindValue:
-        m_view.swatchColor = e->color;
-        m_ui.colorEdit->setText(ColorToHex(e->color));
-        m_ui.x.edit->setText(number(e->x));
-        m_ui.y.edit->setText(number(e->y));
-        selectComboText(m_ui.valueType, valueTypeName());
-        m_ui.text->setText(e->text);
-        m_ui.stroke.edit->setText(number(e->stroke));
-        if (const int font =
-                m_ui.font->findText(e->font, Qt::MatchExactly | Qt::MatchCaseSensitive);
-            font >= 0)
-            m_ui.font->setCurrentIndex(font);
-        if (e->hAlignment >= 0 && e->hAlignment < m_ui.alignment->count())
-            m_ui.alignment->setCurrentIndex(e->hAlignment);
-        m_ui.nrValues.edit->setText(number(e->nrValues));
-        m_ui.precision.edit->setText(number(e->precision));
-        m_ui.sampleText->setText(e->sampleText);
-        m_ui.fixedText->setChecked(e->fixedText);
-        m_ui.dayNight->setChecked(e->dayNight);
-        m_ui.maxOnly->setChecked(e->maxOnly);
+        showValue(*e);
         break;
-    case KindGraphic: {
-        m_view.swatchColor = e->color;
-        m_ui.colorEdit->setText(ColorToHex(e->color));
-        m_ui.nrValues.edit->setText(number(e->nrValues));
-        m_ui.x.edit->setText(number(e->x));
-        m_ui.y.edit->setText(number(e->y));
-        m_ui.x2.edit->setText(number(e->x2));
-        m_ui.y2.edit->setText(number(e->y2));
-        m_ui.radius.edit->setText(number(e->radius));
-        const auto gi = static_cast<std::size_t>(e->graphicType);
-        selectComboText(m_ui.graphicKind,
-                        gi < vt.graphicKinds.size() ? vt.graphicKinds[gi].name : QString());
-        selectComboText(m_ui.valueType, valueTypeName());
-        m_ui.stroke.edit->setText(number(e->stroke));
-        m_ui.dayNight->setChecked(e->dayNight);
-        m_ui.maxOnly->setChecked(e->maxOnly);
-        if (isGraphGraphic(e->graphicType)) {
-            if (e->stroke > 0) {
-                e->nrValues = (e->x2 - e->x) / e->stroke;
-                m_ui.nrValues.edit->setText(number(e->nrValues));
-            }
-            m_ui.fixedText->setChecked(e->fixedText);
-        }
+    case KindGraphic:
+        showGraphic(*e);
         break;
-    }
     case KindDynamicColor:
-        m_ui.replaceColorEdit->setText(ColorToHex(e->replaceColor));
-        for (int row = 0; row < DynamicColorRows; ++row) {
-            const DynamicColorRowControls& c = dcRow(m_ui, row);
-            c.value->setText(e->dcValue[row] == EmptyDcValue ? QString() : number(e->dcValue[row]));
-            c.colorEdit->setText(ColorToHex(e->dcColor[row]));
-            m_view.dcSwatchColors[row] = e->dcColor[row];
-            c.hide->setChecked(e->dcHide[row]);
-            c.blink->setChecked(e->dcBlink[row]);
-            c.colorEdit->setEnabled(!e->dcHide[row]);
-            c.colorButton->setEnabled(!e->dcHide[row]);
-        }
-        m_ui.invertColor->setChecked(e->invertColor);
-        m_ui.dayNight->setChecked(false);
-        m_ui.maxOnly->setChecked(false);
+        showDynamicColor(*e);
         break;
     case KindSeparator:
         m_ui.text->setText(e->text);
@@ -242,23 +215,108 @@ void PropertyPanel::showElement(LayoutElement* e) {
     updateLabels();
 }
 
-void PropertyPanel::setFieldEnabled(NumberField field, bool editEnabled, bool buttons) {
-    const NumberFieldControls& c = fieldControls(field);
-    c.edit->setEnabled(editEnabled);
-    c.minus->setEnabled(buttons);
-    c.plus->setEnabled(buttons);
+void PropertyPanel::showColor(const LayoutElement& e) {
+    m_view.swatchColor = e.color;
+    m_ui.colorEdit->setText(ColorToHex(e.color));
+}
+
+void PropertyPanel::showValue(const LayoutElement& e) {
+    showColor(e);
+    m_ui.x.edit->setText(number(e.x));
+    m_ui.y.edit->setText(number(e.y));
+    selectEntry(m_ui.valueType, m_catalogs.valueTypes.valueTypes, e.valueType);
+    m_ui.text->setText(e.text);
+    m_ui.stroke.edit->setText(number(e.stroke));
+    // The font list keeps its first line when the font is not offered.
+    if (const int font = m_ui.font->findText(e.font, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        font >= 0)
+        m_ui.font->setCurrentIndex(font);
+    if (e.hAlignment >= 0 && e.hAlignment < m_ui.alignment->count())
+        m_ui.alignment->setCurrentIndex(e.hAlignment);
+    m_ui.nrValues.edit->setText(number(e.nrValues));
+    m_ui.precision.edit->setText(number(e.precision));
+    m_ui.sampleText->setText(e.sampleText);
+    m_ui.fixedText->setChecked(e.fixedText);
+    m_ui.dayNight->setChecked(e.dayNight);
+    m_ui.maxOnly->setChecked(e.maxOnly);
+}
+
+void PropertyPanel::showGraphic(LayoutElement& e) {
+    showColor(e);
+    m_ui.nrValues.edit->setText(number(e.nrValues));
+    m_ui.x.edit->setText(number(e.x));
+    m_ui.y.edit->setText(number(e.y));
+    m_ui.x2.edit->setText(number(e.x2));
+    m_ui.y2.edit->setText(number(e.y2));
+    m_ui.radius.edit->setText(number(e.radius));
+    selectEntry(m_ui.graphicKind, m_catalogs.valueTypes.graphicKinds, e.graphicType);
+    selectEntry(m_ui.valueType, m_catalogs.valueTypes.valueTypes, e.valueType);
+    m_ui.stroke.edit->setText(number(e.stroke));
+    m_ui.dayNight->setChecked(e.dayNight);
+    m_ui.maxOnly->setChecked(e.maxOnly);
+    if (isGraphGraphic(e.graphicType)) {
+        // Showing a graph sets its number of values from its width, also when
+        // that is zero or negative.
+        if (e.stroke > 0) {
+            e.nrValues = (e.x2 - e.x) / e.stroke;
+            m_ui.nrValues.edit->setText(number(e.nrValues));
+        }
+        m_ui.fixedText->setChecked(e.fixedText);
+    }
+}
+
+void PropertyPanel::showDynamicColor(const LayoutElement& e) {
+    m_ui.replaceColorEdit->setText(ColorToHex(e.replaceColor));
+    for (int row = 0; row < DynamicColorRows; ++row) showDcRow(e, row);
+    m_ui.invertColor->setChecked(e.invertColor);
+    m_ui.dayNight->setChecked(false);
+    m_ui.maxOnly->setChecked(false);
+}
+
+void PropertyPanel::showDcRow(const LayoutElement& e, int row) {
+    const DynamicColorRowControls& c = dcRow(m_ui, row);
+    c.value->setText(e.dcValue[row] == EmptyDcValue ? QString() : number(e.dcValue[row]));
+    c.colorEdit->setText(ColorToHex(e.dcColor[row]));
+    m_view.dcSwatchColors[row] = e.dcColor[row];
+    c.hide->setChecked(e.dcHide[row]);
+    c.blink->setChecked(e.dcBlink[row]);
+    c.colorEdit->setEnabled(!e.dcHide[row]);
+    c.colorButton->setEnabled(!e.dcHide[row]);
+}
+
+// --- enabling ------------------------------------------------------------------
+
+void PropertyPanel::setFieldEnabled(NumberField f, bool enabled) {
+    fieldControls(f).edit->setEnabled(enabled);
+    setStepButtonsEnabled(f, enabled);
+}
+
+void PropertyPanel::setStepButtonsEnabled(NumberField f, bool enabled) {
+    fieldControls(f).minus->setEnabled(enabled);
+    fieldControls(f).plus->setEnabled(enabled);
+}
+
+bool PropertyPanel::maxOnlyOffered() const {
+    const DeviceInfo* device = m_document.device();
+    return device && device->maxElements > 34;
 }
 
 void PropertyPanel::enableForKind(int kind) {
     UpdatingGuard guard(m_updatingControls);
+    PanelParts parts = enabledForElementKind(kind);
+    if (!maxOnlyOffered()) parts &= ~PanelParts(PanelPart::MaxOnly);
+    clearControls(parts.testFlag(PanelPart::DynamicColorRows));
+    enableParts(parts);
+}
 
+void PropertyPanel::clearControls(bool dynamicColorRows) {
     for (QLineEdit* edit :
          {m_ui.colorEdit, m_ui.x.edit, m_ui.y.edit, m_ui.x2.edit, m_ui.y2.edit, m_ui.radius.edit,
           m_ui.stroke.edit, m_ui.text, m_ui.nrValues.edit, m_ui.precision.edit, m_ui.sampleText}) {
         edit->setEnabled(false);
         edit->clear();
     }
-    for (NumberField f : AllFields) setFieldEnabled(f, false, false);
+    for (NumberField f : AllFields) setFieldEnabled(f, false);
     m_ui.colorButton->setEnabled(false);
     for (QComboBox* box : {m_ui.valueType, m_ui.graphicKind, m_ui.font, m_ui.alignment}) {
         box->setEnabled(false);
@@ -273,60 +331,26 @@ void PropertyPanel::enableForKind(int kind) {
     m_ui.replaceColorEdit->clear();
     m_ui.gotoDynCol->setEnabled(false);
     m_ui.colorEdit->setMaxLength(ColorTextLength);
-
-    const bool dynamicColor = kind == KindDynamicColor;
-    for (const DynamicColorRowControls& row : m_ui.dcRows) {
-        row.colorEdit->setMaxLength(ColorTextLength);
-        row.value->clear();
-        row.colorEdit->clear();
-        row.hide->setChecked(false);
-        row.blink->setChecked(false);
-        for (QWidget* w : std::initializer_list<QWidget*>{row.value, row.colorEdit, row.colorButton,
-                                                          row.hide, row.blink})
-            w->setEnabled(dynamicColor);
-    }
+    // The rows are never disabled on the way to showing another dynamic
+    // colour, so that a row edit keeps the keyboard focus.
+    for (const DynamicColorRowControls& row : m_ui.dcRows) clearDcRow(row, dynamicColorRows);
     m_view.dcSwatchColors.fill(0);
+}
 
-    const DeviceInfo* device = m_document.device();
-    const bool maxOnlyOffered = device && device->maxElements > 34;
-    switch (kind) {
-    case KindValue:
-        setFieldEnabled(NumberField::X, true, true);
-        setFieldEnabled(NumberField::Y, true, true);
-        setFieldEnabled(NumberField::NrValues, true, true);
-        setFieldEnabled(NumberField::Precision, true, true);
-        m_ui.colorEdit->setEnabled(true);
-        m_ui.colorButton->setEnabled(true);
-        m_ui.sampleText->setEnabled(true);
-        m_ui.fixedText->setEnabled(true);
-        m_ui.dayNight->setEnabled(true);
-        m_ui.valueType->setEnabled(true);
-        m_ui.font->setEnabled(true);
-        m_ui.alignment->setEnabled(true);
-        m_ui.maxOnly->setEnabled(maxOnlyOffered);
-        break;
-    case KindGraphic:
-        for (NumberField f : {NumberField::X, NumberField::Y, NumberField::X2, NumberField::Y2,
-                              NumberField::Radius, NumberField::Stroke})
-            setFieldEnabled(f, true, true);
-        m_ui.colorEdit->setEnabled(true);
-        m_ui.colorButton->setEnabled(true);
-        m_ui.dayNight->setEnabled(true);
-        m_ui.valueType->setEnabled(true);
-        m_ui.graphicKind->setEnabled(true);
-        m_ui.maxOnly->setEnabled(maxOnlyOffered);
-        break;
-    case KindDynamicColor:
-        m_ui.replaceColorButton->setEnabled(true);
-        m_ui.replaceColorEdit->setEnabled(true);
-        m_ui.invertColor->setEnabled(true);
-        break;
-    case KindSeparator:
-        m_ui.text->setEnabled(true);
-        break;
-    default:
-        break;
-    }
+void PropertyPanel::clearDcRow(const DynamicColorRowControls& row, bool enabled) {
+    row.colorEdit->setMaxLength(ColorTextLength);
+    row.value->clear();
+    row.colorEdit->clear();
+    row.hide->setChecked(false);
+    row.blink->setChecked(false);
+    for (QWidget* w : std::initializer_list<QWidget*>{row.value, row.colorEdit, row.colorButton,
+                                                      row.hide, row.blink})
+        w->setEnabled(enabled);
+}
+
+void PropertyPanel::enableParts(PanelParts parts) {
+    for (const auto& [part, widget] : m_partWidgets)
+        if (parts.testFlag(part)) widget->setEnabled(true);
 }
 
 int PropertyPanel::graphicKindInList() const {
@@ -337,88 +361,49 @@ int PropertyPanel::graphicKindInList() const {
 void PropertyPanel::updateLabels() {
     LayoutElement* e = selectedElement();
     if (!e) return;
-
-    const int g = e->graphicType;
-    m_ui.x2.label->setText(isArcGraphic(g) ? QStringLiteral("Start angle ")
-                                           : QStringLiteral("X2 "));
-    m_ui.y2.label->setText(isArcGraphic(g) ? QStringLiteral("End angle ")
-                           : (g == GraphicDirectionArrow || g == GraphicDirectionTriangle)
-                               ? QStringLiteral("-Y Offset ")
-                               : QStringLiteral("Y2 "));
-    if (isGraphGraphic(g)) {
-        m_ui.radius.label->setText(m_ui.fixedText->isChecked() ? QStringLiteral("Min value ")
-                                                               : QStringLiteral("Max value "));
-        m_ui.maxOnly->setText(QStringLiteral("Mark min/max values"));
-        m_ui.fixedText->setText(QStringLiteral("Limit is minimum value"));
-    } else {
-        m_ui.radius.label->setText(QStringLiteral("Radius "));
-        m_ui.maxOnly->setText(QStringLiteral("Display max. value only"));
-        m_ui.fixedText->setText(QStringLiteral("Fixed text"));
-    }
-
+    showLabels(panelLabels(e->graphicType));
     m_ui.gotoDynCol->setEnabled(isRecoloured(e->color));
+    if (e->kind == KindValue)
+        updateValueText(*e);
+    else if (e->kind == KindGraphic)
+        enableForGraphicKind(*e);
+}
 
-    if (e->kind == KindValue) {
-        const QString t = valueElementText(*e, TextMode::Edit, m_catalogs.valueTypes);
-        m_ui.text->setText(t);
-        m_ui.text->setEnabled(!t.isEmpty() || e->fixedText);
-        m_ui.nrValues.minus->setEnabled(!e->fixedText);
-        m_ui.nrValues.plus->setEnabled(!e->fixedText);
-        m_ui.precision.edit->setEnabled(!e->fixedText);
-        const auto i = static_cast<std::size_t>(e->valueType);
-        const int id = i < m_catalogs.valueTypes.valueTypes.size()
-                           ? m_catalogs.valueTypes.valueTypes[i].id
-                           : 0;
-        m_ui.sampleText->setEnabled(!e->fixedText && id >= 10);
-        if (id < 10) m_ui.sampleText->clear();
-    } else if (e->kind == KindGraphic) {
-        m_ui.text->setEnabled(false);
-        m_ui.nrValues.minus->setEnabled(!e->fixedText);
-        m_ui.nrValues.plus->setEnabled(!e->fixedText);
+void PropertyPanel::showLabels(const PanelLabels& labels) {
+    m_ui.x2.label->setText(QString::fromUtf8(labels.x2));
+    m_ui.y2.label->setText(QString::fromUtf8(labels.y2));
+    m_ui.radius.label->setText(
+        QString::fromUtf8(m_ui.fixedText->isChecked() ? labels.radiusAtMinimum : labels.radius));
+    m_ui.maxOnly->setText(QString::fromUtf8(labels.maxOnly));
+    m_ui.fixedText->setText(QString::fromUtf8(labels.fixedText));
+}
 
-        struct Enabling {
-            bool stroke, x2, y2, radius;
-        };
-        const int kind = graphicKindInList();
-        Enabling en{};
-        switch (kind) {
-        case 0:
-        case 3:
-            en = {true, true, true, false};
-            break;
-        case 1:
-            en = {true, false, false, true};
-            break;
-        case 2:
-            en = {false, false, false, true};
-            break;
-        case 4:
-        case 5:
-        case 6:
-            en = {false, true, true, false};
-            break;
-        case GraphicArc:
-        case GraphicArcFilled:
-            en = {true, true, true, true};
-            break;
-        case GraphicDirectionArrow:
-        case GraphicDirectionTriangle:
-            en = {true, false, true, true};
-            break;
-        default:
-            if (!isGraphGraphic(kind)) return; // nothing else is known: leave as it is
-            en = {true, true, true, true};
-            break;
-        }
-        setFieldEnabled(NumberField::Stroke, en.stroke, en.stroke);
-        setFieldEnabled(NumberField::X2, en.x2, en.x2);
-        setFieldEnabled(NumberField::Y2, en.y2, en.y2);
-        setFieldEnabled(NumberField::Radius, en.radius, en.radius);
-        if (isGraphGraphic(kind)) {
-            m_ui.nrValues.minus->setEnabled(false);
-            m_ui.nrValues.plus->setEnabled(false);
-            m_ui.fixedText->setEnabled(true);
-        }
+// A value's Text shows its pattern; a fixed text has no number format.
+void PropertyPanel::updateValueText(LayoutElement& e) {
+    const QString t = valueElementText(e, TextMode::Edit, m_catalogs.valueTypes);
+    m_ui.text->setText(t);
+    m_ui.text->setEnabled(!t.isEmpty() || e.fixedText);
+    setStepButtonsEnabled(NumberField::NrValues, !e.fixedText);
+    m_ui.precision.edit->setEnabled(!e.fixedText);
+    const auto i = static_cast<std::size_t>(e.valueType);
+    const int id =
+        i < m_catalogs.valueTypes.valueTypes.size() ? m_catalogs.valueTypes.valueTypes[i].id : 0;
+    m_ui.sampleText->setEnabled(!e.fixedText && id >= 10);
+    if (id < 10) m_ui.sampleText->clear();
+}
+
+// The graphic kind chosen in the list decides which geometry fields apply.
+void PropertyPanel::enableForGraphicKind(const LayoutElement& e) {
+    m_ui.text->setEnabled(false);
+    setStepButtonsEnabled(NumberField::NrValues, !e.fixedText);
+    const GraphicKindPanel* kind = graphicKindPanel(graphicKindInList());
+    if (!kind) return; // nothing else is known: leave as it is
+    for (NumberField f :
+         {NumberField::Stroke, NumberField::X2, NumberField::Y2, NumberField::Radius})
+        setFieldEnabled(f, kind->enabled.testFlag(fieldInfo(f).part));
+    if (kind->graph) {
+        setStepButtonsEnabled(NumberField::NrValues, false);
+        m_ui.fixedText->setEnabled(true);
     }
 }
 

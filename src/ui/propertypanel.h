@@ -1,20 +1,26 @@
 #pragma once
 
+#include "catalog/valuetypecatalog.h"
 #include "model/layoutelement.h"
+#include "panelkinds.h"
 
 #include <QObject>
 #include <QString>
 
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 class QComboBox;
 class QLineEdit;
+class QWidget;
 
 namespace zef {
 
 struct Catalogs;
 struct DesignerControls;
 struct DeviceInfo;
+struct DynamicColorRowControls;
 struct NumberFieldControls;
 struct PreviewViewState;
 class LayoutDocument;
@@ -109,6 +115,7 @@ public:
 private:
     struct FieldInfo {
         NumberFieldControls DesignerControls::*controls;
+        PanelPart part;
         std::int32_t LayoutElement::*member;
         std::int32_t LayoutElement::*previous; // nullptr: not geometry
         std::int32_t lower;
@@ -117,7 +124,30 @@ private:
     static const FieldInfo& fieldInfo(NumberField field);
     const NumberFieldControls& fieldControls(NumberField field) const;
 
-    void setFieldEnabled(NumberField field, bool edit, bool buttons);
+    // The widgets of each part of the panel that a kind enables.
+    std::vector<std::pair<PanelPart, QWidget*>> partWidgets() const;
+
+    // enableForKind's steps: everything off and empty, then the kind's parts on.
+    void clearControls(bool dynamicColorRows);
+    void clearDcRow(const DynamicColorRowControls& row, bool enabled);
+    void enableParts(PanelParts parts);
+    bool maxOnlyOffered() const;
+    void setFieldEnabled(NumberField field, bool enabled);
+    void setStepButtonsEnabled(NumberField field, bool enabled);
+
+    // showElement's steps, one per element kind.
+    void showColor(const LayoutElement& e);
+    void showValue(const LayoutElement& e);
+    void showGraphic(LayoutElement& e);
+    void showDynamicColor(const LayoutElement& e);
+    void showDcRow(const LayoutElement& e, int row);
+    void selectEntry(QComboBox* box, const CatalogList& list, std::int32_t position);
+
+    // updateLabels' steps.
+    void showLabels(const PanelLabels& labels);
+    void updateValueText(LayoutElement& e);
+    void enableForGraphicKind(const LayoutElement& e);
+
     void recomputeGraphValues(LayoutElement& e);
     void refreshSelectedLine();
     void repaintElement();
@@ -130,6 +160,8 @@ private:
     const Catalogs& m_catalogs;
     Platform& m_platform;
     const DesignerControls& m_ui;
+    // The widgets of each part of the panel that a kind enables.
+    std::vector<std::pair<PanelPart, QWidget*>> m_partWidgets;
     PreviewViewState& m_view;
     PropertyPanelHost& m_host;
     bool m_updatingControls = false;
