@@ -93,7 +93,7 @@ struct EnablingCase {
     ElementKind kind;
     const char* graphicKind; // graphics: the entry chosen
     const char* valueType;   // values: the entry chosen
-    bool fixed;              // ticks 1079 after choosing
+    bool fixed;              // ticks "Fixed text" after choosing
     Widgets enabled;
     Labels labels;
 };
