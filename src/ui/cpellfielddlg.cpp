@@ -1,9 +1,11 @@
 #include "cpellfielddlg.h"
 
 #include "autosave.h"
+#include "cautorepeatbutton.h"
 #include "cli/catalogcommands.h"
 #include "config/configstring.h"
 #include "configclipboard.h"
+#include "dialogtemplate.h"
 #include "elementlistdelegate.h"
 #include "elementlistmodel.h"
 #include "elementlistview.h"
@@ -136,7 +138,7 @@ CPellFieldDlg::CPellFieldDlg(Platform& platform, const QStringList& arguments, Q
 CPellFieldDlg::~CPellFieldDlg() = default;
 
 ElementListView& CPellFieldDlg::elementList() const {
-    return *m_controls.get<ElementListView>(IdcElementList);
+    return *m_ui.elementList;
 }
 
 QString CPellFieldDlg::windowTitle(const QString& file) {
@@ -146,15 +148,14 @@ QString CPellFieldDlg::windowTitle(const QString& file) {
 }
 
 void CPellFieldDlg::createControls() {
-    m_controls.create(this, designerTemplate());
+    m_ui = createDesignerControls(this);
 
     m_listModel = new ElementListModel(m_document, m_catalogs.valueTypes, this);
     ElementListView& list = elementList();
     list.setModel(m_listModel);
     list.setItemDelegate(new ElementListDelegate(&list));
 
-    m_panel =
-        std::make_unique<PropertyPanel>(m_document, m_controls, m_renderer.viewState(), *this);
+    m_panel = std::make_unique<PropertyPanel>(m_document, m_ui, m_renderer.viewState(), *this);
     m_panel->connectControls();
 
     m_keys = std::make_unique<KeyCommands>(*this, this);
@@ -162,30 +163,29 @@ void CPellFieldDlg::createControls() {
 }
 
 void CPellFieldDlg::connectCommands() {
-    const auto onClick = [this](int id, void (CPellFieldDlg::*handler)()) {
-        connect(control<QAbstractButton>(id), &QAbstractButton::clicked, this, handler);
+    const std::pair<QAbstractButton*, void (CPellFieldDlg::*)()> clicks[] = {
+        {m_ui.add, &CPellFieldDlg::onAdd},
+        {m_ui.clone, &CPellFieldDlg::onClone},
+        {m_ui.remove, &CPellFieldDlg::onRemove},
+        {m_ui.up, &CPellFieldDlg::onUp},
+        {m_ui.down, &CPellFieldDlg::onDown},
+        {m_ui.load, &CPellFieldDlg::onLoad},
+        {m_ui.append, &CPellFieldDlg::onAppend},
+        {m_ui.loadFromClipboard, &CPellFieldDlg::onLoadFromClipboard},
+        {m_ui.scaleToDevice, &CPellFieldDlg::onScaleToDevice},
+        {m_ui.refresh, &CPellFieldDlg::onRefresh},
+        {m_ui.saveAs, &CPellFieldDlg::onSaveAs},
+        {m_ui.save, &CPellFieldDlg::onSave},
+        {m_ui.copyToClipboard, &CPellFieldDlg::onCopyToClipboard},
+        {m_ui.highlight, &CPellFieldDlg::onHighlightClicked},
+        {m_ui.gradient, &CPellFieldDlg::onGradientClicked},
+        {m_ui.nightMode, &CPellFieldDlg::onNightModeClicked},
     };
-    onClick(IdcAdd, &CPellFieldDlg::onAdd);
-    onClick(IdcClone, &CPellFieldDlg::onClone);
-    onClick(IdcRemove, &CPellFieldDlg::onRemove);
-    onClick(IdcUp, &CPellFieldDlg::onUp);
-    onClick(IdcDown, &CPellFieldDlg::onDown);
-    onClick(IdcLoad, &CPellFieldDlg::onLoad);
-    onClick(IdcAppend, &CPellFieldDlg::onAppend);
-    onClick(IdcLoadFromClipboard, &CPellFieldDlg::onLoadFromClipboard);
-    onClick(IdcScaleToDevice, &CPellFieldDlg::onScaleToDevice);
-    onClick(IdcRefresh, &CPellFieldDlg::onRefresh);
-    onClick(IdcSaveAs, &CPellFieldDlg::onSaveAs);
-    onClick(IdcSave, &CPellFieldDlg::onSave);
-    onClick(IdcCopyToClipboard, &CPellFieldDlg::onCopyToClipboard);
-    onClick(IdcHighlight, &CPellFieldDlg::onHighlightClicked);
-    onClick(IdcGradient, &CPellFieldDlg::onGradientClicked);
-    onClick(IdcNightMode, &CPellFieldDlg::onNightModeClicked);
+    for (const auto& [button, handler] : clicks)
+        connect(button, &QAbstractButton::clicked, this, handler);
 
-    connect(control<QComboBox>(IdcDeviceList), &QComboBox::activated, this,
-            &CPellFieldDlg::onDeviceSelected);
-    connect(control<QComboBox>(IdcElementKind), &QComboBox::activated, this,
-            &CPellFieldDlg::onElementKindSelected);
+    connect(m_ui.deviceList, &QComboBox::activated, this, &CPellFieldDlg::onDeviceSelected);
+    connect(m_ui.elementKind, &QComboBox::activated, this, &CPellFieldDlg::onElementKindSelected);
     connect(&elementList(), &ElementListView::userSelectedRow, this,
             &CPellFieldDlg::onUserSelectedRow);
 }
@@ -235,24 +235,24 @@ void CPellFieldDlg::OnInitDialog(const QStringList& arguments) {
     m_catalogs.build();
     m_catalogs.fonts.loadPreviewFaces(previewFacesPath(m_programDir));
 
-    auto* devices = control<QComboBox>(IdcDeviceList);
+    auto* devices = m_ui.deviceList;
     for (const DeviceInfo& d : m_catalogs.devices.devices()) devices->addItem(d.name);
     devices->setCurrentIndex(-1);
 
-    auto* kinds = control<QComboBox>(IdcElementKind);
+    auto* kinds = m_ui.elementKind;
     for (const ValueTypeInfo& kind : m_catalogs.valueTypes.elementKinds) kinds->addItem(kind.name);
     kinds->setCurrentIndex(KindValue);
     m_document.setNewElementKind(KindValue);
 
-    control<QComboBox>(IdcAlignment)
-        ->addItems({QStringLiteral("Right"), QStringLiteral("Center"), QStringLiteral("Left")});
+    m_ui.alignment->addItems(
+        {QStringLiteral("Right"), QStringLiteral("Center"), QStringLiteral("Left")});
 
     elementList().setFont(elementListFont());
 
     onDeviceChanged(m_document.selectedDevice());
     m_panel->enableForKind(KindNone);
     updateCounts();
-    control<QPushButton>(IdcScaleToDevice)->setEnabled(false);
+    m_ui.scaleToDevice->setEnabled(false);
 
     setWindowTitle(windowTitle(QString()));
     // A missing or unreadable start-up file is not reported: the window starts
@@ -272,7 +272,7 @@ void CPellFieldDlg::updateTitle() {
 }
 
 void CPellFieldDlg::updateCounts() {
-    control<QLineEdit>(IdcCounts)->setText(m_document.countsText());
+    m_ui.counts->setText(m_document.countsText());
 }
 
 // --- repainting --------------------------------------------------------------
@@ -294,10 +294,10 @@ void CPellFieldDlg::paintEvent(QPaintEvent* event) {
 }
 
 void CPellFieldDlg::afterPaint(const PaintResult& result) {
-    control<QLineEdit>(IdcPaintTime)->setText(result.paintTimeText());
+    m_ui.paintTime->setText(result.paintTimeText());
     if (result.previewPainted) {
-        control<QLineEdit>(IdcDeviceSummary)->setText(result.summaryText);
-        control<QPushButton>(IdcScaleToDevice)->setEnabled(result.scaleToDeviceEnabled);
+        m_ui.deviceSummary->setText(result.summaryText);
+        m_ui.scaleToDevice->setEnabled(result.scaleToDeviceEnabled);
     }
     if (result.dcWarning || result.selectValueTypeForSelection) {
         // Message boxes and panel changes wait until the paint is over.
@@ -326,7 +326,7 @@ void CPellFieldDlg::selectListRow(int row) {
 
 void CPellFieldDlg::mouseMoveEvent(QMouseEvent* event) {
     if (const auto text = m_renderer.OnMouseMove(event->position().toPoint()))
-        control<QLineEdit>(IdcPointer)->setText(*text);
+        m_ui.pointer->setText(*text);
     QDialog::mouseMoveEvent(event);
 }
 
@@ -334,7 +334,7 @@ void CPellFieldDlg::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         const int row = m_renderer.OnLButtonDown(event->position().toPoint());
         if (row >= 0) {
-            control<QCheckBox>(IdcHighlight)->setChecked(true);
+            m_ui.highlight->setChecked(true);
             onHighlightClicked();
             m_document.setSelection(row);
             m_panel->onElementSelected();
@@ -345,7 +345,7 @@ void CPellFieldDlg::mousePressEvent(QMouseEvent* event) {
 
 void CPellFieldDlg::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && m_renderer.OnLButtonUp()) {
-        control<QCheckBox>(IdcHighlight)->setChecked(false);
+        m_ui.highlight->setChecked(false);
         onHighlightClicked();
     }
     QDialog::mouseReleaseEvent(event);
@@ -358,7 +358,7 @@ void CPellFieldDlg::onDeviceSelected(int index) {
 }
 
 void CPellFieldDlg::onDeviceChanged(int index) {
-    auto* devices = control<QComboBox>(IdcDeviceList);
+    auto* devices = m_ui.deviceList;
     if (devices->currentIndex() != index) devices->setCurrentIndex(index);
     const DeviceInfo* device = m_document.device();
     if (!device) return;
@@ -422,19 +422,19 @@ void CPellFieldDlg::onCopyToClipboard() {
     OnCopyToClipboard(m_document);
 }
 
-void CPellFieldDlg::setViewOption(bool PreviewViewState::*option, int checkBox) {
-    m_renderer.viewState().*option = control<QCheckBox>(checkBox)->isChecked();
+void CPellFieldDlg::setViewOption(bool PreviewViewState::*option, const QCheckBox* checkBox) {
+    m_renderer.viewState().*option = checkBox->isChecked();
     invalidateView(true, true, false, true);
 }
 
 void CPellFieldDlg::onHighlightClicked() {
-    setViewOption(&PreviewViewState::highlightSelected, IdcHighlight);
+    setViewOption(&PreviewViewState::highlightSelected, m_ui.highlight);
 }
 void CPellFieldDlg::onGradientClicked() {
-    setViewOption(&PreviewViewState::showDcGradient, IdcGradient);
+    setViewOption(&PreviewViewState::showDcGradient, m_ui.gradient);
 }
 void CPellFieldDlg::onNightModeClicked() {
-    setViewOption(&PreviewViewState::nightMode, IdcNightMode);
+    setViewOption(&PreviewViewState::nightMode, m_ui.nightMode);
 }
 
 // --- keyboard ------------------------------------------------------------------
@@ -452,7 +452,7 @@ QPoint CPellFieldDlg::pointerPosition() const {
     return m_renderer.pointer().value_or(QPoint(-1, -1));
 }
 bool CPellFieldDlg::dayNightEnabled() const {
-    return control<QCheckBox>(IdcDayNight)->isEnabled();
+    return m_ui.dayNight->isEnabled();
 }
 bool CPellFieldDlg::clipboardHasElement() const {
     return m_document.hasClipboardElement();

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "catalog/catalogs.h"
-#include "dialogtemplate.h"
+#include "designercontrols.h"
 #include "keycommands.h"
 #include "model/layoutdocument.h"
 #include "preview/previewrenderer.h"
@@ -43,9 +43,8 @@ public:
     const QString& programDir() const { return m_programDir; }
     const std::vector<std::int32_t>& randomPool() const { return m_randomPool; }
 
-    // The controls, by id.
-    const DialogControls& controls() const { return m_controls; }
-    template <typename T> T* control(int id) const { return m_controls.get<T>(id); }
+    // The window's controls, each as the widget it is.
+    const DesignerControls& ui() const { return m_ui; }
     PropertyPanel& panel() { return *m_panel; }
     ElementListModel& listModel() { return *m_listModel; }
     ElementListView& elementList() const;
@@ -137,14 +136,14 @@ private:
     void updateCounts();
     void update(const std::vector<QRect>& rects);
     void afterPaint(const PaintResult& result);
-    void setViewOption(bool PreviewViewState::*option, int checkBox);
+    void setViewOption(bool PreviewViewState::*option, const QCheckBox* checkBox);
     using QWidget::update;
 
     Platform& m_platform;
     Catalogs m_catalogs;
     LayoutDocument m_document;
     PreviewRenderer m_renderer;
-    DialogControls m_controls;
+    DesignerControls m_ui;
     ElementListModel* m_listModel = nullptr;
     std::unique_ptr<PropertyPanel> m_panel;
     std::unique_ptr<KeyCommands> m_keys;

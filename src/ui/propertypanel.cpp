@@ -1,10 +1,10 @@
 #include "propertypanel.h"
 
-#include "catalog/cnumber.h"
-
 #include "catalog/catalogs.h"
+#include "catalog/cnumber.h"
 #include "catalog/samplevaluetext.h"
-#include "dialogtemplate.h"
+#include "cautorepeatbutton.h"
+#include "designercontrols.h"
 #include "files/layoutfile.h"
 #include "listitemtext.h"
 #include "model/layoutdocument.h"
@@ -50,6 +50,14 @@ QString number(std::int32_t value) {
     return QString::number(value);
 }
 
+constexpr NumberField AllFields[] = {
+    NumberField::X,      NumberField::Y,      NumberField::X2,       NumberField::Y2,
+    NumberField::Radius, NumberField::Stroke, NumberField::NrValues, NumberField::Precision};
+
+const DynamicColorRowControls& dcRow(const DesignerControls& ui, int row) {
+    return ui.dcRows[static_cast<std::size_t>(row)];
+}
+
 } // namespace
 
 std::int32_t parseDecimal(const QString& text) {
@@ -60,52 +68,66 @@ Bgr parseColorText(const QString& text) {
     return color::fromHexText(text);
 }
 
-PropertyPanel::PropertyPanel(LayoutDocument& document, const DialogControls& controls,
+PropertyPanel::PropertyPanel(LayoutDocument& document, const DesignerControls& ui,
                              PreviewViewState& view, PropertyPanelHost& host, QObject* parent)
     : QObject(parent), m_document(document), m_catalogs(document.catalogs()),
-      m_platform(document.platform()), m_controls(controls), m_view(view), m_host(host) {
-    edit(IdcText)->setMaxLength(MaxTextLength);
+      m_platform(document.platform()), m_ui(ui), m_view(view), m_host(host) {
+    m_ui.text->setMaxLength(MaxTextLength);
+    m_partWidgets = partWidgets();
+}
+
+std::vector<std::pair<PanelPart, QWidget*>> PropertyPanel::partWidgets() const {
+    std::vector<std::pair<PanelPart, QWidget*>> parts;
+    const auto add = [&parts](PanelPart part, std::initializer_list<QWidget*> widgets) {
+        for (QWidget* w : widgets) parts.emplace_back(part, w);
+    };
+    for (NumberField f : AllFields) {
+        const NumberFieldControls& c = fieldControls(f);
+        add(fieldInfo(f).part, {c.edit, c.minus, c.plus});
+    }
+    add(PanelPart::Color, {m_ui.colorEdit, m_ui.colorButton});
+    add(PanelPart::DayNight, {m_ui.dayNight});
+    add(PanelPart::FixedText, {m_ui.fixedText});
+    add(PanelPart::MaxOnly, {m_ui.maxOnly});
+    add(PanelPart::ValueTypeList, {m_ui.valueType});
+    add(PanelPart::GraphicKindList, {m_ui.graphicKind});
+    add(PanelPart::FontList, {m_ui.font});
+    add(PanelPart::AlignmentList, {m_ui.alignment});
+    add(PanelPart::Text, {m_ui.text});
+    add(PanelPart::SampleText, {m_ui.sampleText});
+    add(PanelPart::ReplaceColor, {m_ui.replaceColorButton, m_ui.replaceColorEdit});
+    add(PanelPart::InvertColor, {m_ui.invertColor});
+    for (const DynamicColorRowControls& row : m_ui.dcRows)
+        add(PanelPart::DynamicColorRows,
+            {row.value, row.colorEdit, row.colorButton, row.hide, row.blink});
+    return parts;
 }
 
 const PropertyPanel::FieldInfo& PropertyPanel::fieldInfo(NumberField field) {
+    using D = DesignerControls;
+    using E = LayoutElement;
+    // clang-format off
     static const FieldInfo fields[] = {
-        {IdcX, IdcXMinus, IdcXPlus, &LayoutElement::x, &LayoutElement::prevX, CoordinateMin,
-         CoordinateMax},
-        {IdcY, IdcYMinus, IdcYPlus, &LayoutElement::y, &LayoutElement::prevY, CoordinateMin,
-         CoordinateMax},
-        {IdcX2, IdcX2Minus, IdcX2Plus, &LayoutElement::x2, &LayoutElement::prevX2, CoordinateMin,
-         CoordinateMax},
-        {IdcY2, IdcY2Minus, IdcY2Plus, &LayoutElement::y2, &LayoutElement::prevY2, CoordinateMin,
-         CoordinateMax},
-        {IdcRadius, IdcRadiusMinus, IdcRadiusPlus, &LayoutElement::radius,
-         &LayoutElement::prevRadius, 0, 1023},
-        {IdcStroke, IdcStrokeMinus, IdcStrokePlus, &LayoutElement::stroke,
-         &LayoutElement::prevStroke, 1, 99},
-        {IdcNrValues, IdcNrValuesMinus, IdcNrValuesPlus, &LayoutElement::nrValues, nullptr, 1,
-         8190},
-        {IdcPrecision, IdcPrecisionMinus, IdcPrecisionPlus, &LayoutElement::precision, nullptr, 0,
-         3},
+        // controls     part                  member         previous        lower, upper
+        {&D::x,         PanelPart::X,         &E::x,         &E::prevX,      CoordinateMin, CoordinateMax},
+        {&D::y,         PanelPart::Y,         &E::y,         &E::prevY,      CoordinateMin, CoordinateMax},
+        {&D::x2,        PanelPart::X2,        &E::x2,        &E::prevX2,     CoordinateMin, CoordinateMax},
+        {&D::y2,        PanelPart::Y2,        &E::y2,        &E::prevY2,     CoordinateMin, CoordinateMax},
+        {&D::radius,    PanelPart::Radius,    &E::radius,    &E::prevRadius, 0,             1023},
+        {&D::stroke,    PanelPart::Stroke,    &E::stroke,    &E::prevStroke, 1,             99},
+        {&D::nrValues,  PanelPart::NrValues,  &E::nrValues,  nullptr,        1,             8190},
+        {&D::precision, PanelPart::Precision, &E::precision, nullptr,        0,             3},
     };
+    // clang-format on
     return fields[static_cast<int>(field)];
 }
 
-QLineEdit* PropertyPanel::edit(int id) const {
-    return m_controls.get<QLineEdit>(id);
+const NumberFieldControls& PropertyPanel::fieldControls(NumberField field) const {
+    return m_ui.*fieldInfo(field).controls;
 }
-QPushButton* PropertyPanel::button(int id) const {
-    return m_controls.get<QPushButton>(id);
-}
-QComboBox* PropertyPanel::combo(int id) const {
-    return m_controls.get<QComboBox>(id);
-}
-QCheckBox* PropertyPanel::check(int id) const {
-    return m_controls.get<QCheckBox>(id);
-}
-QLabel* PropertyPanel::label(int id) const {
-    return m_controls.get<QLabel>(id);
-}
-QLineEdit* PropertyPanel::numberEdit(NumberField field) const {
-    return edit(fieldInfo(field).edit);
+
+QLineEdit* PropertyPanel::numberEdit(NumberField f) const {
+    return fieldControls(f).edit;
 }
 
 LayoutElement* PropertyPanel::selectedElement() const {
@@ -113,46 +135,38 @@ LayoutElement* PropertyPanel::selectedElement() const {
 }
 
 void PropertyPanel::connectControls() {
-    constexpr NumberField fields[] = {
-        NumberField::X,      NumberField::Y,      NumberField::X2,       NumberField::Y2,
-        NumberField::Radius, NumberField::Stroke, NumberField::NrValues, NumberField::Precision};
-    for (NumberField f : fields) {
-        const FieldInfo& info = fieldInfo(f);
-        connect(edit(info.edit), &QLineEdit::textChanged, this, [this, f] { onNumberEdited(f); });
-        connect(button(info.minus), &QPushButton::clicked, this, [this, f] { onStep(f, -1); });
-        connect(button(info.plus), &QPushButton::clicked, this, [this, f] { onStep(f, +1); });
+    for (NumberField f : AllFields) {
+        const NumberFieldControls& c = fieldControls(f);
+        connect(c.edit, &QLineEdit::textChanged, this, [this, f] { onNumberEdited(f); });
+        connect(c.minus, &QPushButton::clicked, this, [this, f] { onStep(f, -1); });
+        connect(c.plus, &QPushButton::clicked, this, [this, f] { onStep(f, +1); });
     }
-    connect(edit(IdcSampleText), &QLineEdit::textChanged, this, &PropertyPanel::onSampleTextEdited);
-    connect(edit(IdcText), &QLineEdit::textChanged, this, &PropertyPanel::onTextEdited);
-    connect(edit(IdcColorEdit), &QLineEdit::textChanged, this, &PropertyPanel::onColorEdited);
-    connect(edit(IdcReplaceColorEdit), &QLineEdit::textChanged, this,
+    connect(m_ui.sampleText, &QLineEdit::textChanged, this, &PropertyPanel::onSampleTextEdited);
+    connect(m_ui.text, &QLineEdit::textChanged, this, &PropertyPanel::onTextEdited);
+    connect(m_ui.colorEdit, &QLineEdit::textChanged, this, &PropertyPanel::onColorEdited);
+    connect(m_ui.replaceColorEdit, &QLineEdit::textChanged, this,
             &PropertyPanel::onReplaceColorEdited);
     // Lists and check boxes react to the user only, as their programmatic
     // filling must not write into the element.
-    connect(combo(IdcFont), &QComboBox::activated, this, &PropertyPanel::onFontSelected);
-    connect(combo(IdcAlignment), &QComboBox::activated, this, &PropertyPanel::onAlignmentSelected);
-    connect(combo(IdcValueType), &QComboBox::activated, this, &PropertyPanel::onValueTypeSelected);
-    connect(combo(IdcGraphicKind), &QComboBox::activated, this,
-            &PropertyPanel::onGraphicKindSelected);
-    connect(check(IdcFixedText), &QCheckBox::clicked, this, &PropertyPanel::onFixedTextClicked);
-    connect(check(IdcDayNight), &QCheckBox::clicked, this, &PropertyPanel::onDayNightClicked);
-    connect(check(IdcMaxOnly), &QCheckBox::clicked, this, &PropertyPanel::onMaxOnlyClicked);
-    connect(check(IdcInvertColor), &QCheckBox::clicked, this, &PropertyPanel::onInvertColorClicked);
-    connect(button(IdcColorButton), &QPushButton::clicked, this, &PropertyPanel::onColorButton);
-    connect(button(IdcReplaceColorButton), &QPushButton::clicked, this,
+    connect(m_ui.font, &QComboBox::activated, this, &PropertyPanel::onFontSelected);
+    connect(m_ui.alignment, &QComboBox::activated, this, &PropertyPanel::onAlignmentSelected);
+    connect(m_ui.valueType, &QComboBox::activated, this, &PropertyPanel::onValueTypeSelected);
+    connect(m_ui.graphicKind, &QComboBox::activated, this, &PropertyPanel::onGraphicKindSelected);
+    connect(m_ui.fixedText, &QCheckBox::clicked, this, &PropertyPanel::onFixedTextClicked);
+    connect(m_ui.dayNight, &QCheckBox::clicked, this, &PropertyPanel::onDayNightClicked);
+    connect(m_ui.maxOnly, &QCheckBox::clicked, this, &PropertyPanel::onMaxOnlyClicked);
+    connect(m_ui.invertColor, &QCheckBox::clicked, this, &PropertyPanel::onInvertColorClicked);
+    connect(m_ui.colorButton, &QPushButton::clicked, this, &PropertyPanel::onColorButton);
+    connect(m_ui.replaceColorButton, &QPushButton::clicked, this,
             &PropertyPanel::onReplaceColorButton);
-    connect(button(IdcGotoDynCol), &QPushButton::clicked, this, &PropertyPanel::onGotoDynCol);
+    connect(m_ui.gotoDynCol, &QPushButton::clicked, this, &PropertyPanel::onGotoDynCol);
     for (int row = 0; row < DynamicColorRows; ++row) {
-        const DynamicColorRowIds& ids = DynamicColorRowTable[row];
-        connect(edit(ids.value), &QLineEdit::textChanged, this,
-                [this, row] { onDcRowEdited(row); });
-        connect(edit(ids.colorEdit), &QLineEdit::textChanged, this,
-                [this, row] { onDcRowEdited(row); });
-        connect(button(ids.colorButton), &QPushButton::clicked, this,
-                [this, row] { onDcColorButton(row); });
-        connect(check(ids.hide), &QCheckBox::clicked, this, [this, row] { onDcHideClicked(row); });
-        connect(check(ids.blink), &QCheckBox::clicked, this,
-                [this, row] { onDcBlinkClicked(row); });
+        const DynamicColorRowControls& c = dcRow(m_ui, row);
+        connect(c.value, &QLineEdit::textChanged, this, [this, row] { onDcRowEdited(row); });
+        connect(c.colorEdit, &QLineEdit::textChanged, this, [this, row] { onDcRowEdited(row); });
+        connect(c.colorButton, &QPushButton::clicked, this, [this, row] { onDcColorButton(row); });
+        connect(c.hide, &QCheckBox::clicked, this, [this, row] { onDcHideClicked(row); });
+        connect(c.blink, &QCheckBox::clicked, this, [this, row] { onDcBlinkClicked(row); });
     }
 }
 
@@ -173,83 +187,27 @@ void PropertyPanel::selectComboText(QComboBox* box, const QString& text) {
         box->setCurrentIndex(0);
 }
 
+void PropertyPanel::selectEntry(QComboBox* box, const CatalogList& list, std::int32_t position) {
+    const auto i = static_cast<std::size_t>(position);
+    selectComboText(box, i < list.size() ? list[i].name : QString());
+}
+
 void PropertyPanel::showElement(LayoutElement* e) {
     if (!e || e->kind == KindNone) return;
     UpdatingGuard guard(m_updatingControls);
     enableForKind(e->kind);
-
-    const auto& vt = m_catalogs.valueTypes;
-    const auto valueTypeName = [&] {
-        const auto i = static_cast<std::size_t>(e->valueType);
-        return i < vt.valueTypes.size() ? vt.valueTypes[i].name : QString();
-    };
-
     switch (e->kind) {
     case KindValue:
-        m_view.swatchColor = e->color;
-        edit(IdcColorEdit)->setText(ColorToHex(e->color));
-        edit(IdcX)->setText(number(e->x));
-        edit(IdcY)->setText(number(e->y));
-        selectComboText(combo(IdcValueType), valueTypeName());
-        edit(IdcText)->setText(e->text);
-        edit(IdcStroke)->setText(number(e->stroke));
-        if (const int font =
-                combo(IdcFont)->findText(e->font, Qt::MatchExactly | Qt::MatchCaseSensitive);
-            font >= 0)
-            combo(IdcFont)->setCurrentIndex(font);
-        if (e->hAlignment >= 0 && e->hAlignment < combo(IdcAlignment)->count())
-            combo(IdcAlignment)->setCurrentIndex(e->hAlignment);
-        edit(IdcNrValues)->setText(number(e->nrValues));
-        edit(IdcPrecision)->setText(number(e->precision));
-        edit(IdcSampleText)->setText(e->sampleText);
-        check(IdcFixedText)->setChecked(e->fixedText);
-        check(IdcDayNight)->setChecked(e->dayNight);
-        check(IdcMaxOnly)->setChecked(e->maxOnly);
+        showValue(*e);
         break;
-    case KindGraphic: {
-        m_view.swatchColor = e->color;
-        edit(IdcColorEdit)->setText(ColorToHex(e->color));
-        edit(IdcNrValues)->setText(number(e->nrValues));
-        edit(IdcX)->setText(number(e->x));
-        edit(IdcY)->setText(number(e->y));
-        edit(IdcX2)->setText(number(e->x2));
-        edit(IdcY2)->setText(number(e->y2));
-        edit(IdcRadius)->setText(number(e->radius));
-        const auto gi = static_cast<std::size_t>(e->graphicType);
-        selectComboText(combo(IdcGraphicKind),
-                        gi < vt.graphicKinds.size() ? vt.graphicKinds[gi].name : QString());
-        selectComboText(combo(IdcValueType), valueTypeName());
-        edit(IdcStroke)->setText(number(e->stroke));
-        check(IdcDayNight)->setChecked(e->dayNight);
-        check(IdcMaxOnly)->setChecked(e->maxOnly);
-        if (isGraph(e->graphicKind())) {
-            if (e->stroke > 0) {
-                e->nrValues = (e->x2 - e->x) / e->stroke;
-                edit(IdcNrValues)->setText(number(e->nrValues));
-            }
-            check(IdcFixedText)->setChecked(e->fixedText);
-        }
+    case KindGraphic:
+        showGraphic(*e);
         break;
-    }
     case KindDynamicColor:
-        edit(IdcReplaceColorEdit)->setText(ColorToHex(e->replaceColor));
-        for (int row = 0; row < DynamicColorRows; ++row) {
-            const DynamicColorRowIds& ids = DynamicColorRowTable[row];
-            edit(ids.value)->setText(e->dcValue[row] == EmptyDcValue ? QString()
-                                                                     : number(e->dcValue[row]));
-            edit(ids.colorEdit)->setText(ColorToHex(e->dcColor[row]));
-            m_view.dcSwatchColors[row] = e->dcColor[row];
-            check(ids.hide)->setChecked(e->dcHide[row]);
-            check(ids.blink)->setChecked(e->dcBlink[row]);
-            edit(ids.colorEdit)->setEnabled(!e->dcHide[row]);
-            button(ids.colorButton)->setEnabled(!e->dcHide[row]);
-        }
-        check(IdcInvertColor)->setChecked(e->invertColor);
-        check(IdcDayNight)->setChecked(false);
-        check(IdcMaxOnly)->setChecked(false);
+        showDynamicColor(*e);
         break;
     case KindSeparator:
-        edit(IdcText)->setText(e->text);
+        m_ui.text->setText(e->text);
         break;
     default:
         break;
@@ -257,178 +215,211 @@ void PropertyPanel::showElement(LayoutElement* e) {
     updateLabels();
 }
 
-void PropertyPanel::setFieldEnabled(NumberField field, bool editEnabled, bool buttons) {
-    const FieldInfo& info = fieldInfo(field);
-    edit(info.edit)->setEnabled(editEnabled);
-    button(info.minus)->setEnabled(buttons);
-    button(info.plus)->setEnabled(buttons);
+void PropertyPanel::showColor(const LayoutElement& e) {
+    m_view.swatchColor = e.color;
+    m_ui.colorEdit->setText(ColorToHex(e.color));
+}
+
+void PropertyPanel::showValue(const LayoutElement& e) {
+    showColor(e);
+    m_ui.x.edit->setText(number(e.x));
+    m_ui.y.edit->setText(number(e.y));
+    selectEntry(m_ui.valueType, m_catalogs.valueTypes.valueTypes, e.valueType);
+    m_ui.text->setText(e.text);
+    m_ui.stroke.edit->setText(number(e.stroke));
+    // The font list keeps its first line when the font is not offered.
+    if (const int font = m_ui.font->findText(e.font, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        font >= 0)
+        m_ui.font->setCurrentIndex(font);
+    if (e.hAlignment >= 0 && e.hAlignment < m_ui.alignment->count())
+        m_ui.alignment->setCurrentIndex(e.hAlignment);
+    m_ui.nrValues.edit->setText(number(e.nrValues));
+    m_ui.precision.edit->setText(number(e.precision));
+    m_ui.sampleText->setText(e.sampleText);
+    m_ui.fixedText->setChecked(e.fixedText);
+    m_ui.dayNight->setChecked(e.dayNight);
+    m_ui.maxOnly->setChecked(e.maxOnly);
+}
+
+void PropertyPanel::showGraphic(LayoutElement& e) {
+    showColor(e);
+    m_ui.nrValues.edit->setText(number(e.nrValues));
+    m_ui.x.edit->setText(number(e.x));
+    m_ui.y.edit->setText(number(e.y));
+    m_ui.x2.edit->setText(number(e.x2));
+    m_ui.y2.edit->setText(number(e.y2));
+    m_ui.radius.edit->setText(number(e.radius));
+    selectEntry(m_ui.graphicKind, m_catalogs.valueTypes.graphicKinds, e.graphicType);
+    selectEntry(m_ui.valueType, m_catalogs.valueTypes.valueTypes, e.valueType);
+    m_ui.stroke.edit->setText(number(e.stroke));
+    m_ui.dayNight->setChecked(e.dayNight);
+    m_ui.maxOnly->setChecked(e.maxOnly);
+    if (isGraph(e.graphicKind())) {
+        // Showing a graph sets its number of values from its width, also when
+        // that is zero or negative.
+        if (e.stroke > 0) {
+            e.nrValues = (e.x2 - e.x) / e.stroke;
+            m_ui.nrValues.edit->setText(number(e.nrValues));
+        }
+        m_ui.fixedText->setChecked(e.fixedText);
+    }
+}
+
+void PropertyPanel::showDynamicColor(const LayoutElement& e) {
+    m_ui.replaceColorEdit->setText(ColorToHex(e.replaceColor));
+    for (int row = 0; row < DynamicColorRows; ++row) showDcRow(e, row);
+    m_ui.invertColor->setChecked(e.invertColor);
+    m_ui.dayNight->setChecked(false);
+    m_ui.maxOnly->setChecked(false);
+}
+
+void PropertyPanel::showDcRow(const LayoutElement& e, int row) {
+    const DynamicColorRowControls& c = dcRow(m_ui, row);
+    c.value->setText(e.dcValue[row] == EmptyDcValue ? QString() : number(e.dcValue[row]));
+    c.colorEdit->setText(ColorToHex(e.dcColor[row]));
+    m_view.dcSwatchColors[row] = e.dcColor[row];
+    c.hide->setChecked(e.dcHide[row]);
+    c.blink->setChecked(e.dcBlink[row]);
+    c.colorEdit->setEnabled(!e.dcHide[row]);
+    c.colorButton->setEnabled(!e.dcHide[row]);
+}
+
+// --- enabling ------------------------------------------------------------------
+
+void PropertyPanel::setFieldEnabled(NumberField f, bool enabled) {
+    fieldControls(f).edit->setEnabled(enabled);
+    setStepButtonsEnabled(f, enabled);
+}
+
+void PropertyPanel::setStepButtonsEnabled(NumberField f, bool enabled) {
+    fieldControls(f).minus->setEnabled(enabled);
+    fieldControls(f).plus->setEnabled(enabled);
+}
+
+bool PropertyPanel::maxOnlyOffered() const {
+    const DeviceInfo* device = m_document.device();
+    return device && device->offers(DeviceClass::Mid);
 }
 
 void PropertyPanel::enableForKind(int kind) {
     UpdatingGuard guard(m_updatingControls);
+    PanelParts parts = enabledForElementKind(kind);
+    if (!maxOnlyOffered()) parts &= ~PanelParts(PanelPart::MaxOnly);
+    clearControls(parts.testFlag(PanelPart::DynamicColorRows));
+    enableParts(parts);
+}
 
-    constexpr int propertyEdits[] = {IdcColorEdit, IdcX,         IdcY,         IdcX2,
-                                     IdcY2,        IdcRadius,    IdcStroke,    IdcText,
-                                     IdcNrValues,  IdcPrecision, IdcSampleText};
-    for (int id : propertyEdits) {
-        edit(id)->setEnabled(false);
-        edit(id)->clear();
+void PropertyPanel::clearControls(bool dynamicColorRows) {
+    for (QLineEdit* edit :
+         {m_ui.colorEdit, m_ui.x.edit, m_ui.y.edit, m_ui.x2.edit, m_ui.y2.edit, m_ui.radius.edit,
+          m_ui.stroke.edit, m_ui.text, m_ui.nrValues.edit, m_ui.precision.edit, m_ui.sampleText}) {
+        edit->setEnabled(false);
+        edit->clear();
     }
-    constexpr NumberField allFields[] = {
-        NumberField::X,      NumberField::Y,      NumberField::X2,       NumberField::Y2,
-        NumberField::Radius, NumberField::Stroke, NumberField::NrValues, NumberField::Precision};
-    for (NumberField f : allFields) setFieldEnabled(f, false, false);
-    button(IdcColorButton)->setEnabled(false);
-    for (int id : {IdcValueType, IdcGraphicKind, IdcFont, IdcAlignment}) {
-        combo(id)->setEnabled(false);
-        if (combo(id)->count() > 0) combo(id)->setCurrentIndex(0);
+    for (NumberField f : AllFields) setFieldEnabled(f, false);
+    m_ui.colorButton->setEnabled(false);
+    for (QComboBox* box : {m_ui.valueType, m_ui.graphicKind, m_ui.font, m_ui.alignment}) {
+        box->setEnabled(false);
+        if (box->count() > 0) box->setCurrentIndex(0);
     }
-    for (int id : {IdcFixedText, IdcDayNight, IdcMaxOnly, IdcInvertColor}) {
-        check(id)->setEnabled(false);
-        check(id)->setChecked(false);
+    for (QCheckBox* box : {m_ui.fixedText, m_ui.dayNight, m_ui.maxOnly, m_ui.invertColor}) {
+        box->setEnabled(false);
+        box->setChecked(false);
     }
-    button(IdcReplaceColorButton)->setEnabled(false);
-    edit(IdcReplaceColorEdit)->setEnabled(false);
-    edit(IdcReplaceColorEdit)->clear();
-    button(IdcGotoDynCol)->setEnabled(false);
-    edit(IdcColorEdit)->setMaxLength(ColorTextLength);
-
-    const bool dynamicColor = kind == KindDynamicColor;
-    for (int row = 0; row < DynamicColorRows; ++row) {
-        const DynamicColorRowIds& ids = DynamicColorRowTable[row];
-        edit(ids.colorEdit)->setMaxLength(ColorTextLength);
-        edit(ids.value)->clear();
-        edit(ids.colorEdit)->clear();
-        check(ids.hide)->setChecked(false);
-        check(ids.blink)->setChecked(false);
-        for (int id : {ids.value, ids.colorEdit, ids.colorButton, ids.hide, ids.blink})
-            m_controls.widget(id)->setEnabled(dynamicColor);
-    }
+    m_ui.replaceColorButton->setEnabled(false);
+    m_ui.replaceColorEdit->setEnabled(false);
+    m_ui.replaceColorEdit->clear();
+    m_ui.gotoDynCol->setEnabled(false);
+    m_ui.colorEdit->setMaxLength(ColorTextLength);
+    // The rows are never disabled on the way to showing another dynamic
+    // colour, so that a row edit keeps the keyboard focus.
+    for (const DynamicColorRowControls& row : m_ui.dcRows) clearDcRow(row, dynamicColorRows);
     m_view.dcSwatchColors.fill(0);
+}
 
-    const DeviceInfo* device = m_document.device();
-    const bool maxOnlyOffered = device && device->offers(DeviceClass::Mid);
-    switch (kind) {
-    case KindValue:
-        setFieldEnabled(NumberField::X, true, true);
-        setFieldEnabled(NumberField::Y, true, true);
-        setFieldEnabled(NumberField::NrValues, true, true);
-        setFieldEnabled(NumberField::Precision, true, true);
-        edit(IdcColorEdit)->setEnabled(true);
-        button(IdcColorButton)->setEnabled(true);
-        edit(IdcSampleText)->setEnabled(true);
-        check(IdcFixedText)->setEnabled(true);
-        check(IdcDayNight)->setEnabled(true);
-        combo(IdcValueType)->setEnabled(true);
-        combo(IdcFont)->setEnabled(true);
-        combo(IdcAlignment)->setEnabled(true);
-        check(IdcMaxOnly)->setEnabled(maxOnlyOffered);
-        break;
-    case KindGraphic:
-        for (NumberField f : {NumberField::X, NumberField::Y, NumberField::X2, NumberField::Y2,
-                              NumberField::Radius, NumberField::Stroke})
-            setFieldEnabled(f, true, true);
-        edit(IdcColorEdit)->setEnabled(true);
-        button(IdcColorButton)->setEnabled(true);
-        check(IdcDayNight)->setEnabled(true);
-        combo(IdcValueType)->setEnabled(true);
-        combo(IdcGraphicKind)->setEnabled(true);
-        check(IdcMaxOnly)->setEnabled(maxOnlyOffered);
-        break;
-    case KindDynamicColor:
-        button(IdcReplaceColorButton)->setEnabled(true);
-        edit(IdcReplaceColorEdit)->setEnabled(true);
-        check(IdcInvertColor)->setEnabled(true);
-        break;
-    case KindSeparator:
-        edit(IdcText)->setEnabled(true);
-        break;
-    default:
-        break;
-    }
+void PropertyPanel::clearDcRow(const DynamicColorRowControls& row, bool enabled) {
+    row.colorEdit->setMaxLength(ColorTextLength);
+    row.value->clear();
+    row.colorEdit->clear();
+    row.hide->setChecked(false);
+    row.blink->setChecked(false);
+    for (QWidget* w : std::initializer_list<QWidget*>{row.value, row.colorEdit, row.colorButton,
+                                                      row.hide, row.blink})
+        w->setEnabled(enabled);
+}
+
+void PropertyPanel::enableParts(PanelParts parts) {
+    for (const auto& [part, widget] : m_partWidgets)
+        if (parts.testFlag(part)) widget->setEnabled(true);
 }
 
 int PropertyPanel::graphicKindInList() const {
     return ValueTypeCatalog::positionByName(m_catalogs.valueTypes.graphicKinds,
-                                            combo(IdcGraphicKind)->currentText());
+                                            m_ui.graphicKind->currentText());
 }
 
 void PropertyPanel::updateLabels() {
     LayoutElement* e = selectedElement();
     if (!e) return;
+    showLabels(panelLabels(e->graphicKind()));
+    m_ui.gotoDynCol->setEnabled(isRecoloured(e->color));
+    if (e->kind == KindValue)
+        updateValueText(*e);
+    else if (e->kind == KindGraphic)
+        enableForGraphicKind(*e);
+}
 
-    const GraphicKind g = e->graphicKind();
-    label(IdcLabelX2)->setText(isArc(g) ? QStringLiteral("Start angle ") : QStringLiteral("X2 "));
-    label(IdcLabelY2)
-        ->setText(isArc(g)             ? QStringLiteral("End angle ")
-                  : isDirectionMark(g) ? QStringLiteral("-Y Offset ")
-                                       : QStringLiteral("Y2 "));
-    if (isGraph(g)) {
-        label(IdcLabelRadius)
-            ->setText(check(IdcFixedText)->isChecked() ? QStringLiteral("Min value ")
-                                                       : QStringLiteral("Max value "));
-        check(IdcMaxOnly)->setText(QStringLiteral("Mark min/max values"));
-        check(IdcFixedText)->setText(QStringLiteral("Limit is minimum value"));
+void PropertyPanel::showLabels(const PanelLabels& labels) {
+    m_ui.x2.label->setText(QString::fromUtf8(labels.x2));
+    m_ui.y2.label->setText(QString::fromUtf8(labels.y2));
+    m_ui.radius.label->setText(
+        QString::fromUtf8(m_ui.fixedText->isChecked() ? labels.radiusAtMinimum : labels.radius));
+    m_ui.maxOnly->setText(QString::fromUtf8(labels.maxOnly));
+    m_ui.fixedText->setText(QString::fromUtf8(labels.fixedText));
+}
+
+// A value's Text shows its pattern; a fixed text has no number format.
+void PropertyPanel::updateValueText(LayoutElement& e) {
+    const QString t = valueElementText(e, TextMode::Edit, m_catalogs.valueTypes);
+    m_ui.text->setText(t);
+    m_ui.text->setEnabled(!t.isEmpty() || e.fixedText);
+    setStepButtonsEnabled(NumberField::NrValues, !e.fixedText);
+    m_ui.precision.edit->setEnabled(!e.fixedText);
+    const auto i = static_cast<std::size_t>(e.valueType);
+    const int id =
+        i < m_catalogs.valueTypes.valueTypes.size() ? m_catalogs.valueTypes.valueTypes[i].id : 0;
+    const bool sample = ValueTypeCatalog::hasSampleReading(id);
+    m_ui.sampleText->setEnabled(!e.fixedText && sample);
+    if (!sample) {
+        m_ui.sampleText->clear();
     } else {
-        label(IdcLabelRadius)->setText(QStringLiteral("Radius "));
-        check(IdcMaxOnly)->setText(QStringLiteral("Display max. value only"));
-        check(IdcFixedText)->setText(QStringLiteral("Fixed text"));
+        // The text above may have given the element its value type's sample;
+        // the element holds it already.
+        UpdatingGuard guard(m_updatingControls);
+        m_ui.sampleText->setText(e.sampleText);
     }
+}
 
-    button(IdcGotoDynCol)->setEnabled(isRecoloured(e->color));
-
-    if (e->kind == KindValue) {
-        const QString t = valueElementText(*e, TextMode::Edit, m_catalogs.valueTypes);
-        edit(IdcText)->setText(t);
-        edit(IdcText)->setEnabled(!t.isEmpty() || e->fixedText);
-        button(IdcNrValuesMinus)->setEnabled(!e->fixedText);
-        button(IdcNrValuesPlus)->setEnabled(!e->fixedText);
-        edit(IdcPrecision)->setEnabled(!e->fixedText);
-        const auto i = static_cast<std::size_t>(e->valueType);
-        const int id = i < m_catalogs.valueTypes.valueTypes.size()
-                           ? m_catalogs.valueTypes.valueTypes[i].id
-                           : 0;
-        const bool sample = ValueTypeCatalog::hasSampleReading(id);
-        edit(IdcSampleText)->setEnabled(!e->fixedText && sample);
-        if (!sample) {
-            edit(IdcSampleText)->clear();
-        } else {
-            // The text above may have given the element its value type's sample;
-            // the element holds it already.
-            UpdatingGuard guard(m_updatingControls);
-            edit(IdcSampleText)->setText(e->sampleText);
-        }
-    } else if (e->kind == KindGraphic) {
-        edit(IdcText)->setEnabled(false);
-        button(IdcNrValuesMinus)->setEnabled(!e->fixedText);
-        button(IdcNrValuesPlus)->setEnabled(!e->fixedText);
-
-        struct Enabling {
-            bool stroke, x2, y2, radius;
-        };
-        const GraphicKind kind = graphicKindAt(graphicKindInList());
-        // Nothing else is known: leave the fields as they are.
-        if (!isKnownGraphicKind(kind)) return;
-        const Enabling en{hasStroke(kind), hasSecondPoint(kind) || isArc(kind),
-                          hasSecondPoint(kind) || isArc(kind) || isDirectionMark(kind),
-                          hasRadius(kind) || isGraph(kind)};
-        setFieldEnabled(NumberField::Stroke, en.stroke, en.stroke);
-        setFieldEnabled(NumberField::X2, en.x2, en.x2);
-        setFieldEnabled(NumberField::Y2, en.y2, en.y2);
-        setFieldEnabled(NumberField::Radius, en.radius, en.radius);
-        if (isGraph(kind)) {
-            button(IdcNrValuesMinus)->setEnabled(false);
-            button(IdcNrValuesPlus)->setEnabled(false);
-            check(IdcFixedText)->setEnabled(true);
-        }
+// The graphic kind chosen in the list decides which geometry fields apply.
+void PropertyPanel::enableForGraphicKind(const LayoutElement& e) {
+    m_ui.text->setEnabled(false);
+    setStepButtonsEnabled(NumberField::NrValues, !e.fixedText);
+    const GraphicKindPanel* kind = graphicKindPanel(graphicKindAt(graphicKindInList()));
+    if (!kind) return; // nothing else is known: leave as it is
+    for (NumberField f :
+         {NumberField::Stroke, NumberField::X2, NumberField::Y2, NumberField::Radius})
+        setFieldEnabled(f, kind->enabled.testFlag(fieldInfo(f).part));
+    if (kind->graph) {
+        setStepButtonsEnabled(NumberField::NrValues, false);
+        m_ui.fixedText->setEnabled(true);
     }
 }
 
 void PropertyPanel::fillDeviceLists(const DeviceInfo* device) {
     UpdatingGuard guard(m_updatingControls);
-    QComboBox* valueTypes = combo(IdcValueType);
-    QComboBox* graphicKinds = combo(IdcGraphicKind);
-    QComboBox* fonts = combo(IdcFont);
+    QComboBox* valueTypes = m_ui.valueType;
+    QComboBox* graphicKinds = m_ui.graphicKind;
+    QComboBox* fonts = m_ui.font;
     valueTypes->clear();
     graphicKinds->clear();
     fonts->clear();
@@ -465,7 +456,7 @@ void PropertyPanel::recomputeGraphValues(LayoutElement& e) {
     if (!isGraph(e.graphicKind())) return;
     if (e.x2 - e.x > 0 && e.stroke > 0) {
         e.nrValues = (e.x2 - e.x) / e.stroke;
-        edit(IdcNrValues)->setText(number(e.nrValues));
+        m_ui.nrValues.edit->setText(number(e.nrValues));
     }
 }
 
@@ -475,7 +466,7 @@ void PropertyPanel::onNumberEdited(NumberField field) {
     LayoutElement* e = selectedElement();
     if (m_updatingControls || !e) return;
     const FieldInfo& info = fieldInfo(field);
-    const std::int32_t value = parseDecimal(edit(info.edit)->text());
+    const std::int32_t value = parseDecimal(fieldControls(field).edit->text());
     switch (field) {
     case NumberField::NrValues:
         e->nrValues = value;
@@ -504,20 +495,20 @@ void PropertyPanel::onStep(NumberField field, int delta) {
     if (delta < 0 ? value <= info.lower : value >= info.upper) return;
     const std::int32_t next = value + (delta < 0 ? -1 : 1);
     if (field == NumberField::NrValues && delta > 0) e->nrValues = next;
-    edit(info.edit)->setText(number(next));
+    fieldControls(field).edit->setText(number(next));
 }
 
 void PropertyPanel::onSampleTextEdited() {
     LayoutElement* e = selectedElement();
     if (m_updatingControls || !e) return;
-    e->sampleText = edit(IdcSampleText)->text();
+    e->sampleText = m_ui.sampleText->text();
     repaintAll();
 }
 
 void PropertyPanel::onTextEdited() {
     LayoutElement* e = selectedElement();
     if (m_updatingControls || !e) return;
-    const QString text = edit(IdcText)->text();
+    const QString text = m_ui.text->text();
     // A longer text from a file shows cut to the edit's limit; showing it is
     // no edit, so the element keeps the whole text.
     if (e->text.size() > MaxTextLength && text == e->text.left(MaxTextLength)) return;
@@ -529,14 +520,14 @@ void PropertyPanel::onTextEdited() {
 void PropertyPanel::onFontSelected() {
     LayoutElement* e = selectedElement();
     if (m_updatingControls || !e) return;
-    e->font = combo(IdcFont)->currentText();
+    e->font = m_ui.font->currentText();
     repaintAll();
 }
 
 void PropertyPanel::onAlignmentSelected() {
     LayoutElement* e = selectedElement();
     if (m_updatingControls || !e) return;
-    e->hAlignment = combo(IdcAlignment)->currentIndex();
+    e->hAlignment = m_ui.alignment->currentIndex();
     repaintAll();
 }
 
@@ -544,7 +535,7 @@ void PropertyPanel::onValueTypeSelected() {
     LayoutElement* e = selectedElement();
     if (m_updatingControls || !e) return;
     const auto& types = m_catalogs.valueTypes.valueTypes;
-    e->valueType = ValueTypeCatalog::positionByName(types, combo(IdcValueType)->currentText());
+    e->valueType = ValueTypeCatalog::positionByName(types, m_ui.valueType->currentText());
     if (e->fixedText) {
         // The value type of a fixed text only drives its dynamic colour.
         if (types[static_cast<std::size_t>(e->valueType)].code != FixedTextCode &&
@@ -574,8 +565,8 @@ void PropertyPanel::onGraphicKindSelected() {
 void PropertyPanel::onFixedTextClicked() {
     LayoutElement* e = selectedElement();
     if (m_updatingControls || !e) return;
-    e->fixedText = check(IdcFixedText)->isChecked();
-    if (e->fixedText) edit(IdcText)->setEnabled(true);
+    e->fixedText = m_ui.fixedText->isChecked();
+    if (e->fixedText) m_ui.text->setEnabled(true);
     refreshSelectedLine();
     updateLabels();
     repaintAll();
@@ -584,31 +575,31 @@ void PropertyPanel::onFixedTextClicked() {
 void PropertyPanel::onDayNightClicked() {
     LayoutElement* e = selectedElement();
     if (m_updatingControls || !e) return;
-    e->dayNight = check(IdcDayNight)->isChecked();
+    e->dayNight = m_ui.dayNight->isChecked();
     repaintElement();
 }
 
 void PropertyPanel::onMaxOnlyClicked() {
     LayoutElement* e = selectedElement();
     if (m_updatingControls || !e) return;
-    e->maxOnly = check(IdcMaxOnly)->isChecked();
+    e->maxOnly = m_ui.maxOnly->isChecked();
 }
 
 void PropertyPanel::onInvertColorClicked() {
     LayoutElement* e = selectedElement();
     if (m_updatingControls || !e) return;
-    e->invertColor = check(IdcInvertColor)->isChecked();
+    e->invertColor = m_ui.invertColor->isChecked();
     m_document.commit();
 }
 
 void PropertyPanel::onColorEdited() {
     LayoutElement* e = selectedElement();
     if (m_updatingControls || !e) return;
-    const QString text = edit(IdcColorEdit)->text();
+    const QString text = m_ui.colorEdit->text();
     if (text.size() != ColorTextLength) return;
     e->color = parseColorText(text);
     m_view.swatchColor = e->color;
-    button(IdcGotoDynCol)->setEnabled(isRecoloured(e->color));
+    m_ui.gotoDynCol->setEnabled(isRecoloured(e->color));
     refreshSelectedLine();
     repaintAll();
 }
@@ -618,7 +609,7 @@ void PropertyPanel::onColorButton() {
         m_view.swatchColor = *color;
         if (LayoutElement* e = selectedElement()) {
             e->color = *color;
-            edit(IdcColorEdit)->setText(ColorToHex(*color));
+            m_ui.colorEdit->setText(ColorToHex(*color));
         }
     }
     repaintAll();
@@ -627,7 +618,7 @@ void PropertyPanel::onColorButton() {
 void PropertyPanel::onReplaceColorEdited() {
     LayoutElement* e = selectedElement();
     if (m_updatingControls || !e) return;
-    const Bgr color = parseColorText(edit(IdcReplaceColorEdit)->text());
+    const Bgr color = parseColorText(m_ui.replaceColorEdit->text());
     if (color == e->replaceColor) return;
     e->replaceColor = color;
     m_host.refreshCommand();
@@ -641,8 +632,8 @@ void PropertyPanel::onReplaceColorButton() {
     // when the colour is typed.
     const bool changed = e->replaceColor != *color;
     {
-        const QSignalBlocker blocker(edit(IdcReplaceColorEdit));
-        edit(IdcReplaceColorEdit)->setText(ColorToHex(*color));
+        const QSignalBlocker blocker(m_ui.replaceColorEdit);
+        m_ui.replaceColorEdit->setText(ColorToHex(*color));
     }
     e->replaceColor = *color;
     if (changed)
@@ -654,10 +645,10 @@ void PropertyPanel::onReplaceColorButton() {
 void PropertyPanel::onDcRowEdited(int row) {
     LayoutElement* e = selectedElement();
     if (m_updatingControls || !e) return;
-    const DynamicColorRowIds& ids = DynamicColorRowTable[row];
-    const QString value = edit(ids.value)->text();
+    const DynamicColorRowControls& c = dcRow(m_ui, row);
+    const QString value = c.value->text();
     e->dcValue[row] = value.isEmpty() ? EmptyDcValue : parseDecimal(value);
-    const QString color = edit(ids.colorEdit)->text();
+    const QString color = c.colorEdit->text();
     if (color.size() != ColorTextLength) return;
     e->dcColor[row] = parseColorText(color);
     m_view.dcSwatchColors[row] = e->dcColor[row];
@@ -669,23 +660,23 @@ void PropertyPanel::onDcColorButton(int row) {
     const auto color = m_platform.pickColor(0);
     if (!color) return;
     m_view.dcSwatchColors[row] = *color;
-    edit(DynamicColorRowTable[row].colorEdit)->setText(ColorToHex(*color));
+    dcRow(m_ui, row).colorEdit->setText(ColorToHex(*color));
     m_host.invalidateView(false, true, false, false);
 }
 
 void PropertyPanel::onDcHideClicked(int row) {
     LayoutElement* e = selectedElement();
     if (m_updatingControls || !e) return;
-    const DynamicColorRowIds& ids = DynamicColorRowTable[row];
-    e->dcHide[row] = check(ids.hide)->isChecked();
-    edit(ids.colorEdit)->setEnabled(!e->dcHide[row]);
-    button(ids.colorButton)->setEnabled(!e->dcHide[row]);
+    const DynamicColorRowControls& c = dcRow(m_ui, row);
+    e->dcHide[row] = c.hide->isChecked();
+    c.colorEdit->setEnabled(!e->dcHide[row]);
+    c.colorButton->setEnabled(!e->dcHide[row]);
 }
 
 void PropertyPanel::onDcBlinkClicked(int row) {
     LayoutElement* e = selectedElement();
     if (m_updatingControls || !e) return;
-    e->dcBlink[row] = check(DynamicColorRowTable[row].blink)->isChecked();
+    e->dcBlink[row] = dcRow(m_ui, row).blink->isChecked();
 }
 
 void PropertyPanel::onGotoDynCol() {
@@ -703,10 +694,10 @@ void PropertyPanel::onGotoDynCol() {
 
 void PropertyPanel::toggleDayNight() {
     LayoutElement* e = selectedElement();
-    if (!e || !check(IdcDayNight)->isEnabled()) return;
-    check(IdcDayNight)->setChecked(!e->dayNight);
+    if (!e || !m_ui.dayNight->isEnabled()) return;
+    m_ui.dayNight->setChecked(!e->dayNight);
     if (m_updatingControls) return;
-    e->dayNight = check(IdcDayNight)->isChecked();
+    e->dayNight = m_ui.dayNight->isChecked();
     repaintElement();
 }
 
@@ -719,8 +710,8 @@ void PropertyPanel::moveFirstPointTo(int x, int y) {
     e->y = y;
     // The edits' own handlers store the point again and keep a graph's
     // number of values in step.
-    edit(IdcX)->setText(number(x));
-    edit(IdcY)->setText(number(y));
+    m_ui.x.edit->setText(number(x));
+    m_ui.y.edit->setText(number(y));
     m_host.invalidateView(true, true, false, true);
 }
 
@@ -731,13 +722,13 @@ void PropertyPanel::moveSecondPointTo(int x, int y) {
     e->prevY2 = e->y2;
     e->x2 = x;
     e->y2 = y;
-    edit(IdcX2)->setText(number(x));
-    edit(IdcY2)->setText(number(y));
+    m_ui.x2.edit->setText(number(x));
+    m_ui.y2.edit->setText(number(y));
     m_host.invalidateView(true, true, false, true);
 }
 
 void PropertyPanel::selectValueTypeEntry(int entry) {
-    QComboBox* box = combo(IdcValueType);
+    QComboBox* box = m_ui.valueType;
     if (entry < 0 || entry >= box->count()) return;
     box->setCurrentIndex(entry);
     onValueTypeSelected();

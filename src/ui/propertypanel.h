@@ -1,24 +1,28 @@
 #pragma once
 
+#include "catalog/valuetypecatalog.h"
 #include "model/layoutelement.h"
+#include "panelkinds.h"
 
 #include <QObject>
 #include <QString>
 
 #include <cstdint>
+#include <utility>
+#include <vector>
 
-class QCheckBox;
 class QComboBox;
-class QLabel;
 class QLineEdit;
-class QPushButton;
+class QWidget;
 
 namespace zef {
 
 struct Catalogs;
+struct DesignerControls;
 struct DeviceInfo;
+struct DynamicColorRowControls;
+struct NumberFieldControls;
 struct PreviewViewState;
-class DialogControls;
 class LayoutDocument;
 class Platform;
 
@@ -52,7 +56,7 @@ Bgr parseColorText(const QString& text);
 class PropertyPanel : public QObject {
     Q_OBJECT
 public:
-    PropertyPanel(LayoutDocument& document, const DialogControls& controls, PreviewViewState& view,
+    PropertyPanel(LayoutDocument& document, const DesignerControls& ui, PreviewViewState& view,
                   PropertyPanelHost& host, QObject* parent = nullptr);
 
     // Connects the panel's controls to its handlers.
@@ -110,23 +114,40 @@ public:
 
 private:
     struct FieldInfo {
-        int edit;
-        int minus;
-        int plus;
+        NumberFieldControls DesignerControls::*controls;
+        PanelPart part;
         std::int32_t LayoutElement::*member;
         std::int32_t LayoutElement::*previous; // nullptr: not geometry
         std::int32_t lower;
         std::int32_t upper;
     };
     static const FieldInfo& fieldInfo(NumberField field);
+    const NumberFieldControls& fieldControls(NumberField field) const;
 
-    QLineEdit* edit(int id) const;
-    QPushButton* button(int id) const;
-    QComboBox* combo(int id) const;
-    QCheckBox* check(int id) const;
-    QLabel* label(int id) const;
+    // The widgets of each part of the panel that a kind enables.
+    std::vector<std::pair<PanelPart, QWidget*>> partWidgets() const;
 
-    void setFieldEnabled(NumberField field, bool edit, bool buttons);
+    // enableForKind's steps: everything off and empty, then the kind's parts on.
+    void clearControls(bool dynamicColorRows);
+    void clearDcRow(const DynamicColorRowControls& row, bool enabled);
+    void enableParts(PanelParts parts);
+    bool maxOnlyOffered() const;
+    void setFieldEnabled(NumberField field, bool enabled);
+    void setStepButtonsEnabled(NumberField field, bool enabled);
+
+    // showElement's steps, one per element kind.
+    void showColor(const LayoutElement& e);
+    void showValue(const LayoutElement& e);
+    void showGraphic(LayoutElement& e);
+    void showDynamicColor(const LayoutElement& e);
+    void showDcRow(const LayoutElement& e, int row);
+    void selectEntry(QComboBox* box, const CatalogList& list, std::int32_t position);
+
+    // updateLabels' steps.
+    void showLabels(const PanelLabels& labels);
+    void updateValueText(LayoutElement& e);
+    void enableForGraphicKind(const LayoutElement& e);
+
     void recomputeGraphValues(LayoutElement& e);
     void refreshSelectedLine();
     void repaintElement();
@@ -138,7 +159,9 @@ private:
     LayoutDocument& m_document;
     const Catalogs& m_catalogs;
     Platform& m_platform;
-    const DialogControls& m_controls;
+    const DesignerControls& m_ui;
+    // The widgets of each part of the panel that a kind enables.
+    std::vector<std::pair<PanelPart, QWidget*>> m_partWidgets;
     PreviewViewState& m_view;
     PropertyPanelHost& m_host;
     bool m_updatingControls = false;

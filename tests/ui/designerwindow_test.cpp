@@ -2,13 +2,14 @@
 // empty window to a config string, the commands of the left column, the
 // element list, the preview's mouse and the window's lifecycle.
 
-#include "cli/documentio.h"
 #include "windowtestsupport.h"
 
+#include "cli/documentio.h"
 #include "config/configstring.h"
 #include "files/layoutfile.h"
 #include "preview/previewgeometry.h"
 #include "ui/cautorepeatbutton.h"
+#include "ui/dialogtemplate.h"
 #include "ui/listitemtext.h"
 
 #include <QCoreApplication>
@@ -43,10 +44,14 @@ class TemplateTest : public WindowTest {};
 
 TEST_F(TemplateTest, EveryControlSitsInsideTheWindowAndNoneOverlaps) {
     EXPECT_EQ(dlg->size(), QSize(CPellFieldDlg::TemplateWidth, CPellFieldDlg::TemplateHeight));
-    std::vector<std::pair<int, QRect>> placed;
-    for (const ControlTemplate& t : designerTemplate()) {
+    // Each control by its place in the template and its caption.
+    std::vector<std::pair<std::string, QRect>> placed;
+    const auto controls = designerTemplate();
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const ControlTemplate& t = controls[i];
         if (t.kind == ControlKind::GroupBox) continue;
-        placed.emplace_back(t.id, dialogUnitsToPixels(t.left, t.top, t.width, t.height));
+        placed.emplace_back(std::to_string(i) + " '" + t.caption + "'",
+                            dialogUnitsToPixels(t.left, t.top, t.width, t.height));
     }
     const QRect client = dlg->rect();
     for (std::size_t i = 0; i < placed.size(); ++i) {
@@ -59,68 +64,69 @@ TEST_F(TemplateTest, EveryControlSitsInsideTheWindowAndNoneOverlaps) {
     // covers them.
     std::vector<QRect> painted{preview::swatchRect(), preview::area()};
     for (int i = 0; i < preview::DcSwatchCount; ++i) painted.push_back(preview::dcSwatchRect(i));
-    for (const auto& [id, rect] : placed)
-        for (const QRect& p : painted) EXPECT_FALSE(rect.intersects(p)) << id;
+    for (const auto& [name, rect] : placed)
+        for (const QRect& p : painted) EXPECT_FALSE(rect.intersects(p)) << name;
 }
 
 TEST_F(TemplateTest, ControlsCarryTheirCaptionsAndKinds) {
     const struct {
-        int id;
+        QAbstractButton* button;
         const char* caption;
     } buttons[] = {
-        {IdcAdd, "Add"},
-        {IdcClone, "Clone"},
-        {IdcRemove, "Remove"},
-        {IdcUp, "Up"},
-        {IdcDown, "Down"},
-        {IdcLoad, "Load"},
-        {IdcAppend, "Append"},
-        {IdcLoadFromClipboard, "Load from\nclipboard"},
-        {IdcScaleToDevice, "Scale to\ndevice"},
-        {IdcRefresh, "Refresh"},
-        {IdcSaveAs, "Save as"},
-        {IdcSave, "Save"},
-        {IdcCopyToClipboard, "Copy to clipboard"},
-        {IdcGotoDynCol, "Goto DynCol"},
-        {IdcColorButton, "Color"},
-        {IdcReplaceColorButton, "Color to replace"},
-        {1023, "Color 1"},
-        {1050, "Color 10"},
-        {IdcHighlight, "Highlight (red) selected element"},
-        {IdcGradient, "Show gradient on elements with dyn. colors"},
-        {IdcNightMode, "Show night mode"},
-        {IdcDayNight, "Enable day/night switching"},
-        {IdcInvertColor, "Invert color order"},
+        {ui().add, "Add"},
+        {ui().clone, "Clone"},
+        {ui().remove, "Remove"},
+        {ui().up, "Up"},
+        {ui().down, "Down"},
+        {ui().load, "Load"},
+        {ui().append, "Append"},
+        {ui().loadFromClipboard, "Load from\nclipboard"},
+        {ui().scaleToDevice, "Scale to\ndevice"},
+        {ui().refresh, "Refresh"},
+        {ui().saveAs, "Save as"},
+        {ui().save, "Save"},
+        {ui().copyToClipboard, "Copy to clipboard"},
+        {ui().gotoDynCol, "Goto DynCol"},
+        {ui().colorButton, "Color"},
+        {ui().replaceColorButton, "Color to replace"},
+        {ui().dcRows[0].colorButton, "Color 1"},
+        {ui().dcRows[9].colorButton, "Color 10"},
+        {ui().highlight, "Highlight (red) selected element"},
+        {ui().gradient, "Show gradient on elements with dyn. colors"},
+        {ui().nightMode, "Show night mode"},
+        {ui().dayNight, "Enable day/night switching"},
+        {ui().invertColor, "Invert color order"},
     };
     for (const auto& b : buttons)
-        EXPECT_EQ(control<QAbstractButton>(b.id)->text(), QString::fromUtf8(b.caption)) << b.id;
-    EXPECT_TRUE(control<QPushButton>(IdcCopyToClipboard)->isDefault());
+        EXPECT_EQ(b.button->text(), QString::fromUtf8(b.caption)) << b.caption;
+    EXPECT_TRUE(ui().copyToClipboard->isDefault());
 
     // Every "-" and "+" and the list's Up and Down repeat while held.
-    const int repeating[] = {1058, 1063, 1059, 1064, 1060, 1065, 1061, 1066,  1062,
-                             1067, 1070, 1068, 1071, 1069, 1073, 1074, IdcUp, IdcDown};
-    for (int id : repeating) EXPECT_NE(dlg->control<CAutoRepeatButton>(id), nullptr) << id;
-    EXPECT_EQ(dlg->control<CAutoRepeatButton>(IdcAdd), nullptr);
+    std::vector<QWidget*> repeating = {ui().up, ui().down};
+    for (const NumberFieldControls* f : {&ui().x, &ui().y, &ui().x2, &ui().y2, &ui().radius,
+                                         &ui().stroke, &ui().nrValues, &ui().precision})
+        repeating.insert(repeating.end(), {f->minus, f->plus});
+    for (QWidget* w : repeating)
+        EXPECT_NE(qobject_cast<CAutoRepeatButton*>(w), nullptr) << "at " << w->x() << "," << w->y();
+    EXPECT_EQ(qobject_cast<CAutoRepeatButton*>(ui().add), nullptr);
 
-    EXPECT_TRUE(edit(IdcCounts)->isReadOnly());
-    EXPECT_TRUE(edit(IdcNrValues)->isReadOnly());
-    EXPECT_TRUE(edit(IdcPrecision)->isReadOnly());
-    EXPECT_EQ(edit(IdcCounts)->text(), QStringLiteral("Val:0, Graph:0, DC:0, Total:0"));
+    EXPECT_TRUE(ui().counts->isReadOnly());
+    EXPECT_TRUE(ui().nrValues.edit->isReadOnly());
+    EXPECT_TRUE(ui().precision.edit->isReadOnly());
+    EXPECT_EQ(ui().counts->text(), QStringLiteral("Val:0, Graph:0, DC:0, Total:0"));
 
     QStringList kinds;
-    for (int i = 0; i < combo(IdcElementKind)->count(); ++i)
-        kinds << combo(IdcElementKind)->itemText(i);
+    for (int i = 0; i < ui().elementKind->count(); ++i) kinds << ui().elementKind->itemText(i);
     EXPECT_EQ(kinds,
               (QStringList{QStringLiteral("Value"), QStringLiteral("Graphic"),
                            QStringLiteral("Dynamic color"), QStringLiteral("- Seperator -")}));
-    EXPECT_EQ(combo(IdcElementKind)->currentText(), QStringLiteral("Value"));
+    EXPECT_EQ(ui().elementKind->currentText(), QStringLiteral("Value"));
     QStringList alignments;
-    for (int i = 0; i < combo(IdcAlignment)->count(); ++i)
-        alignments << combo(IdcAlignment)->itemText(i);
+    for (int i = 0; i < ui().alignment->count(); ++i) alignments << ui().alignment->itemText(i);
     EXPECT_EQ(alignments, (QStringList{QStringLiteral("Right"), QStringLiteral("Center"),
                                        QStringLiteral("Left")}));
-    EXPECT_EQ(combo(IdcDeviceList)->count(), catalogs().devices.count());
-    EXPECT_EQ(combo(IdcDeviceList)->currentIndex(), -1);
+    EXPECT_EQ(ui().deviceList->count(), catalogs().devices.count());
+    EXPECT_EQ(ui().deviceList->currentIndex(), -1);
 }
 
 // --- the typical request -------------------------------------------------------
@@ -134,33 +140,33 @@ TEST_F(TypicalRequestTest, FromAnEmptyWindowToAConfigStringAndASavedFile) {
     chooseDevice(HDevice);
     const int device = catalogs().devices.findDeviceByName(QString::fromUtf8(HDevice));
     EXPECT_EQ(doc().selectedDevice(), device);
-    EXPECT_EQ(combo(IdcValueType)->count(), 215);
-    EXPECT_EQ(combo(IdcGraphicKind)->count(), 15);
+    EXPECT_EQ(ui().valueType->count(), 215);
+    EXPECT_EQ(ui().graphicKind->count(), 15);
     const QStringList fonts = catalogs().fonts.offeredFontSlots(catalogs().devices.at(device),
                                                                 catalogs().valueTypes.fontSlots);
     ASSERT_FALSE(fonts.isEmpty());
-    EXPECT_EQ(combo(IdcFont)->count(), fonts.size());
+    EXPECT_EQ(ui().font->count(), fonts.size());
 
     // 2. Add a value: one row, shown in the panel, counted.
     add(KindValue);
     ASSERT_EQ(doc().count(), 1);
     EXPECT_EQ(doc().selection(), 0);
     EXPECT_EQ(dlg->elementList().selectedRow(), 0);
-    EXPECT_EQ(edit(IdcCounts)->text(), QStringLiteral("Val:1, Graph:0, DC:0, Total:1"));
-    EXPECT_EQ(edit(IdcX)->text(), QStringLiteral("0"));
-    EXPECT_TRUE(enabled(IdcX));
+    EXPECT_EQ(ui().counts->text(), QStringLiteral("Val:1, Graph:0, DC:0, Total:1"));
+    EXPECT_EQ(ui().x.edit->text(), QStringLiteral("0"));
+    EXPECT_TRUE(enabled(ui().x.edit));
 
     // 3. Value type, font slot and position, each written straight in.
-    choose(IdcValueType, QStringLiteral("Current speed"));
-    choose(IdcFont, fonts.last());
-    type(IdcX, QStringLiteral("130"));
-    type(IdcY, QStringLiteral("40"));
+    choose(ui().valueType, QStringLiteral("Current speed"));
+    choose(ui().font, fonts.last());
+    type(ui().x.edit, QStringLiteral("130"));
+    type(ui().y.edit, QStringLiteral("40"));
     const LayoutElement& e = element();
     EXPECT_EQ(e.valueType, ValueTypeCatalog::positionByName(catalogs().valueTypes.valueTypes,
                                                             QStringLiteral("Current speed")));
     EXPECT_EQ(e.text, QStringLiteral("$V"));
     EXPECT_EQ(e.sampleText, QStringLiteral("45.34"));
-    EXPECT_EQ(edit(IdcText)->text(), QStringLiteral("$V"));
+    EXPECT_EQ(ui().text->text(), QStringLiteral("$V"));
     EXPECT_EQ(e.font, fonts.last());
     EXPECT_EQ(e.x, 130);
     EXPECT_EQ(e.y, 40);
@@ -168,12 +174,12 @@ TEST_F(TypicalRequestTest, FromAnEmptyWindowToAConfigStringAndASavedFile) {
 
     // The preview shows the device.
     dlg->grab();
-    EXPECT_EQ(edit(IdcDeviceSummary)->text(),
+    EXPECT_EQ(ui().deviceSummary->text(),
               DeviceCatalog::deviceSummaryText(catalogs().devices.at(device)));
-    EXPECT_TRUE(edit(IdcPaintTime)->text().endsWith(QStringLiteral(" ms")));
+    EXPECT_TRUE(ui().paintTime->text().endsWith(QStringLiteral(" ms")));
 
     // 4. Copy to clipboard: the config string of the document.
-    click(IdcCopyToClipboard);
+    click(ui().copyToClipboard);
     EXPECT_TRUE(platform.clipboard.startsWith(QLatin1Char('C')));
     EXPECT_EQ(platform.clipboard,
               BuildConfigString(doc().elements(), catalogs().valueTypes, fonts));
@@ -190,8 +196,7 @@ TEST_F(TypicalRequestTest, FromAnEmptyWindowToAConfigStringAndASavedFile) {
     ASSERT_EQ(reopened.document().count(), 1);
     EXPECT_TRUE(isSameContent(reopened.document().elements()[0], doc().elements()[0]));
     EXPECT_EQ(reopened.windowTitle(), CPellFieldDlg::windowTitle(startFile));
-    EXPECT_EQ(reopened.control<QComboBox>(IdcDeviceList)->currentText(),
-              QString::fromUtf8(HDevice));
+    EXPECT_EQ(reopened.ui().deviceList->currentText(), QString::fromUtf8(HDevice));
 }
 
 // --- commands of the left column ---------------------------------------------
@@ -226,68 +231,68 @@ TEST_F(CommandsTest, AddGoesAfterTheSelectionAndEveryKindGetsItsRow) {
     EXPECT_EQ(rows().rowColor(3), 0x008200u);
     EXPECT_EQ(rows().rowColor(4), 0x969696u);
     EXPECT_EQ(rows().rowColor(2), 0xB40000u);
-    EXPECT_EQ(edit(IdcCounts)->text(), QStringLiteral("Val:2, Graph:1, DC:1, Total:4"));
+    EXPECT_EQ(ui().counts->text(), QStringLiteral("Val:2, Graph:1, DC:1, Total:4"));
 }
 
 TEST_F(CommandsTest, CloneRemoveUpAndDownKeepListAndDocumentTogether) {
     add(KindValue);
-    type(IdcX, QStringLiteral("11"));
+    type(ui().x.edit, QStringLiteral("11"));
     add(KindGraphic);
-    click(IdcClone);
+    click(ui().clone);
     ASSERT_EQ(doc().count(), 3);
     EXPECT_EQ(doc().selection(), 2);
-    click(IdcUp);
-    click(IdcUp);
+    click(ui().up);
+    click(ui().up);
     EXPECT_EQ(doc().selection(), 0);
     EXPECT_EQ(doc().elements()[0].kind, KindGraphic);
     EXPECT_EQ(rows().rowText(0), QStringLiteral("000000  | Line"));
     EXPECT_EQ(rows().rowText(1), QStringLiteral("000000  | -- None --"));
-    click(IdcUp); // already first: nothing
+    click(ui().up); // already first: nothing
     EXPECT_EQ(doc().selection(), 0);
-    click(IdcDown);
+    click(ui().down);
     EXPECT_EQ(doc().selection(), 1);
     EXPECT_EQ(dlg->elementList().selectedRow(), 1);
 
-    click(IdcRemove);
+    click(ui().remove);
     ASSERT_EQ(doc().count(), 2);
     EXPECT_EQ(rows().rowCount(), 2);
     EXPECT_EQ(doc().selection(), 1);
     // The panel shows the newly selected element.
-    EXPECT_EQ(edit(IdcX)->text(), QString::number(element().x));
-    click(IdcRemove);
-    click(IdcRemove);
+    EXPECT_EQ(ui().x.edit->text(), QString::number(element().x));
+    click(ui().remove);
+    click(ui().remove);
     EXPECT_EQ(doc().count(), 0);
     EXPECT_EQ(rows().rowCount(), 0);
-    EXPECT_EQ(edit(IdcCounts)->text(), QStringLiteral("Val:0, Graph:0, DC:0, Total:0"));
+    EXPECT_EQ(ui().counts->text(), QStringLiteral("Val:0, Graph:0, DC:0, Total:0"));
     // Nothing selected: the panel holds nothing editable.
-    EXPECT_FALSE(enabled(IdcX));
-    EXPECT_TRUE(edit(IdcX)->text().isEmpty());
+    EXPECT_FALSE(enabled(ui().x.edit));
+    EXPECT_TRUE(ui().x.edit->text().isEmpty());
 }
 
 TEST_F(CommandsTest, UndoThroughTheKeyboardRestoresListAndPanel) {
     add(KindValue);
     add(KindValue); // the first Add has no baseline; this one can be undone
-    type(IdcX, QStringLiteral("77"));
+    type(ui().x.edit, QStringLiteral("77"));
     ASSERT_EQ(element().x, 77);
     // Typed one digit after the other: two steps.
-    QTest::keyClick(edit(IdcY), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(ui().y.edit, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(doc().elements()[1].x, 7);
-    QTest::keyClick(edit(IdcY), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(ui().y.edit, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(doc().elements()[1].x, 0);
-    EXPECT_EQ(edit(IdcX)->text(), QStringLiteral("0"));
+    EXPECT_EQ(ui().x.edit->text(), QStringLiteral("0"));
     EXPECT_EQ(doc().selection(), 1);
     EXPECT_EQ(dlg->elementList().selectedRow(), 1);
-    QTest::keyClick(edit(IdcY), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(ui().y.edit, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(doc().count(), 1);
     EXPECT_EQ(rows().rowCount(), 1);
-    EXPECT_EQ(edit(IdcCounts)->text(), QStringLiteral("Val:1, Graph:0, DC:0, Total:1"));
-    QTest::keyClick(edit(IdcY), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(ui().counts->text(), QStringLiteral("Val:1, Graph:0, DC:0, Total:1"));
+    QTest::keyClick(ui().y.edit, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(doc().count(), 1);
 }
 
 TEST_F(CommandsTest, RefreshRebuildsChangedRowsAndKeepsTheSelection) {
     add(KindValue);
-    type(IdcColorEdit, QStringLiteral("FF0000"));
+    type(ui().colorEdit, QStringLiteral("FF0000"));
     add(KindDynamicColor);
     ASSERT_EQ(doc().elements()[1].replaceColor, 0x563412u);
     // Changing the replaced colour behind the list's back: the rows keep their
@@ -296,46 +301,46 @@ TEST_F(CommandsTest, RefreshRebuildsChangedRowsAndKeepsTheSelection) {
     doc().selectedElement()->replaceColor = 0x0000FF;
     EXPECT_EQ(rows().rowText(0), QStringLiteral("FF0000  | -- None --"));
     clickRow(0);
-    click(IdcRefresh);
+    click(ui().refresh);
     EXPECT_EQ(rows().rowText(0), QStringLiteral("FF0000 * | -- None --"));
     EXPECT_EQ(rows().rowText(1), QStringLiteral("FF0000  | Vals: 0.0 - 0.0"));
     EXPECT_EQ(doc().selection(), 0);
     EXPECT_EQ(dlg->elementList().selectedRow(), 0);
     // Nothing changed: still the same selection.
-    click(IdcRefresh);
+    click(ui().refresh);
     EXPECT_EQ(dlg->elementList().selectedRow(), 0);
 }
 
 TEST_F(CommandsTest, DeviceChangeDropsWhatTheSmallerDeviceLacks) {
     add(KindValue);
-    choose(IdcValueType, QStringLiteral("(H) Watt per kg/pound"));
+    choose(ui().valueType, QStringLiteral("(H) Watt per kg/pound"));
     add(KindGraphic);
-    choose(IdcGraphicKind, QStringLiteral("(H) Direction arrow"));
+    choose(ui().graphicKind, QStringLiteral("(H) Direction arrow"));
     chooseDevice(LDevice);
-    EXPECT_EQ(combo(IdcValueType)->count(), 25);
-    EXPECT_EQ(combo(IdcGraphicKind)->count(), 9);
+    EXPECT_EQ(ui().valueType->count(), 25);
+    EXPECT_EQ(ui().graphicKind->count(), 9);
     EXPECT_EQ(doc().elements()[0].valueType, 0);
     EXPECT_EQ(doc().elements()[1].graphicKind(), GraphicKind::Line);
     EXPECT_EQ(rows().rowText(0), QStringLiteral("000000  | -- None --"));
     EXPECT_EQ(rows().rowText(1), QStringLiteral("000000  | Line"));
     // The panel was re-read for the selected graphic.
-    EXPECT_EQ(combo(IdcGraphicKind)->currentText(), QStringLiteral("Line"));
-    EXPECT_FALSE(control<QPushButton>(IdcScaleToDevice)->isEnabled());
+    EXPECT_EQ(ui().graphicKind->currentText(), QStringLiteral("Line"));
+    EXPECT_FALSE(ui().scaleToDevice->isEnabled());
 }
 
 TEST_F(CommandsTest, ScaleToDeviceAfterALoadedLayoutMeetsAnotherDevice) {
     add(KindGraphic);
-    type(IdcX, QStringLiteral("100"));
+    type(ui().x.edit, QStringLiteral("100"));
     const QString file = dir.filePath(QStringLiteral("scaled.xml"));
     ASSERT_TRUE(writeLayoutFile(doc(), file, nullptr));
     ASSERT_EQ(loadLayout(doc(), file, false).status, LoadStatus::Loaded);
     chooseDevice("fenix 7X"); // 280 wide
     dlg->grab();
-    ASSERT_TRUE(control<QPushButton>(IdcScaleToDevice)->isEnabled());
-    click(IdcScaleToDevice);
+    ASSERT_TRUE(ui().scaleToDevice->isEnabled());
+    click(ui().scaleToDevice);
     EXPECT_EQ(doc().elements()[0].x, 107); // 100 * 280 / 260
     dlg->grab();
-    EXPECT_FALSE(control<QPushButton>(IdcScaleToDevice)->isEnabled());
+    EXPECT_FALSE(ui().scaleToDevice->isEnabled());
 }
 
 TEST_F(CommandsTest, LoadAppendSaveAsAndTheClipboardGoThroughTheirCommands) {
@@ -343,28 +348,28 @@ TEST_F(CommandsTest, LoadAppendSaveAsAndTheClipboardGoThroughTheirCommands) {
     add(KindSeparator);
     const QString file = dir.filePath(QStringLiteral("saved.xml"));
     platform.saveFileNames.push_back(file);
-    click(IdcSaveAs);
+    click(ui().saveAs);
     EXPECT_EQ(platform.saveDialogs, 1);
     ASSERT_TRUE(QFileInfo::exists(file));
     EXPECT_EQ(dlg->windowTitle(), CPellFieldDlg::windowTitle(file));
     EXPECT_FALSE(doc().isModified());
 
     platform.openFileNames.push_back(file);
-    click(IdcAppend);
+    click(ui().append);
     EXPECT_EQ(doc().count(), 4);
     EXPECT_TRUE(doc().isModified());
     // Loading over unsaved changes asks first; No loads without saving.
     platform.answers.push_back(MessageAnswer::No);
     platform.openFileNames.push_back(file);
-    click(IdcLoad);
+    click(ui().load);
     EXPECT_EQ(doc().count(), 2);
     EXPECT_EQ(rows().rowCount(), 2);
     EXPECT_FALSE(doc().isModified());
 
-    click(IdcCopyToClipboard);
+    click(ui().copyToClipboard);
     const QString config = platform.clipboard;
     platform.answers.push_back(MessageAnswer::Yes);
-    click(IdcLoadFromClipboard);
+    click(ui().loadFromClipboard);
     EXPECT_EQ(doc().count(), 1); // separators are not carried
     EXPECT_EQ(rows().rowCount(), 1);
     EXPECT_EQ(dlg->windowTitle(), CPellFieldDlg::windowTitle(QStringLiteral("layout.xml")));
@@ -375,16 +380,17 @@ TEST_F(CommandsTest, LoadAppendSaveAsAndTheClipboardGoThroughTheirCommands) {
 
 TEST_F(CommandsTest, ViewCheckBoxesSetThePreviewOptions) {
     const struct {
-        int id;
+        QCheckBox* box;
         bool PreviewViewState::*option;
-    } boxes[] = {{IdcHighlight, &PreviewViewState::highlightSelected},
-                 {IdcGradient, &PreviewViewState::showDcGradient},
-                 {IdcNightMode, &PreviewViewState::nightMode}};
+    } boxes[] = {{ui().highlight, &PreviewViewState::highlightSelected},
+                 {ui().gradient, &PreviewViewState::showDcGradient},
+                 {ui().nightMode, &PreviewViewState::nightMode}};
     for (const auto& b : boxes) {
-        click(b.id);
-        EXPECT_TRUE(dlg->renderer().viewState().*b.option) << b.id;
-        click(b.id);
-        EXPECT_FALSE(dlg->renderer().viewState().*b.option) << b.id;
+        SCOPED_TRACE(b.box->text().toStdString());
+        click(b.box);
+        EXPECT_TRUE(dlg->renderer().viewState().*b.option);
+        click(b.box);
+        EXPECT_FALSE(dlg->renderer().viewState().*b.option);
     }
 }
 
@@ -394,7 +400,7 @@ TEST_F(CommandsTest, SelectedRowIsABarInItsKindColourWithInverseText) {
     add(KindValue);
     add(KindGraphic);
     add(KindValue);
-    click(IdcFixedText);
+    click(ui().fixedText);
     ElementListView& list = dlg->elementList();
     const auto rowPixels = [&](int row) {
         const QImage image = list.viewport()->grab().toImage();
@@ -437,26 +443,26 @@ TEST_F(CommandsTest, ClickBesideEveryRowKeepsTheSelection) {
 
 TEST_F(CommandsTest, ClickOnAnElementPicksItAndHighlightsItWhileHeld) {
     add(KindGraphic);
-    choose(IdcGraphicKind, QStringLiteral("Rectangle filled"));
-    type(IdcX, QStringLiteral("10"));
-    type(IdcY, QStringLiteral("10"));
-    type(IdcX2, QStringLiteral("50"));
-    type(IdcY2, QStringLiteral("50"));
+    choose(ui().graphicKind, QStringLiteral("Rectangle filled"));
+    type(ui().x.edit, QStringLiteral("10"));
+    type(ui().y.edit, QStringLiteral("10"));
+    type(ui().x2.edit, QStringLiteral("50"));
+    type(ui().y2.edit, QStringLiteral("50"));
     add(KindValue);
     ASSERT_EQ(doc().selection(), 1);
 
     const DeviceInfo& d = *doc().device();
     const QPoint onRectangle = preview::screenOrigin(d) + QPoint(30, 30);
     QTest::mouseMove(dlg.get(), onRectangle);
-    EXPECT_EQ(edit(IdcPointer)->text(), QStringLiteral("30 / 30"));
+    EXPECT_EQ(ui().pointer->text(), QStringLiteral("30 / 30"));
     QTest::mousePress(dlg.get(), Qt::LeftButton, {}, onRectangle);
     EXPECT_EQ(doc().selection(), 0);
     EXPECT_EQ(dlg->elementList().selectedRow(), 0);
-    EXPECT_EQ(combo(IdcGraphicKind)->currentText(), QStringLiteral("Rectangle filled"));
-    EXPECT_TRUE(check(IdcHighlight)->isChecked());
+    EXPECT_EQ(ui().graphicKind->currentText(), QStringLiteral("Rectangle filled"));
+    EXPECT_TRUE(ui().highlight->isChecked());
     EXPECT_TRUE(dlg->renderer().viewState().highlightSelected);
     QTest::mouseRelease(dlg.get(), Qt::LeftButton, {}, onRectangle);
-    EXPECT_FALSE(check(IdcHighlight)->isChecked());
+    EXPECT_FALSE(ui().highlight->isChecked());
     EXPECT_FALSE(dlg->renderer().viewState().highlightSelected);
 
     // Beside every element: nothing changes.
@@ -464,15 +470,15 @@ TEST_F(CommandsTest, ClickOnAnElementPicksItAndHighlightsItWhileHeld) {
     QTest::mouseClick(dlg.get(), Qt::LeftButton, {}, beside);
     EXPECT_EQ(doc().selection(), 0);
     QTest::mouseMove(dlg.get(), preview::screenOrigin(d) + QPoint(-50, 0));
-    EXPECT_EQ(edit(IdcPointer)->text(), QStringLiteral("-- / --"));
+    EXPECT_EQ(ui().pointer->text(), QStringLiteral("-- / --"));
 }
 
 TEST_F(CommandsTest, PaintShowsTheSwatchesOfTheSelectedElement) {
     add(KindValue);
-    type(IdcColorEdit, QStringLiteral("FF8000"));
+    type(ui().colorEdit, QStringLiteral("FF8000"));
     add(KindDynamicColor);
-    type(1025, QStringLiteral("10"));
-    type(1024, QStringLiteral("00FF00"));
+    type(ui().dcRows[0].value, QStringLiteral("10"));
+    type(ui().dcRows[0].colorEdit, QStringLiteral("00FF00"));
     const QImage shot = dlg->grab().toImage();
     EXPECT_EQ(shot.pixelColor(preview::dcSwatchRect(0).center()), QColor(0, 0xFF, 0));
     EXPECT_EQ(shot.pixelColor(preview::dcSwatchRect(1).center()), QColor(0, 0, 0));
@@ -486,10 +492,10 @@ TEST_F(CommandsTest, PaintShowsTheSwatchesOfTheSelectedElement) {
 
 TEST_F(CommandsTest, ADynamicColourOfAValueWithoutValueTypeIsAnsweredAfterThePaint) {
     add(KindValue);
-    click(IdcFixedText);
-    type(IdcText, QStringLiteral("km/h"));
+    click(ui().fixedText);
+    type(ui().text, QStringLiteral("km/h"));
     add(KindDynamicColor);
-    type(IdcReplaceColorEdit, QStringLiteral("000000"));
+    type(ui().replaceColorEdit, QStringLiteral("000000"));
     clickRow(0);
     const QString warning =
         QStringLiteral("Please select a value type if a dynamic color is used!");
@@ -500,8 +506,8 @@ TEST_F(CommandsTest, ADynamicColourOfAValueWithoutValueTypeIsAnsweredAfterThePai
     // The selected value gets the list's second entry, its text kept.
     EXPECT_EQ(element().valueType,
               ValueTypeCatalog::positionByName(catalogs().valueTypes.valueTypes,
-                                               combo(IdcValueType)->itemText(1)));
-    EXPECT_EQ(combo(IdcValueType)->currentIndex(), 1);
+                                               ui().valueType->itemText(1)));
+    EXPECT_EQ(ui().valueType->currentIndex(), 1);
     EXPECT_EQ(element().text, QStringLiteral("km/h"));
 }
 
@@ -518,18 +524,18 @@ TEST_F(CommandsTest, ListKeysActOnTheSelectedElement) {
 
     QTest::keyClick(&list, Qt::Key_Space);
     EXPECT_TRUE(element().dayNight);
-    EXPECT_TRUE(check(IdcDayNight)->isChecked());
+    EXPECT_TRUE(ui().dayNight->isChecked());
 
     QTest::keyClick(&list, Qt::Key_C, Qt::ControlModifier);
     QTest::keyClick(&list, Qt::Key_V, Qt::ControlModifier);
     ASSERT_EQ(doc().count(), 3);
     EXPECT_EQ(doc().selection(), 2);
     EXPECT_EQ(rows().rowText(2), QStringLiteral("000000  | Line"));
-    EXPECT_EQ(edit(IdcCounts)->text(), QStringLiteral("Val:1, Graph:2, DC:0, Total:3"));
+    EXPECT_EQ(ui().counts->text(), QStringLiteral("Val:1, Graph:2, DC:0, Total:3"));
 
     QTest::keyClick(&list, Qt::Key_Right, Qt::ControlModifier);
     EXPECT_EQ(element().x, 1);
-    EXPECT_EQ(edit(IdcX)->text(), QStringLiteral("1"));
+    EXPECT_EQ(ui().x.edit->text(), QStringLiteral("1"));
 
     QTest::keyClick(&list, Qt::Key_Delete);
     EXPECT_EQ(doc().count(), 2);
@@ -538,8 +544,8 @@ TEST_F(CommandsTest, ListKeysActOnTheSelectedElement) {
     // Up and Down in the list move the selection and the panel follows.
     QTest::keyClick(&list, Qt::Key_Up);
     EXPECT_EQ(doc().selection(), 0);
-    EXPECT_TRUE(enabled(IdcPrecision));
-    EXPECT_FALSE(enabled(IdcX2));
+    EXPECT_TRUE(enabled(ui().precision.edit));
+    EXPECT_FALSE(enabled(ui().x2.edit));
 }
 
 // --- lifecycle -------------------------------------------------------------------
@@ -611,9 +617,8 @@ TEST_F(LifecycleTest, ALoadedFileNamesItselfInTheTitle) {
               QStringLiteral("Quennicks ZEF designer v3.8.1 (C) <%1>").arg(file));
     EXPECT_EQ(loaded.document().selection(), 0);
     EXPECT_EQ(loaded.elementList().selectedRow(), 0);
-    EXPECT_TRUE(loaded.control<QLineEdit>(IdcX)->isEnabled());
-    EXPECT_EQ(loaded.control<QLineEdit>(IdcCounts)->text(),
-              QStringLiteral("Val:1, Graph:0, DC:0, Total:1"));
+    EXPECT_TRUE(loaded.ui().x.edit->isEnabled());
+    EXPECT_EQ(loaded.ui().counts->text(), QStringLiteral("Val:1, Graph:0, DC:0, Total:1"));
 }
 
 } // namespace

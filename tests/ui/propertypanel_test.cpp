@@ -15,99 +15,68 @@
 namespace zef::test {
 namespace {
 
-// Every control of the panel whose enabling the kinds decide.
-const int PanelControls[] = {
-    IdcColorEdit,
-    IdcColorButton,
-    IdcGotoDynCol,
-    IdcDayNight,
-    IdcX,
-    IdcXMinus,
-    IdcXPlus,
-    IdcY,
-    IdcYMinus,
-    IdcYPlus,
-    IdcX2,
-    IdcX2Minus,
-    IdcX2Plus,
-    IdcY2,
-    IdcY2Minus,
-    IdcY2Plus,
-    IdcRadius,
-    IdcRadiusMinus,
-    IdcRadiusPlus,
-    IdcStroke,
-    IdcStrokeMinus,
-    IdcStrokePlus,
-    IdcFixedText,
-    IdcValueType,
-    IdcGraphicKind,
-    IdcText,
-    IdcFont,
-    IdcAlignment,
-    IdcNrValues,
-    IdcNrValuesMinus,
-    IdcNrValuesPlus,
-    IdcMaxOnly,
-    IdcPrecision,
-    IdcPrecisionMinus,
-    IdcPrecisionPlus,
-    IdcSampleText,
-    IdcReplaceColorButton,
-    IdcReplaceColorEdit,
-    IdcInvertColor,
-    // Two of the dynamic-colour rows stand for all ten.
-    1025,
-    1024,
-    1023,
-    1088,
-    1102,
-    1052,
-    1051,
-    1050,
-    1099,
-    1111,
-};
+using Widgets = std::set<const QWidget*>;
 
-const std::set<int> ValueControls = {
-    IdcColorEdit,     IdcColorButton, IdcDayNight,  IdcX,
-    IdcXMinus,        IdcXPlus,       IdcY,         IdcYMinus,
-    IdcYPlus,         IdcFixedText,   IdcValueType, IdcText,
-    IdcFont,          IdcAlignment,   IdcNrValues,  IdcNrValuesMinus,
-    IdcNrValuesPlus,  IdcMaxOnly,     IdcPrecision, IdcPrecisionMinus,
-    IdcPrecisionPlus, IdcSampleText,
-};
-const std::set<int> GraphicBase = {
-    IdcColorEdit,     IdcColorButton,  IdcDayNight,    IdcX,
-    IdcXMinus,        IdcXPlus,        IdcY,           IdcYMinus,
-    IdcYPlus,         IdcValueType,    IdcGraphicKind, IdcMaxOnly,
-    IdcNrValuesMinus, IdcNrValuesPlus,
-};
-const std::set<int> StrokeControls = {IdcStroke, IdcStrokeMinus, IdcStrokePlus};
-const std::set<int> X2Controls = {IdcX2, IdcX2Minus, IdcX2Plus};
-const std::set<int> Y2Controls = {IdcY2, IdcY2Minus, IdcY2Plus};
-const std::set<int> RadiusControls = {IdcRadius, IdcRadiusMinus, IdcRadiusPlus};
-const std::set<int> DynamicColorControls = {IdcReplaceColorButton,
-                                            IdcReplaceColorEdit,
-                                            IdcInvertColor,
-                                            1025,
-                                            1024,
-                                            1023,
-                                            1088,
-                                            1102,
-                                            1052,
-                                            1051,
-                                            1050,
-                                            1099,
-                                            1111};
-
-std::set<int> operator+(std::set<int> a, const std::set<int>& b) {
+Widgets operator+(Widgets a, const Widgets& b) {
     a.insert(b.begin(), b.end());
     return a;
 }
-std::set<int> operator-(std::set<int> a, const std::set<int>& b) {
-    for (int id : b) a.erase(id);
+Widgets operator-(Widgets a, const Widgets& b) {
+    for (const QWidget* w : b) a.erase(w);
     return a;
+}
+Widgets all(const NumberFieldControls& f) {
+    return {f.edit, f.minus, f.plus};
+}
+Widgets all(const DynamicColorRowControls& r) {
+    return {r.value, r.colorEdit, r.colorButton, r.hide, r.blink};
+}
+
+// Every control of the panel whose enabling the kinds decide, with a name for
+// the messages.
+std::vector<std::pair<std::string, const QWidget*>> panelControls(const DesignerControls& ui) {
+    std::vector<std::pair<std::string, const QWidget*>> named = {
+        {"colour edit", ui.colorEdit},
+        {"Color", ui.colorButton},
+        {"Goto DynCol", ui.gotoDynCol},
+        {"day/night", ui.dayNight},
+        {"fixed text", ui.fixedText},
+        {"value types", ui.valueType},
+        {"graphic kinds", ui.graphicKind},
+        {"Text", ui.text},
+        {"fonts", ui.font},
+        {"alignments", ui.alignment},
+        {"max. only", ui.maxOnly},
+        {"Sample text", ui.sampleText},
+        {"Color to replace", ui.replaceColorButton},
+        {"replace-colour edit", ui.replaceColorEdit},
+        {"invert", ui.invertColor},
+    };
+    const std::pair<const char*, const NumberFieldControls*> fields[] = {
+        {"X", &ui.x},
+        {"Y", &ui.y},
+        {"X2", &ui.x2},
+        {"Y2", &ui.y2},
+        {"Radius", &ui.radius},
+        {"Stroke", &ui.stroke},
+        {"Nr of Values", &ui.nrValues},
+        {"Precision", &ui.precision}};
+    for (const auto& [name, f] : fields) {
+        named.emplace_back(std::string(name) + " edit", f->edit);
+        named.emplace_back(std::string(name) + " -", f->minus);
+        named.emplace_back(std::string(name) + " +", f->plus);
+    }
+    // Two of the dynamic-colour rows stand for all ten.
+    for (const std::size_t row : {std::size_t{0}, std::size_t{9}}) {
+        const DynamicColorRowControls& r = ui.dcRows[row];
+        const std::string n = "row " + std::to_string(row + 1);
+        named.insert(named.end(), {{n + " value", r.value},
+                                   {n + " colour edit", r.colorEdit},
+                                   {n + " colour button", r.colorButton},
+                                   {n + " H", r.hide},
+                                   {n + " B", r.blink}});
+    }
+    return named;
 }
 
 struct Labels {
@@ -124,8 +93,8 @@ struct EnablingCase {
     ElementKind kind;
     const char* graphicKind; // graphics: the entry chosen
     const char* valueType;   // values: the entry chosen
-    bool fixed;              // ticks 1079 after choosing
-    std::set<int> enabled;
+    bool fixed;              // ticks "Fixed text" after choosing
+    Widgets enabled;
     Labels labels;
 };
 
@@ -135,25 +104,25 @@ protected:
         WindowTest::SetUp();
         chooseDevice("fenix 7");
     }
-    void expectEnabled(const std::set<int>& expected) {
-        for (int id : PanelControls)
-            EXPECT_EQ(enabled(id), expected.count(id) > 0) << "control " << id;
+    void expectEnabled(const Widgets& expected) {
+        for (const auto& [name, w] : panelControls(ui()))
+            EXPECT_EQ(enabled(w), expected.count(w) > 0) << name;
     }
     void expectLabels(const Labels& l) {
-        EXPECT_EQ(labelText(IdcLabelX2), QString::fromUtf8(l.x2));
-        EXPECT_EQ(labelText(IdcLabelY2), QString::fromUtf8(l.y2));
-        EXPECT_EQ(labelText(IdcLabelRadius), QString::fromUtf8(l.radius));
-        EXPECT_EQ(check(IdcMaxOnly)->text(), QString::fromUtf8(l.maxOnly));
-        EXPECT_EQ(check(IdcFixedText)->text(), QString::fromUtf8(l.fixedText));
+        EXPECT_EQ(ui().x2.label->text(), QString::fromUtf8(l.x2));
+        EXPECT_EQ(ui().y2.label->text(), QString::fromUtf8(l.y2));
+        EXPECT_EQ(ui().radius.label->text(), QString::fromUtf8(l.radius));
+        EXPECT_EQ(ui().maxOnly->text(), QString::fromUtf8(l.maxOnly));
+        EXPECT_EQ(ui().fixedText->text(), QString::fromUtf8(l.fixedText));
     }
     // A value with the given value type, selected and shown.
     void addValue(const QString& valueType) {
         add(KindValue);
-        choose(IdcValueType, valueType);
+        choose(ui().valueType, valueType);
     }
     void addGraphic(const QString& graphicKind) {
         add(KindGraphic);
-        choose(IdcGraphicKind, graphicKind);
+        choose(ui().graphicKind, graphicKind);
     }
     // Puts members in place as a loaded layout would and shows the element.
     template <typename Change> void setAndShow(Change change) {
@@ -163,22 +132,38 @@ protected:
 };
 
 TEST_F(PanelTest, EnablingAndLabelsFollowKindAndGraphicKind) {
+    const DesignerControls& c = ui();
+    const Widgets ValueControls =
+        Widgets{c.colorEdit, c.colorButton, c.dayNight,  c.fixedText, c.valueType,
+                c.text,      c.font,        c.alignment, c.maxOnly,   c.sampleText} +
+        all(c.x) + all(c.y) + all(c.nrValues) + all(c.precision);
+    const Widgets GraphicBase =
+        Widgets{c.colorEdit,   c.colorButton, c.dayNight,       c.valueType,
+                c.graphicKind, c.maxOnly,     c.nrValues.minus, c.nrValues.plus} +
+        all(c.x) + all(c.y);
+    const Widgets StrokeControls = all(c.stroke);
+    const Widgets X2Controls = all(c.x2);
+    const Widgets Y2Controls = all(c.y2);
+    const Widgets RadiusControls = all(c.radius);
+    const Widgets DynamicColorControls =
+        Widgets{c.replaceColorButton, c.replaceColorEdit, c.invertColor} + all(c.dcRows[0]) +
+        all(c.dcRows[9]);
+
     const Labels graph{"X2 ", "Y2 ", "Max value ", "Mark min/max values", "Limit is minimum value"};
-    const std::set<int> graphEnabled = GraphicBase + StrokeControls + X2Controls + Y2Controls +
-                                       RadiusControls + std::set<int>{IdcFixedText} -
-                                       std::set<int>{IdcNrValuesMinus, IdcNrValuesPlus};
+    const Widgets graphEnabled = GraphicBase + StrokeControls + X2Controls + Y2Controls +
+                                 RadiusControls + Widgets{c.fixedText} -
+                                 Widgets{c.nrValues.minus, c.nrValues.plus};
     const EnablingCase cases[] = {
         {"value", KindValue, nullptr, "Current speed", false, ValueControls, Plain},
         {"fixed text", KindValue, nullptr, "Current speed", true,
-         ValueControls -
-             std::set<int>{IdcNrValuesMinus, IdcNrValuesPlus, IdcPrecision, IdcSampleText},
+         ValueControls - Widgets{c.nrValues.minus, c.nrValues.plus, c.precision.edit, c.sampleText},
          Plain},
         {"text value type: no sample text", KindValue, nullptr, "(M) Name of destination", false,
-         ValueControls - std::set<int>{IdcSampleText}, Plain},
+         ValueControls - Widgets{c.sampleText}, Plain},
         {"id 10 has a sample text", KindValue, nullptr, "Current date/time", false, ValueControls,
          Plain},
         {"no value type: neither text nor sample", KindValue, nullptr, "-- None --", false,
-         ValueControls - std::set<int>{IdcText, IdcSampleText}, Plain},
+         ValueControls - Widgets{c.text, c.sampleText}, Plain},
         {"line", KindGraphic, "Line", nullptr, false,
          GraphicBase + StrokeControls + X2Controls + Y2Controls, Plain},
         {"rectangle", KindGraphic, "Rectangle", nullptr, false,
@@ -234,31 +219,31 @@ TEST_F(PanelTest, EnablingAndLabelsFollowKindAndGraphicKind) {
          graphEnabled,
          {"X2 ", "Y2 ", "Min value ", "Mark min/max values", "Limit is minimum value"}},
         {"dynamic color", KindDynamicColor, nullptr, nullptr, false, DynamicColorControls, Plain},
-        {"separator", KindSeparator, nullptr, nullptr, false, {IdcText}, Plain},
+        {"separator", KindSeparator, nullptr, nullptr, false, {c.text}, Plain},
     };
-    for (const EnablingCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        add(c.kind);
-        if (c.graphicKind) choose(IdcGraphicKind, QString::fromUtf8(c.graphicKind));
-        if (c.valueType) choose(IdcValueType, QString::fromUtf8(c.valueType));
-        if (c.fixed) click(IdcFixedText);
-        expectEnabled(c.enabled);
-        expectLabels(c.labels);
+    for (const EnablingCase& test : cases) {
+        SCOPED_TRACE(test.name);
+        add(test.kind);
+        if (test.graphicKind) choose(c.graphicKind, QString::fromUtf8(test.graphicKind));
+        if (test.valueType) choose(c.valueType, QString::fromUtf8(test.valueType));
+        if (test.fixed) click(c.fixedText);
+        expectEnabled(test.enabled);
+        expectLabels(test.labels);
         // Shown afresh (the element selected again) it looks the same.
         add(KindSeparator);
         clickRow(doc().selection() - 1);
-        expectEnabled(c.enabled);
-        expectLabels(c.labels);
+        expectEnabled(test.enabled);
+        expectLabels(test.labels);
     }
 }
 
 TEST_F(PanelTest, MaxOnlyNeedsAnMOrHDevice) {
     addValue(QStringLiteral("Current speed"));
-    EXPECT_TRUE(enabled(IdcMaxOnly));
+    EXPECT_TRUE(enabled(ui().maxOnly));
     chooseDevice("D2 Bravo"); // 30 elements
-    EXPECT_FALSE(enabled(IdcMaxOnly));
+    EXPECT_FALSE(enabled(ui().maxOnly));
     chooseDevice("vivoactive HR"); // 35
-    EXPECT_TRUE(enabled(IdcMaxOnly));
+    EXPECT_TRUE(enabled(ui().maxOnly));
 }
 
 TEST_F(PanelTest, EditingAValueWritesEveryMember) {
@@ -266,56 +251,56 @@ TEST_F(PanelTest, EditingAValueWritesEveryMember) {
     LayoutElement& e = element();
     EXPECT_EQ(e.text, QStringLiteral("$V"));
     EXPECT_EQ(e.sampleText, QStringLiteral("45.34"));
-    type(IdcX, QStringLiteral("2000"));
-    type(IdcY, QStringLiteral("40"));
-    type(IdcColorEdit, QStringLiteral("FF8000"));
-    type(IdcText, QStringLiteral("$V km/h"));
-    type(IdcSampleText, QStringLiteral("12.5"));
-    choose(IdcFont, combo(IdcFont)->itemText(2));
-    choose(IdcAlignment, QStringLiteral("Left"));
-    click(IdcPrecisionPlus);
-    click(IdcPrecisionPlus);
-    click(IdcNrValuesPlus);
-    click(IdcDayNight);
-    click(IdcMaxOnly);
+    type(ui().x.edit, QStringLiteral("2000"));
+    type(ui().y.edit, QStringLiteral("40"));
+    type(ui().colorEdit, QStringLiteral("FF8000"));
+    type(ui().text, QStringLiteral("$V km/h"));
+    type(ui().sampleText, QStringLiteral("12.5"));
+    choose(ui().font, ui().font->itemText(2));
+    choose(ui().alignment, QStringLiteral("Left"));
+    click(ui().precision.plus);
+    click(ui().precision.plus);
+    click(ui().nrValues.plus);
+    click(ui().dayNight);
+    click(ui().maxOnly);
     EXPECT_EQ(e.x, 2000);
     EXPECT_EQ(e.y, 40);
     EXPECT_EQ(e.color, 0x0080FFu);
     EXPECT_EQ(dlg->renderer().viewState().swatchColor, 0x0080FFu);
     EXPECT_EQ(e.text, QStringLiteral("$V km/h"));
     EXPECT_EQ(e.sampleText, QStringLiteral("12.5"));
-    EXPECT_EQ(e.font, combo(IdcFont)->itemText(2));
+    EXPECT_EQ(e.font, ui().font->itemText(2));
     EXPECT_EQ(e.hAlignment, 2);
     EXPECT_EQ(e.precision, 2);
-    EXPECT_EQ(edit(IdcPrecision)->text(), QStringLiteral("2"));
+    EXPECT_EQ(ui().precision.edit->text(), QStringLiteral("2"));
     EXPECT_EQ(e.nrValues, 2);
     EXPECT_TRUE(e.dayNight);
     EXPECT_TRUE(e.maxOnly);
     EXPECT_EQ(rows().rowText(0), QStringLiteral("FF8000  | Current speed"));
 
     // Fixed text: the row tells its text.
-    click(IdcFixedText);
+    click(ui().fixedText);
     EXPECT_TRUE(e.fixedText);
     EXPECT_EQ(rows().rowText(0), QStringLiteral("FF8000  | Text: '$V km/h'"));
     EXPECT_EQ(rows().rowColor(0), 0u);
-    type(IdcText, QStringLiteral("km/h"));
+    type(ui().text, QStringLiteral("km/h"));
     EXPECT_EQ(rows().rowText(0), QStringLiteral("FF8000  | Text: 'km/h'"));
 
     // Shown again, the panel reads back what was written.
     add(KindSeparator);
     clickRow(0);
-    EXPECT_EQ(edit(IdcX)->text(), QStringLiteral("2000"));
-    EXPECT_EQ(edit(IdcColorEdit)->text(), QStringLiteral("FF8000"));
-    EXPECT_EQ(edit(IdcText)->text(), QStringLiteral("km/h"));
-    EXPECT_EQ(combo(IdcAlignment)->currentText(), QStringLiteral("Left"));
-    EXPECT_EQ(combo(IdcValueType)->currentText(), QStringLiteral("Current speed"));
-    EXPECT_TRUE(check(IdcFixedText)->isChecked());
-    EXPECT_TRUE(check(IdcDayNight)->isChecked());
+    EXPECT_EQ(ui().x.edit->text(), QStringLiteral("2000"));
+    EXPECT_EQ(ui().colorEdit->text(), QStringLiteral("FF8000"));
+    EXPECT_EQ(ui().text->text(), QStringLiteral("km/h"));
+    EXPECT_EQ(ui().alignment->currentText(), QStringLiteral("Left"));
+    EXPECT_EQ(ui().valueType->currentText(), QStringLiteral("Current speed"));
+    EXPECT_TRUE(ui().fixedText->isChecked());
+    EXPECT_TRUE(ui().dayNight->isChecked());
 }
 
 TEST_F(PanelTest, ShowingAnElementChangesNothingAndRecordsNoStep) {
     addValue(QStringLiteral("Current speed"));
-    type(IdcX, QStringLiteral("12"));
+    type(ui().x.edit, QStringLiteral("12"));
     add(KindGraphic);
     const ElementVector before = doc().elements();
     const int steps = doc().history().count();
@@ -329,15 +314,15 @@ TEST_F(PanelTest, ShowingAnElementChangesNothingAndRecordsNoStep) {
 
 TEST_F(PanelTest, NumberEditsTakeDigitsOnly) {
     add(KindValue);
-    type(IdcX, QStringLiteral("-12a3"));
-    EXPECT_EQ(edit(IdcX)->text(), QStringLiteral("123"));
+    type(ui().x.edit, QStringLiteral("-12a3"));
+    EXPECT_EQ(ui().x.edit->text(), QStringLiteral("123"));
     EXPECT_EQ(element().x, 123);
-    type(IdcY, QString());
+    type(ui().y.edit, QString());
     EXPECT_EQ(element().y, 0);
     // Negative numbers come from the "-" button only.
-    type(IdcX, QStringLiteral("0"));
-    click(IdcXMinus);
-    EXPECT_EQ(edit(IdcX)->text(), QStringLiteral("-1"));
+    type(ui().x.edit, QStringLiteral("0"));
+    click(ui().x.minus);
+    EXPECT_EQ(ui().x.edit->text(), QStringLiteral("-1"));
     EXPECT_EQ(element().x, -1);
 }
 
@@ -374,55 +359,56 @@ struct StepCase {
     const char* graphicKind;
     std::int32_t LayoutElement::*member;
     std::int32_t start;
-    int button;
+    CAutoRepeatButton* button;
     std::int32_t expected;
 };
 
 TEST_F(PanelTest, MinusAndPlusStopAtTheirLimits) {
+    const DesignerControls& c = ui();
     const StepCase cases[] = {
-        {"X - at -49", KindValue, nullptr, &LayoutElement::x, -49, IdcXMinus, -50},
-        {"X - at -50", KindValue, nullptr, &LayoutElement::x, -50, IdcXMinus, -50},
-        {"X + at 973", KindValue, nullptr, &LayoutElement::x, 973, IdcXPlus, 973},
-        {"Y + at 972", KindValue, nullptr, &LayoutElement::y, 972, IdcYPlus, 973},
-        {"X2 - at -50", KindGraphic, "Line", &LayoutElement::x2, -50, IdcX2Minus, -50},
-        {"Y2 + at 10", KindGraphic, "Line", &LayoutElement::y2, 10, IdcY2Plus, 11},
-        {"stroke + at 98", KindGraphic, "Line", &LayoutElement::stroke, 98, IdcStrokePlus, 99},
-        {"stroke + at 99", KindGraphic, "Line", &LayoutElement::stroke, 99, IdcStrokePlus, 99},
-        {"stroke - at 1", KindGraphic, "Line", &LayoutElement::stroke, 1, IdcStrokeMinus, 1},
-        {"radius + at 1023", KindGraphic, "Circle", &LayoutElement::radius, 1023, IdcRadiusPlus,
+        {"X - at -49", KindValue, nullptr, &LayoutElement::x, -49, c.x.minus, -50},
+        {"X - at -50", KindValue, nullptr, &LayoutElement::x, -50, c.x.minus, -50},
+        {"X + at 973", KindValue, nullptr, &LayoutElement::x, 973, c.x.plus, 973},
+        {"Y + at 972", KindValue, nullptr, &LayoutElement::y, 972, c.y.plus, 973},
+        {"X2 - at -50", KindGraphic, "Line", &LayoutElement::x2, -50, c.x2.minus, -50},
+        {"Y2 + at 10", KindGraphic, "Line", &LayoutElement::y2, 10, c.y2.plus, 11},
+        {"stroke + at 98", KindGraphic, "Line", &LayoutElement::stroke, 98, c.stroke.plus, 99},
+        {"stroke + at 99", KindGraphic, "Line", &LayoutElement::stroke, 99, c.stroke.plus, 99},
+        {"stroke - at 1", KindGraphic, "Line", &LayoutElement::stroke, 1, c.stroke.minus, 1},
+        {"radius + at 1023", KindGraphic, "Circle", &LayoutElement::radius, 1023, c.radius.plus,
          1023},
-        {"radius - at 0", KindGraphic, "Circle", &LayoutElement::radius, 0, IdcRadiusMinus, 0},
-        {"radius - at 1", KindGraphic, "Circle", &LayoutElement::radius, 1, IdcRadiusMinus, 0},
-        {"precision + at 3", KindValue, nullptr, &LayoutElement::precision, 3, IdcPrecisionPlus, 3},
-        {"precision - at 0", KindValue, nullptr, &LayoutElement::precision, 0, IdcPrecisionMinus,
+        {"radius - at 0", KindGraphic, "Circle", &LayoutElement::radius, 0, c.radius.minus, 0},
+        {"radius - at 1", KindGraphic, "Circle", &LayoutElement::radius, 1, c.radius.minus, 0},
+        {"precision + at 3", KindValue, nullptr, &LayoutElement::precision, 3, c.precision.plus, 3},
+        {"precision - at 0", KindValue, nullptr, &LayoutElement::precision, 0, c.precision.minus,
          0},
-        {"values + at 8189", KindValue, nullptr, &LayoutElement::nrValues, 8189, IdcNrValuesPlus,
+        {"values + at 8189", KindValue, nullptr, &LayoutElement::nrValues, 8189, c.nrValues.plus,
          8190},
-        {"values + at 8190", KindValue, nullptr, &LayoutElement::nrValues, 8190, IdcNrValuesPlus,
+        {"values + at 8190", KindValue, nullptr, &LayoutElement::nrValues, 8190, c.nrValues.plus,
          8190},
-        {"values - at 1", KindValue, nullptr, &LayoutElement::nrValues, 1, IdcNrValuesMinus, 1},
-        {"values - at 2", KindValue, nullptr, &LayoutElement::nrValues, 2, IdcNrValuesMinus, 1},
+        {"values - at 1", KindValue, nullptr, &LayoutElement::nrValues, 1, c.nrValues.minus, 1},
+        {"values - at 2", KindValue, nullptr, &LayoutElement::nrValues, 2, c.nrValues.minus, 1},
     };
-    for (const StepCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        add(c.kind);
-        if (c.graphicKind) choose(IdcGraphicKind, QString::fromUtf8(c.graphicKind));
-        setAndShow([&](LayoutElement& e) { e.*c.member = c.start; });
-        ASSERT_TRUE(enabled(c.button));
-        click(c.button);
-        EXPECT_EQ(element().*c.member, c.expected);
+    for (const StepCase& step : cases) {
+        SCOPED_TRACE(step.name);
+        add(step.kind);
+        if (step.graphicKind) choose(c.graphicKind, QString::fromUtf8(step.graphicKind));
+        setAndShow([&](LayoutElement& e) { e.*step.member = step.start; });
+        ASSERT_TRUE(enabled(step.button));
+        click(step.button);
+        EXPECT_EQ(element().*step.member, step.expected);
     }
 }
 
 TEST_F(PanelTest, AHeldPlusButtonWalksTheValue) {
     add(KindValue);
-    auto* plus = dlg->control<CAutoRepeatButton>(IdcXPlus);
+    auto* plus = ui().x.plus;
     ASSERT_NE(plus, nullptr);
     QTest::mousePress(plus, Qt::LeftButton, {}, plus->rect().center());
     for (int i = 0; i < 5; ++i) plus->repeatTick();
     QTest::mouseRelease(plus, Qt::LeftButton, {}, plus->rect().center());
     EXPECT_EQ(element().x, 5);
-    EXPECT_EQ(edit(IdcX)->text(), QStringLiteral("5"));
+    EXPECT_EQ(ui().x.edit->text(), QStringLiteral("5"));
 }
 
 TEST_F(PanelTest, GraphValuesFollowWidthAndStroke) {
@@ -433,73 +419,73 @@ TEST_F(PanelTest, GraphValuesFollowWidthAndStroke) {
         e.stroke = 4;
     });
     EXPECT_EQ(element().nrValues, 25); // set when shown
-    EXPECT_EQ(edit(IdcNrValues)->text(), QStringLiteral("25"));
+    EXPECT_EQ(ui().nrValues.edit->text(), QStringLiteral("25"));
     element().nrValues = 1;
-    type(IdcY, QStringLiteral("5"));
+    type(ui().y.edit, QStringLiteral("5"));
     EXPECT_EQ(element().nrValues, 25);
-    click(IdcStrokePlus); // 5
+    click(ui().stroke.plus); // 5
     EXPECT_EQ(element().nrValues, 20);
-    type(IdcX2, QStringLiteral("210"));
+    type(ui().x2.edit, QStringLiteral("210"));
     EXPECT_EQ(element().nrValues, 40);
 
     // With x2 left of x the edits leave it alone; showing sets it anyway.
-    type(IdcX2, QStringLiteral("0"));
+    type(ui().x2.edit, QStringLiteral("0"));
     EXPECT_EQ(element().nrValues, 40);
     add(KindSeparator);
     clickRow(0);
     EXPECT_EQ(element().nrValues, -2); // (0 - 10) / 5
     // Another graphic kind: no recomputing at all.
-    choose(IdcGraphicKind, QStringLiteral("Line"));
-    type(IdcX2, QStringLiteral("100"));
+    choose(ui().graphicKind, QStringLiteral("Line"));
+    type(ui().x2.edit, QStringLiteral("100"));
     EXPECT_EQ(element().nrValues, -2);
 }
 
 TEST_F(PanelTest, ValueTypeChangeRefillsTextUnlessFixed) {
     addValue(QStringLiteral("Current speed"));
-    choose(IdcValueType, QStringLiteral("Timer time"));
+    choose(ui().valueType, QStringLiteral("Timer time"));
     EXPECT_EQ(element().text, QStringLiteral("$H:$M:$S"));
     EXPECT_EQ(element().sampleText, QStringLiteral("4374"));
-    EXPECT_EQ(edit(IdcText)->text(), QStringLiteral("$H:$M:$S"));
+    EXPECT_EQ(ui().text->text(), QStringLiteral("$H:$M:$S"));
     EXPECT_EQ(rows().rowText(0), QStringLiteral("000000  | Timer time"));
     // The Sample text edit shows the new sample; typing goes on from it.
-    EXPECT_EQ(edit(IdcSampleText)->text(), QStringLiteral("4374"));
-    edit(IdcSampleText)->setFocus();
-    QTest::keyClick(edit(IdcSampleText), Qt::Key_End);
-    QTest::keyClick(edit(IdcSampleText), Qt::Key_Backspace);
+    EXPECT_EQ(ui().sampleText->text(), QStringLiteral("4374"));
+    ui().sampleText->setFocus();
+    QTest::keyClick(ui().sampleText, Qt::Key_End);
+    QTest::keyClick(ui().sampleText, Qt::Key_Backspace);
     EXPECT_EQ(element().sampleText, QStringLiteral("437"));
     // Shown with an empty sample, the element takes its value type's sample
     // and the edit shows it.
     setAndShow([](LayoutElement& e) { e.sampleText.clear(); });
     EXPECT_EQ(element().sampleText, QStringLiteral("4374"));
-    EXPECT_EQ(edit(IdcSampleText)->text(), QStringLiteral("4374"));
+    EXPECT_EQ(ui().sampleText->text(), QStringLiteral("4374"));
 
     // A fixed text keeps its text and is warned about its value type.
-    type(IdcText, QStringLiteral("Hello"));
-    click(IdcFixedText);
-    choose(IdcValueType, QStringLiteral("Current speed"));
+    type(ui().text, QStringLiteral("Hello"));
+    click(ui().fixedText);
+    choose(ui().valueType, QStringLiteral("Current speed"));
     EXPECT_EQ(element().text, QStringLiteral("Hello"));
     const QString warning = QStringLiteral(
         "You will have to set a dynamic color to this element for the valuetype to take effect!");
     EXPECT_EQ(messages().count(warning), 1);
-    choose(IdcValueType, QStringLiteral("-- None --"));
+    choose(ui().valueType, QStringLiteral("-- None --"));
     EXPECT_EQ(messages().count(warning), 1);
 
     // With a dynamic colour for its colour, nothing is said.
     add(KindDynamicColor);
-    type(IdcReplaceColorEdit, QStringLiteral("000000"));
+    type(ui().replaceColorEdit, QStringLiteral("000000"));
     clickRow(0);
-    EXPECT_TRUE(enabled(IdcGotoDynCol));
-    choose(IdcValueType, QStringLiteral("Current speed"));
+    EXPECT_TRUE(enabled(ui().gotoDynCol));
+    choose(ui().valueType, QStringLiteral("Current speed"));
     EXPECT_EQ(messages().count(warning), 1);
 }
 
 TEST_F(PanelTest, GraphicKindAndValueTypeShowInTheRow) {
     addGraphic(QStringLiteral("Rectangle"));
-    choose(IdcValueType, QStringLiteral("(H) Watt per kg/pound"));
-    type(IdcX, QStringLiteral("5"));
-    type(IdcX2, QStringLiteral("50"));
-    type(IdcY2, QStringLiteral("60"));
-    click(IdcStrokePlus);
+    choose(ui().valueType, QStringLiteral("(H) Watt per kg/pound"));
+    type(ui().x.edit, QStringLiteral("5"));
+    type(ui().x2.edit, QStringLiteral("50"));
+    type(ui().y2.edit, QStringLiteral("60"));
+    click(ui().stroke.plus);
     EXPECT_EQ(element().graphicKind(), GraphicKind::Rectangle);
     EXPECT_EQ(element().x, 5);
     EXPECT_EQ(element().x2, 50);
@@ -511,42 +497,42 @@ TEST_F(PanelTest, GraphicKindAndValueTypeShowInTheRow) {
 TEST_F(PanelTest, ColourEditsAndPickers) {
     add(KindValue);
     // Fewer than six characters store nothing.
-    type(IdcColorEdit, QStringLiteral("FF80"));
+    type(ui().colorEdit, QStringLiteral("FF80"));
     EXPECT_EQ(element().color, 0u);
-    QTest::keyClicks(edit(IdcColorEdit), QStringLiteral("00FF")); // at most six
-    EXPECT_EQ(edit(IdcColorEdit)->text(), QStringLiteral("FF8000"));
+    QTest::keyClicks(ui().colorEdit, QStringLiteral("00FF")); // at most six
+    EXPECT_EQ(ui().colorEdit->text(), QStringLiteral("FF8000"));
     EXPECT_EQ(element().color, 0x0080FFu);
 
     // The picker starts at black; Cancel changes nothing.
-    click(IdcColorButton);
+    click(ui().colorButton);
     EXPECT_EQ(platform.colorDialogs, 1);
     EXPECT_EQ(element().color, 0x0080FFu);
     platform.colors.push_back(Bgr(0x00FF00));
-    click(IdcColorButton);
+    click(ui().colorButton);
     EXPECT_EQ(element().color, 0x00FF00u);
-    EXPECT_EQ(edit(IdcColorEdit)->text(), QStringLiteral("00FF00"));
+    EXPECT_EQ(ui().colorEdit->text(), QStringLiteral("00FF00"));
     EXPECT_EQ(rows().rowText(0), QStringLiteral("00FF00  | -- None --"));
 
     add(KindDynamicColor);
-    EXPECT_EQ(edit(IdcReplaceColorEdit)->text(), QStringLiteral("123456"));
+    EXPECT_EQ(ui().replaceColorEdit->text(), QStringLiteral("123456"));
     // The replace-colour edit reads whatever it holds; every row follows.
-    type(IdcReplaceColorEdit, QStringLiteral("12345"));
+    type(ui().replaceColorEdit, QStringLiteral("12345"));
     EXPECT_EQ(element().replaceColor, 0x053412u);
-    type(IdcReplaceColorEdit, QStringLiteral("00FF00"));
+    type(ui().replaceColorEdit, QStringLiteral("00FF00"));
     EXPECT_EQ(element().replaceColor, 0x00FF00u);
     EXPECT_EQ(rows().rowText(0), QStringLiteral("00FF00 * | -- None --"));
     platform.colors.push_back(Bgr(0x0000FF));
-    click(IdcReplaceColorButton);
+    click(ui().replaceColorButton);
     EXPECT_EQ(element().replaceColor, 0x0000FFu);
-    EXPECT_EQ(edit(IdcReplaceColorEdit)->text(), QStringLiteral("FF0000"));
+    EXPECT_EQ(ui().replaceColorEdit->text(), QStringLiteral("FF0000"));
     EXPECT_EQ(rows().rowText(0), QStringLiteral("00FF00  | -- None --"));
     EXPECT_EQ(rows().rowText(1), QStringLiteral("FF0000  | Vals: 0.0 - 0.0"));
 
     // A row's colour button fills its colour edit and swatch.
-    type(1025, QStringLiteral("150"));
+    type(ui().dcRows[0].value, QStringLiteral("150"));
     platform.colors.push_back(Bgr(0x123456));
-    click(1023);
-    EXPECT_EQ(edit(1024)->text(), QStringLiteral("563412"));
+    click(ui().dcRows[0].colorButton);
+    EXPECT_EQ(ui().dcRows[0].colorEdit->text(), QStringLiteral("563412"));
     EXPECT_EQ(element().dcColor[0], 0x123456u);
     EXPECT_EQ(element().dcValue[0], 150);
     EXPECT_EQ(dlg->renderer().viewState().dcSwatchColors[0], 0x123456u);
@@ -557,86 +543,86 @@ TEST_F(PanelTest, DynamicColourRows) {
     add(KindDynamicColor);
     // Every row, the tenth too.
     for (int row = 0; row < DynamicColorRows; ++row) {
-        const DynamicColorRowIds& ids = DynamicColorRowTable[row];
-        type(ids.value, QString::number(100 * (row + 1)));
-        type(ids.colorEdit, QStringLiteral("0000%1").arg(row, 2, 10, QLatin1Char('0')));
+        const DynamicColorRowControls& controls = ui().dcRows[static_cast<std::size_t>(row)];
+        type(controls.value, QString::number(100 * (row + 1)));
+        type(controls.colorEdit, QStringLiteral("0000%1").arg(row, 2, 10, QLatin1Char('0')));
         EXPECT_EQ(element().dcValue[row], 100 * (row + 1)) << row;
         EXPECT_EQ(element().dcColor[row], Bgr(row) << 16) << row;
     }
     EXPECT_EQ(rows().rowText(0), QStringLiteral("123456  | Vals: 10.0 - 100.0"));
-    type(1052, QString());
+    type(ui().dcRows[9].value, QString());
     EXPECT_EQ(element().dcValue[9], EmptyDcValue);
     EXPECT_EQ(rows().rowText(0), QStringLiteral("123456  | Vals: 10.0 - 90.0"));
 
     // H disables the row's colour controls at once and whenever shown.
-    click(1089);
+    click(ui().dcRows[1].hide);
     EXPECT_TRUE(element().dcHide[1]);
-    EXPECT_FALSE(enabled(1027));
-    EXPECT_FALSE(enabled(1026));
-    EXPECT_TRUE(enabled(1024));
-    click(1103);
+    EXPECT_FALSE(enabled(ui().dcRows[1].colorEdit));
+    EXPECT_FALSE(enabled(ui().dcRows[1].colorButton));
+    EXPECT_TRUE(enabled(ui().dcRows[0].colorEdit));
+    click(ui().dcRows[1].blink);
     EXPECT_TRUE(element().dcBlink[1]);
-    click(IdcInvertColor);
+    click(ui().invertColor);
     EXPECT_TRUE(element().invertColor);
     add(KindSeparator);
     clickRow(0);
-    EXPECT_FALSE(enabled(1027));
-    EXPECT_FALSE(enabled(1026));
-    EXPECT_TRUE(check(1089)->isChecked());
-    EXPECT_TRUE(check(1103)->isChecked());
-    EXPECT_TRUE(check(IdcInvertColor)->isChecked());
-    EXPECT_TRUE(edit(1052)->text().isEmpty());
-    EXPECT_EQ(edit(1025)->text(), QStringLiteral("100"));
-    click(1089);
-    EXPECT_TRUE(enabled(1027));
+    EXPECT_FALSE(enabled(ui().dcRows[1].colorEdit));
+    EXPECT_FALSE(enabled(ui().dcRows[1].colorButton));
+    EXPECT_TRUE(ui().dcRows[1].hide->isChecked());
+    EXPECT_TRUE(ui().dcRows[1].blink->isChecked());
+    EXPECT_TRUE(ui().invertColor->isChecked());
+    EXPECT_TRUE(ui().dcRows[9].value->text().isEmpty());
+    EXPECT_EQ(ui().dcRows[0].value->text(), QStringLiteral("100"));
+    click(ui().dcRows[1].hide);
+    EXPECT_TRUE(enabled(ui().dcRows[1].colorEdit));
 }
 
 TEST_F(PanelTest, GotoDynColSelectsTheDynamicColourOfTheElement) {
     add(KindValue);
-    type(IdcColorEdit, QStringLiteral("ABCDEF"));
-    EXPECT_FALSE(enabled(IdcGotoDynCol));
+    type(ui().colorEdit, QStringLiteral("ABCDEF"));
+    EXPECT_FALSE(enabled(ui().gotoDynCol));
     add(KindDynamicColor);
     add(KindDynamicColor);
-    type(IdcReplaceColorEdit, QStringLiteral("ABCDEF"));
+    type(ui().replaceColorEdit, QStringLiteral("ABCDEF"));
     add(KindGraphic);
     // A colour edit decides it at once, without selecting the element again.
-    EXPECT_FALSE(enabled(IdcGotoDynCol));
-    type(IdcColorEdit, QStringLiteral("ABCDEF"));
-    EXPECT_TRUE(enabled(IdcGotoDynCol));
+    EXPECT_FALSE(enabled(ui().gotoDynCol));
+    type(ui().colorEdit, QStringLiteral("ABCDEF"));
+    EXPECT_TRUE(enabled(ui().gotoDynCol));
     platform.colors.push_back(Bgr(0x123456));
-    click(IdcColorButton);
-    EXPECT_FALSE(enabled(IdcGotoDynCol));
+    click(ui().colorButton);
+    EXPECT_FALSE(enabled(ui().gotoDynCol));
     clickRow(0);
-    ASSERT_TRUE(enabled(IdcGotoDynCol));
-    type(IdcColorEdit, QStringLiteral("ABCDEE"));
-    EXPECT_FALSE(enabled(IdcGotoDynCol));
-    type(IdcColorEdit, QStringLiteral("ABCDEF"));
-    ASSERT_TRUE(enabled(IdcGotoDynCol));
-    click(IdcGotoDynCol);
+    ASSERT_TRUE(enabled(ui().gotoDynCol));
+    type(ui().colorEdit, QStringLiteral("ABCDEE"));
+    EXPECT_FALSE(enabled(ui().gotoDynCol));
+    type(ui().colorEdit, QStringLiteral("ABCDEF"));
+    ASSERT_TRUE(enabled(ui().gotoDynCol));
+    click(ui().gotoDynCol);
     EXPECT_EQ(doc().selection(), 2);
     EXPECT_EQ(dlg->elementList().selectedRow(), 2);
-    EXPECT_EQ(edit(IdcReplaceColorEdit)->text(), QStringLiteral("ABCDEF"));
-    EXPECT_TRUE(enabled(IdcReplaceColorEdit));
+    EXPECT_EQ(ui().replaceColorEdit->text(), QStringLiteral("ABCDEF"));
+    EXPECT_TRUE(enabled(ui().replaceColorEdit));
 }
 
 TEST_F(PanelTest, SeparatorTextAndTheTextLimit) {
     add(KindSeparator);
-    type(IdcText, QStringLiteral("=== laps ==="));
+    type(ui().text, QStringLiteral("=== laps ==="));
     EXPECT_EQ(element().text, QStringLiteral("=== laps ==="));
     EXPECT_EQ(rows().rowText(0), QStringLiteral("=== laps ==="));
     // The config string's one-byte length carries 255 characters at most.
-    type(IdcText, QString(300, QLatin1Char('x')));
+    type(ui().text, QString(300, QLatin1Char('x')));
     EXPECT_EQ(element().text.size(), 255);
 
     // A longer text read from a file is shown cut but kept whole, also when
     // the panel rewrites the Text edit outside of showing the element.
     add(KindValue);
-    click(IdcFixedText);
+    click(ui().fixedText);
     setAndShow([](LayoutElement& e) { e.text = QString(400, QLatin1Char('y')); });
-    EXPECT_EQ(edit(IdcText)->text().size(), 255);
-    choose(IdcValueType, QStringLiteral("-- None --"));
+    EXPECT_EQ(ui().text->text().size(), 255);
+    choose(ui().valueType, QStringLiteral("-- None --"));
     EXPECT_EQ(element().text.size(), 400);
-    QTest::keyClick(edit(IdcText), Qt::Key_Backspace);
+    QTest::keyClick(ui().text, Qt::Key_Backspace);
     EXPECT_EQ(element().text.size(), 254);
 }
 
@@ -648,12 +634,12 @@ TEST_F(PanelTest, KeyboardPointsAndDayNightGoThroughThePanel) {
     EXPECT_EQ(element().y, 34);
     EXPECT_EQ(element().x2, 56);
     EXPECT_EQ(element().y2, 78);
-    EXPECT_EQ(edit(IdcX2)->text(), QStringLiteral("56"));
+    EXPECT_EQ(ui().x2.edit->text(), QStringLiteral("56"));
     panel().toggleDayNight();
     EXPECT_TRUE(element().dayNight);
-    EXPECT_TRUE(check(IdcDayNight)->isChecked());
+    EXPECT_TRUE(ui().dayNight->isChecked());
     // Shift+Left is the X2 "-" button.
-    QTest::keyClick(edit(IdcX), Qt::Key_Left, Qt::ShiftModifier);
+    QTest::keyClick(ui().x.edit, Qt::Key_Left, Qt::ShiftModifier);
     EXPECT_EQ(element().x2, 55);
 }
 

@@ -4,8 +4,9 @@
 // a start-up file that does not exist (so nothing real is loaded) and a
 // settings store of its own.
 
+#include "ui/cautorepeatbutton.h"
 #include "ui/cpellfielddlg.h"
-#include "ui/dialogtemplate.h"
+#include "ui/designercontrols.h"
 #include "ui/elementlistmodel.h"
 #include "ui/elementlistview.h"
 
@@ -61,37 +62,26 @@ protected:
         return e ? *e : none;
     }
 
-    template <typename T> T* control(int id) {
-        T* w = dlg->control<T>(id);
-        EXPECT_NE(w, nullptr) << "control " << id;
-        return w;
-    }
-    QWidget* widget(int id) { return control<QWidget>(id); }
-    QLineEdit* edit(int id) { return control<QLineEdit>(id); }
-    QComboBox* combo(int id) { return control<QComboBox>(id); }
-    QCheckBox* check(int id) { return control<QCheckBox>(id); }
-    QString labelText(int id) { return control<QLabel>(id)->text(); }
-    bool enabled(int id) { return widget(id)->isEnabled(); }
+    // The window's controls, each as the widget it is.
+    const DesignerControls& ui() const { return dlg->ui(); }
+    static bool enabled(const QWidget* w) { return w->isEnabled(); }
 
     // The user picks an entry of a drop-down list.
-    void choose(int comboId, const QString& text) {
-        QComboBox* box = combo(comboId);
+    void choose(QComboBox* box, const QString& text) {
         const int index = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-        ASSERT_GE(index, 0) << "no entry " << text.toStdString() << " in " << comboId;
-        ASSERT_TRUE(box->isEnabled()) << "list " << comboId << " is disabled";
+        ASSERT_GE(index, 0) << "no entry " << text.toStdString();
+        ASSERT_TRUE(box->isEnabled()) << "the list for " << text.toStdString() << " is disabled";
         box->setCurrentIndex(index);
         emit box->activated(index);
     }
-    void chooseDevice(const char* name) { choose(IdcDeviceList, QString::fromUtf8(name)); }
+    void chooseDevice(const char* name) { choose(ui().deviceList, QString::fromUtf8(name)); }
 
     // The user clicks a button or check box with the mouse.
-    void click(int id) {
-        auto* button = control<QAbstractButton>(id);
+    void click(QAbstractButton* button) {
         QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
     }
     // The user replaces an edit's text by typing.
-    void type(int id, const QString& text) {
-        QLineEdit* e = edit(id);
+    void type(QLineEdit* e, const QString& text) {
         e->setFocus();
         e->selectAll();
         QTest::keyClick(e, Qt::Key_Backspace);
@@ -100,8 +90,8 @@ protected:
 
     // "Add" with a kind chosen in the element-kind list.
     void add(ElementKind kind) {
-        choose(IdcElementKind, catalogs().valueTypes.elementKinds.at(kind).name);
-        click(IdcAdd);
+        choose(ui().elementKind, catalogs().valueTypes.elementKinds.at(kind).name);
+        click(ui().add);
     }
     // A user's click on a row of the element list.
     void clickRow(int row) {
