@@ -12,6 +12,9 @@ namespace {
 
 const QString SeparatorCaption = QStringLiteral("----------------- Seperator ------------------");
 constexpr Bgr NewDynamicColorReplaceColor = 0x563412;
+constexpr Bgr NewElementColor = 0xFFFFFF;
+// Shown until the user picks a value type, which replaces it by its pattern.
+const QString NewValueText = QStringLiteral("New value");
 
 // Single-precision product, truncated towards zero.
 std::int32_t scaled(std::int32_t value, float factor) {
@@ -92,9 +95,43 @@ bool LayoutDocument::addElement(const LayoutElement* source, bool atEnd, bool ke
 }
 
 void LayoutDocument::addNew() {
-    addElement(nullptr, false, false);
+    if (addElement(nullptr, false, false)) placeNewElement(m_elements[m_selection]);
     emit countsChanged();
     refresh();
+}
+
+// The element record's defaults put a new element in black at the screen's
+// top-left corner, where nothing of it shows. Add places it where the user
+// looks: white, in the middle of the screen.
+void LayoutDocument::placeNewElement(LayoutElement& e) const {
+    const DeviceInfo* dev = device();
+    if (!dev || (e.kind != KindValue && e.kind != KindGraphic)) return;
+    const std::int32_t w = dev->screenWidth;
+    const std::int32_t h = dev->screenHeight;
+    e.color = NewElementColor;
+    if (e.kind == KindValue) {
+        // Centred on the middle; the text's top goes half a line above it.
+        e.hAlignment = 1;
+        e.text = NewValueText;
+        const PreviewFace face =
+            m_catalogs.fonts.faceFor(m_catalogs.fonts.fontNameFor(dev->name, e.font));
+        e.x = w / 2;
+        e.y = std::max(0, (h - face.pixelSize) / 2);
+    } else {
+        // The middle quarter: a line across it, and as a box, circle or arc
+        // (the kinds the user may switch to) something of a visible size too.
+        e.x = w * 3 / 8;
+        e.y = h * 3 / 8;
+        e.x2 = w * 5 / 8;
+        e.y2 = h * 5 / 8;
+        e.radius = std::max(1, std::min(w, h) / 8);
+    }
+    e.prevX = e.x;
+    e.prevY = e.y;
+    e.prevX2 = e.x2;
+    e.prevY2 = e.y2;
+    e.prevRadius = e.radius;
+    e.prevStroke = e.stroke;
 }
 
 void LayoutDocument::cloneSelected() {
@@ -292,15 +329,44 @@ void LayoutDocument::refresh() {
 
 void LayoutDocument::commit() {
     if (isSameLayout(m_elements, m_committedElements)) return;
+    const bool continuesEdit =
+        m_editSource && m_editSource == m_openEdit && m_selection == m_openEditSelection;
     // An empty baseline (right after a load, or before the first element) is
     // not a state to go back to.
-    if (!m_committedElements.empty()) m_history.record(m_committedElements, m_selection);
+    if (!m_committedElements.empty() && !continuesEdit) {
+        m_history.record(m_committedElements, m_selection);
+        emit undoStateChanged();
+    }
+    m_openEdit = m_editSource;
+    m_openEditSelection = m_selection;
     m_committedElements = m_elements;
+}
+
+LayoutDocument::EditScope::EditScope(LayoutDocument& document, const void* source)
+    : m_document(document), m_outermost(!document.m_editSource) {
+    // A field whose change writes another field (a graph's number of values)
+    // stays the edit of the field the user changed.
+    if (m_outermost) m_document.m_editSource = source;
+}
+
+LayoutDocument::EditScope::~EditScope() {
+    if (m_outermost) m_document.m_editSource = nullptr;
+}
+
+void LayoutDocument::redo() {
+    if (!m_history.canRedo()) return;
+    finishEdit();
+    restoreStep(m_history.redo());
 }
 
 void LayoutDocument::undo() {
     if (!m_history.canUndo()) return;
-    UndoHistory::Step step = m_history.undo();
+    finishEdit();
+    restoreStep(m_history.undo(m_elements));
+}
+
+void LayoutDocument::restoreStep(UndoHistory::Step step) {
+    emit undoStateChanged();
     m_elements = std::move(step.elements);
     m_selection = -1;
     emit linesReset();
@@ -317,6 +383,8 @@ void LayoutDocument::adoptLoadedLayout(const QString& name) {
     m_savedElements = m_elements;
     m_history.clear();
     m_committedElements.clear();
+    finishEdit();
+    emit undoStateChanged();
     emit fileNameChanged();
 }
 

@@ -109,6 +109,30 @@ public:
     void commit();
     void undo();
     bool canUndo() const { return m_history.canUndo(); }
+    // Gives back what the last undo took away (the state and the selection).
+    void redo();
+    bool canRedo() const { return m_history.canRedo(); }
+
+    // The user's edits are the undo steps: the keystrokes of one field, or the
+    // clicks of one held "+" button, are one step. While an EditScope for a
+    // source lives, commits belong to that source's edit; a commit of the same
+    // source on the same element that follows it without any other commit in
+    // between joins the step already recorded instead of recording another.
+    // Any other commit, or finishEdit(), ends the edit.
+    class EditScope {
+    public:
+        EditScope(LayoutDocument& document, const void* source);
+        ~EditScope();
+        EditScope(const EditScope&) = delete;
+        EditScope& operator=(const EditScope&) = delete;
+
+    private:
+        LayoutDocument& m_document;
+        bool m_outermost;
+    };
+    // The field was left, Enter was pressed or another command runs: the next
+    // change is a step of its own.
+    void finishEdit() { m_openEdit = nullptr; }
 
     // --- whole layouts ----------------------------------------------------
     // Replaces the layout by loaded elements (a file, a config string): selects
@@ -148,9 +172,14 @@ signals:
     void deviceChanged(int index);
     // fileName was adopted by a load or a save (the window title shows it).
     void fileNameChanged();
+    // What undo or redo can do may have changed.
+    void undoStateChanged();
 
 private:
     void moveSelected(int delta);
+    void placeNewElement(LayoutElement& e) const;
+    // Undo and redo: the state and selection of a step, shown and committed.
+    void restoreStep(UndoHistory::Step step);
     void adoptLoadedLayout(const QString& name);
     // What every load ends with: lines, counts, the last element selected and
     // shown, the list focused, the view repainted.
@@ -174,6 +203,9 @@ private:
     int m_batchRefused = 0;
     int m_batchCounted = 0;
     bool m_batchAdded = false;
+    const void* m_editSource = nullptr; // the EditScope in force
+    const void* m_openEdit = nullptr;   // the edit the last commit belonged to
+    int m_openEditSelection = -1;
 };
 
 } // namespace zef

@@ -7,6 +7,7 @@ namespace zef {
 void UndoHistory::clear() {
     m_snapshots.clear();
     m_selections.clear();
+    m_redo.clear();
     m_position = -1;
     m_count = 0;
     m_skipNext = false;
@@ -17,6 +18,8 @@ void UndoHistory::record(const ElementVector& before, int selection) {
         m_skipNext = false;
         return;
     }
+    // A new change: what was undone cannot come back any more.
+    m_redo.clear();
     const int next = m_position + 1;
     const int stored = size();
     if (stored >= Depth) {
@@ -46,6 +49,27 @@ UndoHistory::Step UndoHistory::undo() {
               m_selections[static_cast<std::size_t>(m_position)]};
     --m_count;
     --m_position;
+    return step;
+}
+
+UndoHistory::Step UndoHistory::undo(const ElementVector& current) {
+    if (!canUndo()) return {};
+    Step step = undo();
+    m_redo.push_back(current);
+    // Never more than the ring can give back (it holds at most Depth steps).
+    if (static_cast<int>(m_redo.size()) > Depth) m_redo.erase(m_redo.begin());
+    return step;
+}
+
+UndoHistory::Step UndoHistory::redo() {
+    if (!canRedo()) return {};
+    // The slot after the position still holds the state the undo restored:
+    // the step that undoes this redo, with the selection of its change.
+    m_position = (m_position + 1) % size();
+    Step step{std::move(m_redo.back()), m_selections[static_cast<std::size_t>(m_position)]};
+    m_redo.pop_back();
+    m_count = std::min(m_count + 1, Depth);
+    m_skipNext = true;
     return step;
 }
 

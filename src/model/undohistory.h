@@ -12,6 +12,12 @@ using ElementVector = std::vector<LayoutElement>;
 // ring of at most Depth steps: once full, a new step overwrites the oldest.
 // Undo walks back through the ring; steps beyond the position are overwritten
 // by the next change.
+//
+// Redo: each undo keeps the state it left (as the user saw it) on a redo
+// stack; redo gives it back and moves the ring's position forward again over
+// the step that the undo restored, so that undo and redo alternate freely.
+// Both select what the step's change was made on. A recorded change empties
+// the redo stack.
 class UndoHistory {
 public:
     static constexpr int Depth = 100;
@@ -33,6 +39,14 @@ public:
     // The most recent step, moving the position back by one. The next record()
     // is skipped: it is the commit of the restored state itself.
     Step undo();
+    // Undo, keeping the state being left for redo.
+    Step undo(const ElementVector& current);
+
+    bool canRedo() const { return !m_redo.empty(); }
+    // The state the last undo left; the next record() is skipped as after an
+    // undo (it is the commit of the restored state).
+    Step redo();
+    int redoCount() const { return static_cast<int>(m_redo.size()); }
 
     int count() const { return m_count; }
     int position() const { return m_position; }
@@ -42,8 +56,9 @@ public:
 private:
     std::vector<ElementVector> m_snapshots;
     std::vector<int> m_selections;
-    int m_position = -1; // slot of the most recent step; -1 when none
-    int m_count = 0;     // steps that can be undone, 0..Depth
+    std::vector<ElementVector> m_redo; // most recent undo last
+    int m_position = -1;               // slot of the most recent step; -1 when none
+    int m_count = 0;                   // steps that can be undone, 0..Depth
     bool m_skipNext = false;
 };
 

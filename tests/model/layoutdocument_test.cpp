@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QRect>
+
 using namespace zef;
 
 namespace {
@@ -215,10 +217,11 @@ TEST_F(DocumentTest, UndoAfterLoad) {
     EXPECT_EQ(doc.history().count(), 0);
 
     doc.setSelection(1);
+    const int loadedX = doc.elements()[1].x;
     editX(5);
     EXPECT_TRUE(doc.isModified());
     doc.undo();
-    EXPECT_EQ(doc.elements()[1].x, 0);
+    EXPECT_EQ(doc.elements()[1].x, loadedX);
     EXPECT_FALSE(doc.isModified());
     // The undo's own commit used up the skip and recorded nothing; the next
     // edit records again.
@@ -326,3 +329,195 @@ TEST_F(DocumentTest, SmallerDeviceDropsWhatItLacks) {
     selectDevice("Edge 1030"); // switching back restores nothing
     EXPECT_EQ(doc.elements()[1].valueType, 0);
 }
+
+// --- redo and the user's undo steps ----------------------------------------------
+
+namespace {
+
+class DocumentStepsTest : public DocumentTest {
+protected:
+    // Three values after a load, so that every later change is a step.
+    void SetUp() override {
+        selectDevice("Edge 1030");
+        for (int i = 0; i < 3; ++i) add(KindValue);
+        for (int i = 0; i < 3; ++i) doc.elementsForDrawing()[i].x = 0;
+        doc.replaceLayout(doc.elements(), -1, QStringLiteral("a.xml"));
+        doc.refresh();
+    }
+    void editXOf(int row, int x) {
+        doc.setSelection(row);
+        editX(x);
+    }
+    std::vector<int> xs() const {
+        std::vector<int> v;
+        for (const auto& e : doc.elements()) v.push_back(e.x);
+        return v;
+    }
+    // One keystroke in a field: the panel writes the member inside a scope.
+    void typeX(const void* field, int x) {
+        const LayoutDocument::EditScope scope(doc, field);
+        editX(x);
+    }
+};
+
+} // namespace
+
+TEST_F(DocumentStepsTest, RedoGivesBackTheStateAndTheSelection) {
+    editXOf(0, 5);
+    editXOf(2, 7);
+    doc.setSelection(1);
+    EXPECT_FALSE(doc.canRedo());
+
+    doc.undo();
+    EXPECT_EQ(xs(), (std::vector<int>{5, 0, 0}));
+    EXPECT_EQ(doc.selection(), 2);
+    doc.undo();
+    EXPECT_EQ(xs(), (std::vector<int>{0, 0, 0}));
+    EXPECT_EQ(doc.selection(), 0);
+    EXPECT_FALSE(doc.canUndo());
+    EXPECT_FALSE(doc.isModified());
+
+    doc.redo();
+    EXPECT_EQ(xs(), (std::vector<int>{5, 0, 0}));
+    EXPECT_EQ(doc.selection(), 0);
+    doc.redo();
+    EXPECT_EQ(xs(), (std::vector<int>{5, 0, 7}));
+    // Redo selects what the change was made on, as undo does.
+    EXPECT_EQ(doc.selection(), 2);
+    EXPECT_FALSE(doc.canRedo());
+    doc.redo(); // nothing left
+    EXPECT_EQ(xs(), (std::vector<int>{5, 0, 7}));
+
+    // Undo and redo alternate over the same steps.
+    doc.undo();
+    doc.redo();
+    doc.undo();
+    EXPECT_EQ(xs(), (std::vector<int>{5, 0, 0}));
+    EXPECT_EQ(doc.history().count(), 1);
+}
+
+TEST_F(DocumentStepsTest, ANewChangeClearsWhatCanBeRedone) {
+    editXOf(0, 5);
+    editXOf(0, 6);
+    doc.undo();
+    doc.undo();
+    EXPECT_EQ(doc.history().redoCount(), 2);
+    editXOf(1, 9);
+    EXPECT_FALSE(doc.canRedo());
+    doc.redo();
+    EXPECT_EQ(xs(), (std::vector<int>{0, 9, 0}));
+    doc.undo();
+    EXPECT_EQ(xs(), (std::vector<int>{0, 0, 0}));
+    // A load starts a new history: nothing to redo either.
+    doc.redo();
+    doc.undo();
+    doc.replaceLayout(doc.elements(), -1, QStringLiteral("b.xml"));
+    EXPECT_FALSE(doc.canRedo());
+    EXPECT_FALSE(doc.canUndo());
+}
+
+TEST_F(DocumentStepsTest, HundredStepsEachWayAlsoAcrossTheRingsStart) {
+    const struct {
+        int edits;
+        int oldestX; // the state 100 undos reach
+    } cases[] = {{101, 1}, {105, 5}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.edits);
+        SetUp();
+        for (int i = 1; i <= c.edits; ++i) editXOf(0, i);
+        for (int i = 0; i < 100; ++i) doc.undo();
+        EXPECT_EQ(doc.elements()[0].x, c.oldestX);
+        EXPECT_FALSE(doc.canUndo());
+        EXPECT_EQ(doc.history().redoCount(), 100);
+        for (int i = 0; i < 100; ++i) doc.redo();
+        EXPECT_EQ(doc.elements()[0].x, c.edits);
+        EXPECT_FALSE(doc.canRedo());
+        for (int i = 0; i < 100; ++i) doc.undo();
+        EXPECT_EQ(doc.elements()[0].x, c.oldestX);
+    }
+}
+
+TEST_F(DocumentStepsTest, TheKeystrokesOfOneFieldAreOneStep) {
+    int fieldX = 0, fieldY = 0;
+    doc.setSelection(0);
+    typeX(&fieldX, 5);
+    typeX(&fieldX, 50);
+    typeX(&fieldX, 500);
+    EXPECT_EQ(doc.history().count(), 1);
+    doc.finishEdit(); // the field is left
+    typeX(&fieldX, 501);
+    EXPECT_EQ(doc.history().count(), 2);
+    typeX(&fieldY, 502); // another field
+    EXPECT_EQ(doc.history().count(), 3);
+    editX(503); // another command's change
+    typeX(&fieldY, 504);
+    EXPECT_EQ(doc.history().count(), 5);
+    doc.setSelection(1); // the same field of another element
+    typeX(&fieldY, 505);
+    EXPECT_EQ(doc.history().count(), 6);
+
+    doc.undo();
+    doc.undo();
+    doc.undo();
+    doc.undo();
+    EXPECT_EQ(xs(), (std::vector<int>{501, 0, 0}));
+    doc.undo();
+    EXPECT_EQ(xs(), (std::vector<int>{500, 0, 0}));
+    doc.undo();
+    EXPECT_EQ(xs(), (std::vector<int>{0, 0, 0}));
+    // Undo ends the edit: typing again in the same field is a new step.
+    typeX(&fieldX, 7);
+    typeX(&fieldX, 70);
+    doc.undo();
+    EXPECT_EQ(xs(), (std::vector<int>{0, 0, 0}));
+}
+
+namespace {
+
+struct AddPlacementCase {
+    const char* device;
+    ElementKind kind;
+};
+
+class AddPlacementTest : public DocumentTest,
+                         public ::testing::WithParamInterface<AddPlacementCase> {};
+
+} // namespace
+
+TEST_P(AddPlacementTest, AddPutsAWhiteElementInTheMiddleOfTheScreen) {
+    const AddPlacementCase& c = GetParam();
+    selectDevice(c.device);
+    add(c.kind);
+    const DeviceInfo& d = *doc.device();
+    const LayoutElement& e = doc.elements().at(0);
+    EXPECT_EQ(e.color, 0xFFFFFFu);
+    const QPoint middle(d.screenWidth / 2, d.screenHeight / 2);
+    if (c.kind == KindValue) {
+        EXPECT_EQ(e.x, middle.x());
+        EXPECT_NEAR(e.y, middle.y(), d.screenHeight / 8);
+        EXPECT_EQ(e.hAlignment, 1) << "centre-aligned";
+        EXPECT_FALSE(e.text.isEmpty()) << "a value without value type and text draws nothing";
+        EXPECT_FALSE(e.fixedText);
+        EXPECT_EQ(e.valueType, 0);
+    } else {
+        // A box around the middle, a quarter of the screen across, on the
+        // screen also where a round screen cuts the corners.
+        const QRect box(QPoint(e.x, e.y), QPoint(e.x2, e.y2));
+        EXPECT_NEAR(box.center().x(), middle.x(), 1);
+        EXPECT_NEAR(box.center().y(), middle.y(), 1);
+        EXPECT_NEAR(box.width(), d.screenWidth / 4, 2);
+        EXPECT_NEAR(box.height(), d.screenHeight / 4, 2);
+        EXPECT_GT(e.radius, 0);
+        EXPECT_EQ(e.stroke, 1);
+    }
+    // The element record's own defaults stay as they are.
+    const LayoutElement fresh(c.kind);
+    EXPECT_EQ(fresh.color, 0u);
+    EXPECT_EQ(fresh.x, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(RectangularAndRound, AddPlacementTest,
+                         ::testing::Values(AddPlacementCase{"Edge 1030", KindValue},
+                                           AddPlacementCase{"Edge 1030", KindGraphic},
+                                           AddPlacementCase{"fenix 7", KindValue},
+                                           AddPlacementCase{"fenix 7", KindGraphic}));
