@@ -5,10 +5,11 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ make pkg-config
-    qt6-base-dev libgl-dev libtinyxml2-dev
+    qt6-base-dev libgl-dev libtinyxml2-dev libqrencode-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-roboto-unhinted fonts-dejavu-core fonts-dejavu-extra fonts-bebas-neue
     xvfb xauth
+    zbar-tools   # the QR code tests read the codes back with zbarimg
 )
 # Extra packages for the fuzzing and sanitizer runs (clang's libFuzzer runtime).
 if [[ "${ZEF_FUZZ_DEPS:-0}" == 1 ]]; then

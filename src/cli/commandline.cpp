@@ -129,6 +129,10 @@ bool runCommandLine(int& argc, char** argv, int* exitCode) {
         QStringLiteral("export-config"),
         QStringLiteral("Print the config string of a layout file, for the device it names."),
         QStringLiteral("file.xml"));
+    const QCommandLineOption qrOption(
+        QStringLiteral("qr"),
+        QStringLiteral("--export-config: also write the config string as a QR code PNG."),
+        QStringLiteral("out.png"));
     const QCommandLineOption importConfigOption(
         QStringLiteral("import-config"),
         QStringLiteral("Read a config string (\"-\": from standard input) as Load from clipboard "
@@ -138,7 +142,7 @@ bool runCommandLine(int& argc, char** argv, int* exitCode) {
         QStringLiteral("output"),
         QStringLiteral("The layout file --import-config writes, or the PNG --render writes."),
         QStringLiteral("file"));
-    parser.addOptions({exportConfigOption, importConfigOption, outputOption});
+    parser.addOptions({exportConfigOption, qrOption, importConfigOption, outputOption});
 
     const QCommandLineOption renderOption(
         QStringLiteral("render"),
@@ -177,7 +181,8 @@ bool runCommandLine(int& argc, char** argv, int* exitCode) {
     else if (parser.isSet(listFontsOption))
         *exitCode = listFonts(catalogs, device, out, err);
     else if (parser.isSet(exportConfigOption))
-        *exitCode = exportConfigString(catalogs, parser.value(exportConfigOption), out, err);
+        *exitCode = exportConfigString(catalogs, parser.value(exportConfigOption), out, err,
+                                       parser.value(qrOption));
     else if (parser.isSet(importConfigOption))
         *exitCode = runImportConfig(
             catalogs, parser.value(importConfigOption),

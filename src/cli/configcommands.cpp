@@ -6,6 +6,7 @@
 #include "documentio.h"
 #include "files/layoutfile.h"
 #include "model/layoutdocument.h"
+#include "qrcodeimage.h"
 
 #include <QDir>
 #include <QIODevice>
@@ -14,7 +15,7 @@
 namespace zef {
 
 int exportConfigString(const Catalogs& catalogs, const QString& layoutPath, QTextStream& out,
-                       QTextStream& err) {
+                       QTextStream& err, const QString& qrPath) {
     ConsolePlatform platform(err);
     LayoutDocument document(catalogs, platform);
     const LoadResult result = loadLayout(document, layoutPath, false);
@@ -37,8 +38,27 @@ int exportConfigString(const Catalogs& catalogs, const QString& layoutPath, QTex
     const ValueTypeCatalog& types = catalogs.valueTypes;
     const QString warning = overlongTextMessage(overlongTextElements(document.elements(), types));
     if (!warning.isEmpty()) platform.showMessage(warning, MessageButtons::Ok, MessageIcon::Warning);
-    out << BuildConfigString(document.elements(), types, documentFontSlots(document)) << '\n';
+    const QString string =
+        BuildConfigString(document.elements(), types, documentFontSlots(document));
+    out << string << '\n';
     out.flush();
+    if (qrPath.isEmpty()) return 0;
+    return writeQrCode(string, qrPath, err);
+}
+
+int writeQrCode(const QString& text, const QString& path, QTextStream& err) {
+    // Ten pixels a module: sharp when printed or shown at any zoom.
+    const QrCodeImage code = qrCodeImage(text, 10);
+    if (code.image.isNull()) {
+        err << code.error << Qt::endl;
+        return 1;
+    }
+    if (!code.image.save(path, "PNG")) {
+        err << QStringLiteral("The QR code cannot be written to \"%1\".")
+                   .arg(QDir::toNativeSeparators(path))
+            << Qt::endl;
+        return 1;
+    }
     return 0;
 }
 

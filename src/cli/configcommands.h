@@ -13,8 +13,15 @@ struct Catalogs;
 // selected) and prints the config string of its elements and a line break.
 // Returns 1 after a message on err when the file cannot be loaded as a layout
 // or names no device of the catalog.
+// With a qrPath (--qr OUT.png) it also writes the string as a QR code PNG;
+// a string too long for one code, or a file that cannot be written, gives a
+// message and 1 (the string is printed all the same).
 int exportConfigString(const Catalogs& catalogs, const QString& layoutPath, QTextStream& out,
-                       QTextStream& err);
+                       QTextStream& err, const QString& qrPath = QString());
+
+// Writes the text as a QR code PNG; 1 after a message on err when it is too
+// long for one code or the file cannot be written.
+int writeQrCode(const QString& text, const QString& path, QTextStream& err);
 
 // --import-config STRING --output FILE: reads the string as "Load from
 // clipboard" reads the clipboard text and writes the layout file as Save

@@ -95,7 +95,12 @@ bool LayoutDocument::addElement(const LayoutElement* source, bool atEnd, bool ke
 }
 
 void LayoutDocument::addNew() {
-    if (addElement(nullptr, false, false)) placeNewElement(m_elements[m_selection]);
+    // Placed before it is added, so that the panel shows it where it is.
+    LayoutElement placed(m_newElementKind);
+    if (placeNewElement(placed))
+        addElement(&placed, false, false);
+    else
+        addElement(nullptr, false, false);
     emit countsChanged();
     refresh();
 }
@@ -103,9 +108,9 @@ void LayoutDocument::addNew() {
 // The element record's defaults put a new element in black at the screen's
 // top-left corner, where nothing of it shows. Add places it where the user
 // looks: white, in the middle of the screen.
-void LayoutDocument::placeNewElement(LayoutElement& e) const {
+bool LayoutDocument::placeNewElement(LayoutElement& e) const {
     const DeviceInfo* dev = device();
-    if (!dev || (e.kind != KindValue && e.kind != KindGraphic)) return;
+    if (!dev || (e.kind != KindValue && e.kind != KindGraphic)) return false;
     const std::int32_t w = dev->screenWidth;
     const std::int32_t h = dev->screenHeight;
     e.color = NewElementColor;
@@ -132,6 +137,7 @@ void LayoutDocument::placeNewElement(LayoutElement& e) const {
     e.prevY2 = e.y2;
     e.prevRadius = e.radius;
     e.prevStroke = e.stroke;
+    return true;
 }
 
 void LayoutDocument::cloneSelected() {

@@ -177,7 +177,8 @@ signals:
 
 private:
     void moveSelected(int delta);
-    void placeNewElement(LayoutElement& e) const;
+    // Gives a new value or graphic its place; false for the other kinds.
+    bool placeNewElement(LayoutElement& e) const;
     // Undo and redo: the state and selection of a step, shown and committed.
     void restoreStep(UndoHistory::Step step);
     void adoptLoadedLayout(const QString& name);

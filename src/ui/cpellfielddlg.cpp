@@ -3,8 +3,12 @@
 #include "autosave.h"
 #include "cautorepeatbutton.h"
 #include "cli/catalogcommands.h"
+#include "cli/documentio.h"
+#include "commandactions.h"
 #include "config/configstring.h"
 #include "configclipboard.h"
+#include "controltooltips.h"
+#include "designersettings.h"
 #include "dialogtemplate.h"
 #include "elementlistdelegate.h"
 #include "elementlistmodel.h"
@@ -13,8 +17,12 @@
 #include "layoutfilecommands.h"
 #include "model/platform.h"
 #include "preview/randompool.h"
+#include "previewexport.h"
+#include "qrcodewindow.h"
+#include "shortcutwindow.h"
 #include "windowsettings.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -27,6 +35,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
@@ -34,7 +43,9 @@
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QSettings>
+#include <QSignalBlocker>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <QtEndian>
 
 namespace zef {
@@ -72,19 +83,30 @@ QFont elementListFont() {
     return font;
 }
 
-NumberField toNumberField(CoordinateField field) {
-    switch (field) {
-    case CoordinateField::X:
-        return NumberField::X;
-    case CoordinateField::Y:
-        return NumberField::Y;
-    case CoordinateField::X2:
-        return NumberField::X2;
-    case CoordinateField::Y2:
-        return NumberField::Y2;
-    }
-    return NumberField::X;
+// The keys' steps of the coordinate fields: the field's "-" or "+" button.
+struct StepCommand {
+    EditorCommand command;
+    NumberField field;
+    int delta;
+};
+constexpr StepCommand StepCommands[] = {
+    {EditorCommand::SecondPointLeft, NumberField::X2, -1},
+    {EditorCommand::SecondPointRight, NumberField::X2, +1},
+    {EditorCommand::SecondPointUp, NumberField::Y2, -1},
+    {EditorCommand::SecondPointDown, NumberField::Y2, +1},
+    {EditorCommand::FirstPointLeft, NumberField::X, -1},
+    {EditorCommand::FirstPointRight, NumberField::X, +1},
+    {EditorCommand::FirstPointUp, NumberField::Y, -1},
+    {EditorCommand::FirstPointDown, NumberField::Y, +1},
+};
+
+const StepCommand* stepCommand(EditorCommand command) {
+    for (const StepCommand& step : StepCommands)
+        if (step.command == command) return &step;
+    return nullptr;
 }
+
+using designersettings::ViewOption;
 
 } // namespace
 
@@ -120,16 +142,29 @@ CPellFieldDlg::CPellFieldDlg(Platform& platform, const QStringList& arguments, Q
       m_renderer(m_document) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(TemplateWidth, TemplateHeight);
     setFont(dialogFont());
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0xF0, 0xF0, 0xF0));
     setPalette(pal);
-    // The window paints every pixel of its client area itself.
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setMouseTracking(true);
+
+    // The menu bar above the template's area; the area keeps the template's
+    // client coordinates, and the window is as large as the two.
+    m_menuBar = new QMenuBar(this);
+    m_area = new QWidget(this);
+    m_area->setFixedSize(TemplateWidth, TemplateHeight);
+    // The window paints every pixel of the area itself.
+    m_area->setAttribute(Qt::WA_OpaquePaintEvent);
+    m_area->setMouseTracking(true);
+    m_area->installEventFilter(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(m_menuBar);
+    layout->addWidget(m_area);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     createControls();
+    createMenus();
     connectCommands();
     connectDocument();
     OnInitDialog(arguments);
@@ -148,7 +183,8 @@ QString CPellFieldDlg::windowTitle(const QString& file) {
 }
 
 void CPellFieldDlg::createControls() {
-    m_ui = createDesignerControls(this);
+    m_ui = createDesignerControls(m_area);
+    setControlToolTips(m_ui, m_area);
 
     m_listModel = new ElementListModel(m_document, m_catalogs.valueTypes, this);
     ElementListView& list = elementList();
@@ -162,32 +198,122 @@ void CPellFieldDlg::createControls() {
     m_keys->install();
 }
 
+void CPellFieldDlg::createMenus() {
+    m_actions = new CommandActions(this);
+    m_actions->fillMenuBar(m_menuBar);
+    connect(m_actions, &CommandActions::menuAboutToShow, this, &CPellFieldDlg::updateCommandStates);
+    connect(m_actions->recentFilesMenu(), &QMenu::aboutToShow, this,
+            &CPellFieldDlg::fillRecentFilesMenu);
+}
+
+QAction* CPellFieldDlg::action(EditorCommand id) const {
+    return m_actions->action(id);
+}
+
 void CPellFieldDlg::connectCommands() {
-    const std::pair<QAbstractButton*, void (CPellFieldDlg::*)()> clicks[] = {
-        {m_ui.add, &CPellFieldDlg::onAdd},
-        {m_ui.clone, &CPellFieldDlg::onClone},
-        {m_ui.remove, &CPellFieldDlg::onRemove},
-        {m_ui.up, &CPellFieldDlg::onUp},
-        {m_ui.down, &CPellFieldDlg::onDown},
-        {m_ui.load, &CPellFieldDlg::onLoad},
-        {m_ui.append, &CPellFieldDlg::onAppend},
-        {m_ui.loadFromClipboard, &CPellFieldDlg::onLoadFromClipboard},
-        {m_ui.scaleToDevice, &CPellFieldDlg::onScaleToDevice},
-        {m_ui.refresh, &CPellFieldDlg::onRefresh},
-        {m_ui.saveAs, &CPellFieldDlg::onSaveAs},
-        {m_ui.save, &CPellFieldDlg::onSave},
-        {m_ui.copyToClipboard, &CPellFieldDlg::onCopyToClipboard},
-        {m_ui.highlight, &CPellFieldDlg::onHighlightClicked},
-        {m_ui.gradient, &CPellFieldDlg::onGradientClicked},
-        {m_ui.nightMode, &CPellFieldDlg::onNightModeClicked},
+    connectActions();
+
+    // The template's buttons run their commands, as the menu items do.
+    using C = EditorCommand;
+    const std::pair<QAbstractButton*, EditorCommand> buttons[] = {
+        {m_ui.add, C::Add},
+        {m_ui.clone, C::Clone},
+        {m_ui.remove, C::Delete},
+        {m_ui.up, C::MoveUp},
+        {m_ui.down, C::MoveDown},
+        {m_ui.load, C::Open},
+        {m_ui.append, C::Append},
+        {m_ui.loadFromClipboard, C::LoadConfigString},
+        {m_ui.scaleToDevice, C::ScaleToDevice},
+        {m_ui.refresh, C::Refresh},
+        {m_ui.saveAs, C::SaveAs},
+        {m_ui.save, C::Save},
+        {m_ui.copyToClipboard, C::CopyConfigString},
     };
-    for (const auto& [button, handler] : clicks)
-        connect(button, &QAbstractButton::clicked, this, handler);
+    for (const auto& [button, id] : buttons) {
+        button->setToolTip(action(id)->toolTip());
+        connect(button, &QAbstractButton::clicked, this, [this, id = id] { runCommand(id); });
+    }
+    // Scale to device is enabled by the paint (the device the layout was made
+    // for against the selected one); its button follows its action.
+    connect(action(C::ScaleToDevice), &QAction::enabledChanged, m_ui.scaleToDevice,
+            &QWidget::setEnabled);
 
     connect(m_ui.deviceList, &QComboBox::activated, this, &CPellFieldDlg::onDeviceSelected);
     connect(m_ui.elementKind, &QComboBox::activated, this, &CPellFieldDlg::onElementKindSelected);
     connect(&elementList(), &ElementListView::userSelectedRow, this,
             &CPellFieldDlg::onUserSelectedRow);
+}
+
+void CPellFieldDlg::connectActions() {
+    using C = EditorCommand;
+    // Any command ends the edit in progress as an undo step of its own; the
+    // auto-repeat of a held key goes on with its step.
+    for (const CommandRow& row : editorCommands())
+        connect(action(row.id), &QAction::triggered, this, [this] {
+            if (!m_keyRepeating) m_document.finishEdit();
+        });
+
+    // Each command's handler: what its menu item, its button and its keys run.
+    const std::pair<EditorCommand, void (CPellFieldDlg::*)()> handlers[] = {
+        {C::New, &CPellFieldDlg::commandNew},
+        {C::Open, &CPellFieldDlg::onLoad},
+        {C::Append, &CPellFieldDlg::onAppend},
+        {C::Save, &CPellFieldDlg::onSave},
+        {C::SaveAs, &CPellFieldDlg::onSaveAs},
+        {C::LoadConfigString, &CPellFieldDlg::onLoadFromClipboard},
+        {C::CopyConfigString, &CPellFieldDlg::onCopyToClipboard},
+        {C::ShowQrCode, &CPellFieldDlg::commandShowQrCode},
+        {C::ExportPreview, &CPellFieldDlg::commandExportPreview},
+        {C::Undo, &CPellFieldDlg::commandUndo},
+        {C::Redo, &CPellFieldDlg::commandRedo},
+        {C::Cut, &CPellFieldDlg::commandCut},
+        {C::Copy, &CPellFieldDlg::commandCopy},
+        {C::Paste, &CPellFieldDlg::commandPaste},
+        {C::Delete, &CPellFieldDlg::onRemove},
+        {C::Add, &CPellFieldDlg::onAdd},
+        {C::Clone, &CPellFieldDlg::onClone},
+        {C::MoveUp, &CPellFieldDlg::onUp},
+        {C::MoveDown, &CPellFieldDlg::onDown},
+        {C::ScaleToDevice, &CPellFieldDlg::onScaleToDevice},
+        {C::Refresh, &CPellFieldDlg::onRefresh},
+        {C::KeyboardShortcuts, &CPellFieldDlg::commandKeyboardShortcuts},
+        {C::About, &CPellFieldDlg::showAbout},
+    };
+    for (const auto& [id, handler] : handlers)
+        connect(action(id), &QAction::triggered, this, handler);
+    // Quit goes through the close handling (which may ask to save).
+    connect(action(C::Quit), &QAction::triggered, this, &QWidget::close);
+    for (const StepCommand& step : StepCommands)
+        connect(action(step.command), &QAction::triggered, this,
+                [this, step] { m_panel->onStep(step.field, step.delta); });
+    connect(action(C::FirstPointToPointer), &QAction::triggered, this, [this] {
+        if (const auto p = m_renderer.pointer()) m_panel->moveFirstPointTo(p->x(), p->y());
+    });
+    connect(action(C::SecondPointToPointer), &QAction::triggered, this, [this] {
+        if (const auto p = m_renderer.pointer()) m_panel->moveSecondPointTo(p->x(), p->y());
+    });
+    connect(action(C::ToggleDayNight), &QAction::triggered, this,
+            [this] { m_panel->toggleDayNight(); });
+
+    // The View menu's items and the three check boxes are kept in step both ways.
+    const struct {
+        EditorCommand command;
+        QCheckBox* box;
+        void (CPellFieldDlg::*handler)();
+    } views[] = {
+        {C::HighlightSelected, m_ui.highlight, &CPellFieldDlg::onHighlightClicked},
+        {C::DynamicColorGradient, m_ui.gradient, &CPellFieldDlg::onGradientClicked},
+        {C::NightMode, m_ui.nightMode, &CPellFieldDlg::onNightModeClicked},
+    };
+    for (const auto& view : views) {
+        connect(view.box, &QAbstractButton::clicked, this, view.handler);
+        connect(action(view.command), &QAction::toggled, this, [this, view](bool on) {
+            if (view.box->isChecked() == on) return;
+            view.box->setChecked(on);
+            (this->*view.handler)();
+        });
+    }
 }
 
 void CPellFieldDlg::connectDocument() {
@@ -207,9 +333,20 @@ void CPellFieldDlg::connectDocument() {
     connect(doc, &LayoutDocument::listFocusRequested, this, [this] { elementList().setFocus(); });
     connect(doc, &LayoutDocument::countsChanged, this, &CPellFieldDlg::updateCounts);
     connect(doc, &LayoutDocument::viewInvalidated, this,
-            [this] { update(m_renderer.requestRepaint(true, true, false, true)); });
+            [this] { updateArea(m_renderer.requestRepaint(true, true, false, true)); });
     connect(doc, &LayoutDocument::deviceChanged, this, &CPellFieldDlg::onDeviceChanged);
     connect(doc, &LayoutDocument::fileNameChanged, this, &CPellFieldDlg::updateTitle);
+    // A file loaded or saved is a recent file.
+    connect(doc, &LayoutDocument::fileNameChanged, this, [this] {
+        const QString name = m_document.fileName();
+        if (!name.isEmpty() && QFileInfo(name).isFile()) designersettings::addRecentFile(name);
+    });
+    // What the commands can do follows the history, the lines and the device.
+    for (const auto signal : {&LayoutDocument::undoStateChanged, &LayoutDocument::linesReset,
+                              &LayoutDocument::countsChanged})
+        connect(doc, signal, this, &CPellFieldDlg::updateCommandStates);
+    connect(doc, &LayoutDocument::selectionChanged, this, &CPellFieldDlg::updateCommandStates);
+    connect(doc, &LayoutDocument::deviceChanged, this, &CPellFieldDlg::updateCommandStates);
 }
 
 void CPellFieldDlg::OnInitDialog(const QStringList& arguments) {
@@ -252,7 +389,8 @@ void CPellFieldDlg::OnInitDialog(const QStringList& arguments) {
     onDeviceChanged(m_document.selectedDevice());
     m_panel->enableForKind(KindNone);
     updateCounts();
-    m_ui.scaleToDevice->setEnabled(false);
+    action(EditorCommand::ScaleToDevice)->setEnabled(false);
+    restoreViewOptions();
 
     setWindowTitle(windowTitle(QString()));
     // A missing or unreadable start-up file is not reported: the window starts
@@ -264,7 +402,19 @@ void CPellFieldDlg::OnInitDialog(const QStringList& arguments) {
     m_autosave->start();
 
     invalidateView(true, true, false, true);
-    QWidget::update();
+    m_area->update();
+    updateCommandStates();
+}
+
+void CPellFieldDlg::restoreViewOptions() {
+    using C = EditorCommand;
+    const std::pair<ViewOption, EditorCommand> options[] = {
+        {ViewOption::HighlightSelected, C::HighlightSelected},
+        {ViewOption::DynamicColorGradient, C::DynamicColorGradient},
+        {ViewOption::NightMode, C::NightMode},
+    };
+    for (const auto& [option, command] : options)
+        action(command)->setChecked(designersettings::viewOption(option));
 }
 
 void CPellFieldDlg::updateTitle() {
@@ -277,18 +427,39 @@ void CPellFieldDlg::updateCounts() {
 
 // --- repainting --------------------------------------------------------------
 
-void CPellFieldDlg::update(const std::vector<QRect>& rects) {
-    for (const QRect& r : rects) QWidget::update(r);
+void CPellFieldDlg::updateArea(const std::vector<QRect>& rects) {
+    for (const QRect& r : rects) m_area->update(r);
 }
 
 void CPellFieldDlg::invalidateView(bool swatch, bool dcSwatches, bool elementArea,
                                    bool wholePreview) {
-    update(m_renderer.InvalidateView(swatch, dcSwatches, elementArea, wholePreview));
+    updateArea(m_renderer.InvalidateView(swatch, dcSwatches, elementArea, wholePreview));
 }
 
-void CPellFieldDlg::paintEvent(QPaintEvent* event) {
-    QPainter painter(this);
-    const PaintResult result = m_renderer.RenderClientArea(painter, size(), event->region());
+bool CPellFieldDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_area) return QDialog::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::Paint:
+        paintTemplate(static_cast<QPaintEvent*>(event));
+        return true;
+    case QEvent::MouseMove:
+        templateMouseMove(static_cast<QMouseEvent*>(event));
+        return false;
+    case QEvent::MouseButtonPress:
+        templateMousePress(static_cast<QMouseEvent*>(event));
+        return false;
+    case QEvent::MouseButtonRelease:
+        templateMouseRelease(static_cast<QMouseEvent*>(event));
+        return false;
+    default:
+        return false;
+    }
+}
+
+void CPellFieldDlg::paintTemplate(QPaintEvent* event) {
+    QPainter painter(m_area);
+    const PaintResult result =
+        m_renderer.RenderClientArea(painter, m_area->size(), event->region());
     painter.end();
     afterPaint(result);
 }
@@ -297,7 +468,7 @@ void CPellFieldDlg::afterPaint(const PaintResult& result) {
     m_ui.paintTime->setText(result.paintTimeText());
     if (result.previewPainted) {
         m_ui.deviceSummary->setText(result.summaryText);
-        m_ui.scaleToDevice->setEnabled(result.scaleToDeviceEnabled);
+        action(EditorCommand::ScaleToDevice)->setEnabled(result.scaleToDeviceEnabled);
     }
     if (result.dcWarning || result.selectValueTypeForSelection) {
         // Message boxes and panel changes wait until the paint is over.
@@ -324,13 +495,12 @@ void CPellFieldDlg::selectListRow(int row) {
 
 // --- the preview's mouse -------------------------------------------------------
 
-void CPellFieldDlg::mouseMoveEvent(QMouseEvent* event) {
+void CPellFieldDlg::templateMouseMove(QMouseEvent* event) {
     if (const auto text = m_renderer.OnMouseMove(event->position().toPoint()))
         m_ui.pointer->setText(*text);
-    QDialog::mouseMoveEvent(event);
 }
 
-void CPellFieldDlg::mousePressEvent(QMouseEvent* event) {
+void CPellFieldDlg::templateMousePress(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         const int row = m_renderer.OnLButtonDown(event->position().toPoint());
         if (row >= 0) {
@@ -340,15 +510,13 @@ void CPellFieldDlg::mousePressEvent(QMouseEvent* event) {
             m_panel->onElementSelected();
         }
     }
-    QDialog::mousePressEvent(event);
 }
 
-void CPellFieldDlg::mouseReleaseEvent(QMouseEvent* event) {
+void CPellFieldDlg::templateMouseRelease(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && m_renderer.OnLButtonUp()) {
         m_ui.highlight->setChecked(false);
         onHighlightClicked();
     }
-    QDialog::mouseReleaseEvent(event);
 }
 
 // --- commands ------------------------------------------------------------------
@@ -363,6 +531,7 @@ void CPellFieldDlg::onDeviceChanged(int index) {
     const DeviceInfo* device = m_document.device();
     if (!device) return;
     m_panel->fillDeviceLists(device);
+    describeFontSlots(m_ui.font, *device, m_catalogs.fonts);
     if (LayoutElement* e = m_document.selectedElement())
         m_panel->showElement(e);
     else
@@ -422,19 +591,107 @@ void CPellFieldDlg::onCopyToClipboard() {
     OnCopyToClipboard(m_document);
 }
 
-void CPellFieldDlg::setViewOption(bool PreviewViewState::*option, const QCheckBox* checkBox) {
+void CPellFieldDlg::setViewOption(bool PreviewViewState::*option, const QCheckBox* checkBox,
+                                  EditorCommand command) {
     m_renderer.viewState().*option = checkBox->isChecked();
+    {
+        const QSignalBlocker blocker(action(command));
+        action(command)->setChecked(checkBox->isChecked());
+    }
     invalidateView(true, true, false, true);
 }
 
 void CPellFieldDlg::onHighlightClicked() {
-    setViewOption(&PreviewViewState::highlightSelected, m_ui.highlight);
+    setViewOption(&PreviewViewState::highlightSelected, m_ui.highlight,
+                  EditorCommand::HighlightSelected);
 }
 void CPellFieldDlg::onGradientClicked() {
-    setViewOption(&PreviewViewState::showDcGradient, m_ui.gradient);
+    setViewOption(&PreviewViewState::showDcGradient, m_ui.gradient,
+                  EditorCommand::DynamicColorGradient);
 }
 void CPellFieldDlg::onNightModeClicked() {
-    setViewOption(&PreviewViewState::nightMode, m_ui.nightMode);
+    setViewOption(&PreviewViewState::nightMode, m_ui.nightMode, EditorCommand::NightMode);
+}
+
+// --- commands of the menus ---------------------------------------------------------
+
+void CPellFieldDlg::commandNew() {
+    if (!askToSaveChanges(m_document)) return;
+    // An untitled layout for the device selected now: Save asks for a name.
+    m_document.replaceLayout({}, -1, QString());
+    m_document.setDesignDevice(m_document.selectedDevice());
+}
+void CPellFieldDlg::commandUndo() {
+    m_document.undo();
+}
+void CPellFieldDlg::commandRedo() {
+    m_document.redo();
+}
+void CPellFieldDlg::commandCut() {
+    m_document.cutSelected();
+}
+void CPellFieldDlg::commandCopy() {
+    m_document.copySelected();
+}
+void CPellFieldDlg::commandPaste() {
+    m_document.pasteElement();
+}
+
+void CPellFieldDlg::commandShowQrCode() {
+    if (!m_qrWindow) m_qrWindow = new QrCodeWindow(this);
+    // The string Copy to clipboard gives.
+    m_qrWindow->showString(BuildConfigString(m_document.elements(), m_catalogs.valueTypes,
+                                             documentFontSlots(m_document)));
+    m_qrWindow->show();
+    m_qrWindow->raise();
+    m_qrWindow->activateWindow();
+}
+
+void CPellFieldDlg::commandExportPreview() {
+    exportPreviewImage(m_document, m_renderer);
+}
+
+void CPellFieldDlg::commandKeyboardShortcuts() {
+    if (!m_shortcutWindow) m_shortcutWindow = new ShortcutWindow(this);
+    m_shortcutWindow->show();
+    m_shortcutWindow->raise();
+    m_shortcutWindow->activateWindow();
+}
+
+void CPellFieldDlg::fillRecentFilesMenu() {
+    QMenu* menu = m_actions->recentFilesMenu();
+    menu->clear();
+    const QStringList files = designersettings::recentFiles();
+    if (files.isEmpty()) menu->addAction(QStringLiteral("No recent files"))->setEnabled(false);
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QString file = files.at(i);
+        QAction* item = menu->addAction(
+            QStringLiteral("&%1 %2").arg((i + 1) % 10).arg(QDir::toNativeSeparators(file)));
+        // A file that has gone stays listed, greyed, so the list does not
+        // jump while the file is on a drive that is not there now.
+        const bool exists = QFileInfo(file).isFile();
+        item->setEnabled(exists);
+        item->setToolTip(exists ? file : QStringLiteral("Not found: %1").arg(file));
+        connect(item, &QAction::triggered, this, [this, file] { openRecentFile(file); });
+    }
+}
+
+void CPellFieldDlg::openRecentFile(const QString& path) {
+    m_document.finishEdit();
+    openLayoutFile(m_document, path, false);
+}
+
+void CPellFieldDlg::updateCommandStates() const {
+    using C = EditorCommand;
+    const int row = m_document.selection();
+    const bool selected = m_document.selectedElement() != nullptr;
+    action(C::Undo)->setEnabled(m_document.canUndo());
+    action(C::Redo)->setEnabled(m_document.canRedo());
+    for (C c : {C::Cut, C::Copy, C::Delete, C::Clone}) action(c)->setEnabled(selected);
+    action(C::MoveUp)->setEnabled(selected && row > 0);
+    action(C::MoveDown)->setEnabled(selected && row + 1 < m_document.count());
+    action(C::Paste)->setEnabled(m_document.hasClipboardElement());
+    action(C::ExportPreview)->setEnabled(m_document.device() != nullptr);
 }
 
 // --- keyboard ------------------------------------------------------------------
@@ -445,62 +702,36 @@ bool CPellFieldDlg::listHasFocus() const {
 bool CPellFieldDlg::hasSelectedElement() const {
     return m_document.selectedElement() != nullptr;
 }
-bool CPellFieldDlg::coordinateEnabled(CoordinateField field) const {
-    return m_panel->numberEdit(toNumberField(field))->isEnabled();
+
+bool CPellFieldDlg::commandApplies(EditorCommand command) const {
+    using C = EditorCommand;
+    const bool selected = hasSelectedElement();
+    if (const StepCommand* step = stepCommand(command))
+        return selected && m_panel->numberEdit(step->field)->isEnabled();
+    switch (command) {
+    case C::FirstPointToPointer:
+    case C::SecondPointToPointer: {
+        // Only where the pointer was last seen on the screen.
+        const auto p = m_renderer.pointer();
+        const NumberField field =
+            command == C::FirstPointToPointer ? NumberField::X : NumberField::X2;
+        return p && p->x() >= 0 && p->y() >= 0 && selected &&
+               m_panel->numberEdit(field)->isEnabled();
+    }
+    case C::ToggleDayNight:
+        return selected && m_ui.dayNight->isEnabled();
+    default:
+        updateCommandStates();
+        return action(command)->isEnabled();
+    }
 }
-QPoint CPellFieldDlg::pointerPosition() const {
-    return m_renderer.pointer().value_or(QPoint(-1, -1));
-}
-bool CPellFieldDlg::dayNightEnabled() const {
-    return m_ui.dayNight->isEnabled();
-}
-bool CPellFieldDlg::clipboardHasElement() const {
-    return m_document.hasClipboardElement();
-}
-void CPellFieldDlg::commandClose() {
-    close();
-}
-void CPellFieldDlg::commandToggleDayNight() {
-    m_panel->toggleDayNight();
-}
-void CPellFieldDlg::commandRemove() {
-    onRemove();
-}
-void CPellFieldDlg::commandStep(CoordinateField field, int delta) {
-    m_panel->onStep(toNumberField(field), delta);
-}
-void CPellFieldDlg::commandFirstPointTo(QPoint p) {
-    m_panel->moveFirstPointTo(p.x(), p.y());
-}
-void CPellFieldDlg::commandSecondPointTo(QPoint p) {
-    m_panel->moveSecondPointTo(p.x(), p.y());
-}
-void CPellFieldDlg::commandSaveAs() {
-    onSaveAs();
-}
-void CPellFieldDlg::commandCopyConfig() {
-    onCopyToClipboard();
-}
-void CPellFieldDlg::commandUndo() {
-    m_document.undo();
-}
-void CPellFieldDlg::commandAppend() {
-    onAppend();
-}
-void CPellFieldDlg::commandLoad() {
-    onLoad();
-}
-void CPellFieldDlg::commandSave() {
-    onSave();
-}
-void CPellFieldDlg::commandCut() {
-    m_document.cutSelected();
-}
-void CPellFieldDlg::commandCopy() {
-    m_document.copySelected();
-}
-void CPellFieldDlg::commandPaste() {
-    m_document.pasteElement();
+
+void CPellFieldDlg::runCommand(EditorCommand command, bool repeated) {
+    updateCommandStates();
+    // A held arrow key's repeats are one undo step with its first press.
+    m_keyRepeating = repeated && stepCommand(command);
+    action(command)->trigger();
+    m_keyRepeating = false;
 }
 
 // --- window lifecycle ------------------------------------------------------------
@@ -581,14 +812,6 @@ void CPellFieldDlg::closeEvent(QCloseEvent* event) {
 void CPellFieldDlg::reject() {
     // Escape and the window's close button both go through the close question.
     close();
-}
-
-void CPellFieldDlg::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        showAbout();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void CPellFieldDlg::contextMenuEvent(QContextMenuEvent* event) {

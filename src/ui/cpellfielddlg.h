@@ -8,21 +8,30 @@
 #include "propertypanel.h"
 
 #include <QDialog>
+#include <QPointer>
 #include <QStringList>
 
 #include <memory>
 #include <optional>
 #include <vector>
 
+class QAction;
+class QMenuBar;
+
 namespace zef {
 
 class Autosave;
+class CommandActions;
 class ElementListModel;
 class ElementListView;
 class Platform;
+class QrCodeWindow;
+class ShortcutWindow;
 
 // The designer window: owns the catalogs, the document, the preview and every
-// control, and wires each control to its command.
+// control, and wires each control to its command. Its menu bar sits above the
+// template's area, which keeps the template's client coordinates (the preview
+// origin at (650, 35)).
 class CPellFieldDlg : public QDialog, public PropertyPanelHost, public KeyCommandTarget {
     Q_OBJECT
 public:
@@ -45,6 +54,12 @@ public:
 
     // The window's controls, each as the widget it is.
     const DesignerControls& ui() const { return m_ui; }
+    // The area the template lays out: the controls and the painted preview.
+    QWidget* templateArea() const { return m_area; }
+    // The commands: one action each, used by the menus, buttons and keys.
+    CommandActions& commands() const { return *m_actions; }
+    QAction* action(EditorCommand id) const;
+    QMenuBar* menuBar() const { return m_menuBar; }
     PropertyPanel& panel() { return *m_panel; }
     ElementListModel& listModel() { return *m_listModel; }
     ElementListView& elementList() const;
@@ -82,6 +97,22 @@ public:
     void onHighlightClicked();
     void onGradientClicked();
     void onNightModeClicked();
+    // --- commands of the menus ----------------------------------------------
+    // An empty layout on the selected device, after asking to save changes.
+    void commandNew();
+    void commandUndo();
+    void commandRedo();
+    void commandCut();
+    void commandCopy();
+    void commandPaste();
+    void commandShowQrCode();
+    void commandExportPreview();
+    void commandKeyboardShortcuts();
+    // Opens a file of the recent-files menu (asking to save changes first).
+    void openRecentFile(const QString& path);
+    // Brings the enabled state of the commands up to date (Scale to device
+    // follows the paint, as its button always did).
+    void updateCommandStates() const;
 
     // --- PropertyPanelHost --------------------------------------------------
     void invalidateView(bool swatch, bool dcSwatches, bool elementArea, bool wholePreview) override;
@@ -92,54 +123,53 @@ public:
     // --- KeyCommandTarget ---------------------------------------------------
     bool listHasFocus() const override;
     bool hasSelectedElement() const override;
-    bool coordinateEnabled(CoordinateField field) const override;
-    QPoint pointerPosition() const override;
-    bool dayNightEnabled() const override;
-    bool clipboardHasElement() const override;
-    void commandClose() override;
-    void commandToggleDayNight() override;
-    void commandRemove() override;
-    void commandStep(CoordinateField field, int delta) override;
-    void commandFirstPointTo(QPoint point) override;
-    void commandSecondPointTo(QPoint point) override;
-    void commandSaveAs() override;
-    void commandCopyConfig() override;
-    void commandUndo() override;
-    void commandAppend() override;
-    void commandLoad() override;
-    void commandSave() override;
-    void commandCut() override;
-    void commandCopy() override;
-    void commandPaste() override;
+    bool commandApplies(EditorCommand command) const override;
+    // The one way every command runs: its action is triggered (the menu item
+    // triggers it itself).
+    void runCommand(EditorCommand command, bool repeated = false) override;
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 public slots:
     void reject() override;
 
 private:
+    // The template area's paint and mouse, in its client coordinates.
+    void paintTemplate(QPaintEvent* event);
+    void templateMouseMove(QMouseEvent* event);
+    void templateMousePress(QMouseEvent* event);
+    void templateMouseRelease(QMouseEvent* event);
+
     void createControls();
+    void createMenus();
     void connectCommands();
+    void connectActions();
+    void fillRecentFilesMenu();
+    void restoreViewOptions();
     void connectDocument();
     void OnInitDialog(const QStringList& arguments);
     void restoreWindowPosition();
     void writeSettings();
     void updateTitle();
     void updateCounts();
-    void update(const std::vector<QRect>& rects);
+    void updateArea(const std::vector<QRect>& rects);
     void afterPaint(const PaintResult& result);
-    void setViewOption(bool PreviewViewState::*option, const QCheckBox* checkBox);
-    using QWidget::update;
+    void setViewOption(bool PreviewViewState::*option, const QCheckBox* checkBox,
+                       EditorCommand command);
 
     Platform& m_platform;
+    QMenuBar* m_menuBar = nullptr;
+    QWidget* m_area = nullptr;
+    CommandActions* m_actions = nullptr;
+    QPointer<ShortcutWindow> m_shortcutWindow;
+    QPointer<QrCodeWindow> m_qrWindow;
+    // Set while a held key's auto-repeat runs its command: the step goes on.
+    bool m_keyRepeating = false;
     Catalogs m_catalogs;
     LayoutDocument m_document;
     PreviewRenderer m_renderer;

@@ -3,6 +3,7 @@
 #include "cautorepeatbutton.h"
 #include "elementlistview.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QStyle>
+#include <QStyleOption>
 
 #include <algorithm>
 #include <array>
@@ -26,9 +28,10 @@ using C = DesignerControls;
 using F = NumberFieldControls;
 using R = DynamicColorRowControls;
 
-// Drop-down lists are given their closed height; how far they open is the
-// toolkit's business.
+// Drop-down lists are given their closed height; open, they show DropDownRows
+// rows (TemplateStyle).
 constexpr int ListHeight = 13;
+constexpr int DropDownRows = 20;
 
 // clang-format off
 constexpr ControlTemplate LeftAndProperties[] = {
@@ -56,7 +59,7 @@ constexpr ControlTemplate LeftAndProperties[] = {
     {ControlKind::PushButton, &C::refresh, "Refresh", 198, 456, 36, 24},
     {ControlKind::PushButton, &C::saveAs, "Save as", 18, 485, 102, 18},
     {ControlKind::PushButton, &C::save, "Save", 18, 504, 102, 18},
-    {ControlKind::DefaultButton, &C::copyToClipboard, "Copy to clipboard", 126, 486, 108, 36},
+    {ControlKind::PushButton, &C::copyToClipboard, "Copy to clipboard", 126, 486, 108, 36},
 
     // Middle column: the property panel.
     {ControlKind::GroupBox, "", 252, 0, 174, 534},
@@ -90,10 +93,12 @@ constexpr ControlTemplate LeftAndProperties[] = {
     {ControlKind::NumberEdit, FieldSlot{&C::stroke, &F::edit}, "", 354, 132, 36, 12},
     {ControlKind::RepeatButton, FieldSlot{&C::stroke, &F::plus}, "+", 396, 132, 18, 12},
     {ControlKind::Label, "Valuetype ", 264, 149, 60, 12},
-    {ControlKind::CheckBox, &C::fixedText, "Fixed text", 326, 150, 88, 10},
+    // Wide enough for "Limit is minimum value" (to the group's inside edge).
+    {ControlKind::CheckBox, &C::fixedText, "Fixed text", 326, 150, 93, 10},
     {ControlKind::DropDownList, &C::valueType, "", 264, 164, 150, ListHeight},
     {ControlKind::Label, "Graphictype ", 264, 180, 60, 12},
-    {ControlKind::DropDownList, &C::graphicKind, "", 330, 180, 84, ListHeight},
+    // Wide enough for "(H) Graph right/bottom": starts where "Fixed text" does.
+    {ControlKind::DropDownList, &C::graphicKind, "", 326, 180, 92, ListHeight},
     {ControlKind::Label, "Text ", 264, 198, 60, 12},
     {ControlKind::Edit, &C::text, "", 330, 198, 84, 12},
     {ControlKind::Label, "Font ", 264, 216, 60, 12},
@@ -203,35 +208,116 @@ int roundUnits(double value) {
     return static_cast<int>(std::lround(value));
 }
 
-// Group boxes as plain etched frames: the window paints the swatches and the
-// preview under them, which the toolkit's tinted group box would cover.
-class EtchedGroupBoxStyle : public QProxyStyle {
+// The look of the template's frames and lists, on top of the application's
+// style:
+// - group boxes are plain etched frames, their top line through the middle of
+//   the caption, which is set in from the corner with a gap on either side
+//   (the window paints the swatches and the preview under them, which the
+//   toolkit's tinted group box would cover);
+// - drop-down lists open as a list of DropDownRows rows that scrolls, as wide
+//   as their longest entry (styles that open them as a menu cover the whole
+//   screen with the 215 value types), and their arrow is narrow enough for the
+//   longest entries of the narrow lists.
+class TemplateStyle : public QProxyStyle {
 public:
-    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
-                       const QWidget* widget) const override {
-        if (element != PE_FrameGroupBox) {
-            QProxyStyle::drawPrimitive(element, option, painter, widget);
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_ComboBox_Popup) return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
+                         const QWidget* widget) const override {
+        if (control == CC_GroupBox) return groupBoxRect(option, sub);
+        if (control == CC_ComboBox) return comboBoxRect(option, sub, widget);
+        return QProxyStyle::subControlRect(control, option, sub, widget);
+    }
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget) const override {
+        const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+        if (control != CC_GroupBox || !box) {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
             return;
         }
-        const QRect r = option->rect.adjusted(0, 0, -1, -1);
+        const QRect label = groupBoxRect(option, SC_GroupBoxLabel);
         painter->save();
-        painter->setPen(option->palette.color(QPalette::Mid));
+        if (!label.isEmpty()) painter->setClipRegion(QRegion(option->rect) - label);
+        drawEtchedFrame(painter, groupBoxRect(option, SC_GroupBoxFrame), option->palette);
+        painter->restore();
+        if (!label.isEmpty())
+            drawItemText(painter, label, Qt::AlignCenter | Qt::TextShowMnemonic, box->palette,
+                         box->state & State_Enabled, box->text, QPalette::WindowText);
+    }
+
+private:
+    static constexpr int CaptionIndent = 6; // from the frame's left edge
+    static constexpr int CaptionGap = 3;    // between the caption and the broken line
+    static constexpr int ArrowWidth = 14;
+
+    static QRect groupBoxRect(const QStyleOptionComplex* option, SubControl sub) {
+        const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+        const bool caption = box && !box->text.isEmpty();
+        const int textHeight = caption ? option->fontMetrics.height() : 0;
+        switch (sub) {
+        case SC_GroupBoxFrame:
+            return option->rect.adjusted(0, textHeight / 2, 0, 0);
+        case SC_GroupBoxLabel:
+            if (!caption) return {};
+            return QRect(option->rect.left() + CaptionIndent, option->rect.top(),
+                         option->fontMetrics.horizontalAdvance(box->text) + 2 * CaptionGap,
+                         textHeight);
+        case SC_GroupBoxContents:
+            return option->rect.adjusted(2, textHeight + 2, -2, -2);
+        default:
+            return {};
+        }
+    }
+
+    QRect comboBoxRect(const QStyleOptionComplex* option, SubControl sub,
+                       const QWidget* widget) const {
+        QRect r = QProxyStyle::subControlRect(CC_ComboBox, option, sub, widget);
+        const QRect arrow =
+            QProxyStyle::subControlRect(CC_ComboBox, option, SC_ComboBoxArrow, widget);
+        const int spare = std::max(0, arrow.width() - ArrowWidth);
+        switch (sub) {
+        case SC_ComboBoxArrow:
+            return r.adjusted(spare, 0, 0, 0);
+        case SC_ComboBoxEditField:
+            return r.adjusted(0, 0, spare, 0);
+        case SC_ComboBoxListBoxPopup:
+            if (const auto* combo = qobject_cast<const QComboBox*>(widget)) {
+                const QAbstractItemView* view = combo->view();
+                const int content = view->sizeHintForColumn(0) + 2 * view->frameWidth() +
+                                    pixelMetric(PM_ScrollBarExtent, nullptr, view) + 4;
+                r.setWidth(std::max(r.width(), content));
+            }
+            return r;
+        default:
+            return r;
+        }
+    }
+
+    static void drawEtchedFrame(QPainter* painter, const QRect& rect, const QPalette& palette) {
+        const QRect r = rect.adjusted(0, 0, -1, -1);
+        painter->save();
+        painter->setPen(palette.color(QPalette::Mid));
         painter->setBrush(Qt::NoBrush);
         painter->drawRect(r.adjusted(0, 0, -1, -1));
-        painter->setPen(option->palette.color(QPalette::Light));
+        painter->setPen(palette.color(QPalette::Light));
         painter->drawRect(r.adjusted(1, 1, 0, 0));
         painter->restore();
     }
 };
 
-QStyle* groupBoxStyle(QWidget* parent) {
+QStyle* templateStyle(QWidget* parent) {
     // One per window; the window deletes it with its children (widgets hold
     // their style through a guarded pointer).
-    static const char* const Name = "zefGroupBoxStyle";
+    static const char* const Name = "zefTemplateStyle";
     if (auto* style =
             parent->findChild<QStyle*>(QString::fromLatin1(Name), Qt::FindDirectChildrenOnly))
         return style;
-    auto* style = new EtchedGroupBoxStyle;
+    auto* style = new TemplateStyle;
     style->setObjectName(QString::fromLatin1(Name));
     style->setParent(parent);
     return style;
@@ -252,7 +338,7 @@ QLabel* newLabel(const ControlTemplate& t, QWidget* parent) {
 QWidget* newUnkeptControl(const ControlTemplate& t, QWidget* parent) {
     if (t.kind != ControlKind::GroupBox) return newLabel(t, parent);
     auto* box = new QGroupBox(captionOf(t), parent);
-    box->setStyle(groupBoxStyle(parent));
+    box->setStyle(templateStyle(parent));
     // Frames only: the mouse over them belongs to the window (the preview).
     box->setAttribute(Qt::WA_TransparentForMouseEvents);
     return box;
@@ -269,7 +355,8 @@ template <> QLabel* newControl(const ControlTemplate& t, QWidget* parent) {
 template <> QComboBox* newControl(const ControlTemplate&, QWidget* parent) {
     auto* combo = new QComboBox(parent);
     combo->setEditable(false);
-    combo->setMaxVisibleItems(20);
+    combo->setMaxVisibleItems(DropDownRows);
+    combo->setStyle(templateStyle(parent));
     return combo;
 }
 
@@ -296,10 +383,7 @@ template <> QCheckBox* newControl(const ControlTemplate& t, QWidget* parent) {
 
 template <> QPushButton* newControl(const ControlTemplate& t, QWidget* parent) {
     auto* button = new QPushButton(captionOf(t), parent);
-    if (t.kind == ControlKind::DefaultButton)
-        button->setDefault(true);
-    else
-        button->setAutoDefault(false);
+    button->setAutoDefault(false);
     return button;
 }
 

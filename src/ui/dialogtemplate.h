@@ -23,8 +23,7 @@ enum class ControlKind {
     NumberEdit,   // digits only
     ReadOnlyEdit,
     CheckBox,
-    PushButton,
-    DefaultButton,
+    PushButton,   // never a default button: Enter in an edit field clicks nothing
     RepeatButton, // auto-repeating push button
 };
 
@@ -47,7 +46,6 @@ template <typename W> constexpr bool makesWidget(ControlKind kind) {
     case ControlKind::CheckBox:
         return std::is_same_v<W, QCheckBox>;
     case ControlKind::PushButton:
-    case ControlKind::DefaultButton:
         return std::is_same_v<W, QPushButton>;
     case ControlKind::RepeatButton:
         return std::is_same_v<W, CAutoRepeatButton>;

@@ -1,5 +1,6 @@
 #include "elementlistmodel.h"
 
+#include "controltooltips.h"
 #include "listitemtext.h"
 #include "model/color.h"
 
@@ -34,8 +35,13 @@ QVariant ElementListModel::data(const QModelIndex& index, int role) const {
     const Row& row = m_rows[static_cast<std::size_t>(index.row())];
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::ToolTipRole:
         return row.text;
+    case Qt::ToolTipRole:
+        // Built when asked: the element's place changes without its row.
+        return index.row() < m_document.count()
+                   ? elementToolTip(m_document.elements()[static_cast<std::size_t>(index.row())],
+                                    row.text)
+                   : row.text;
     case LineColorRole:
         return static_cast<uint>(row.color);
     case Qt::ForegroundRole:

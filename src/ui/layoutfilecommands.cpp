@@ -1,5 +1,6 @@
 #include "layoutfilecommands.h"
 
+#include "designersettings.h"
 #include "model/layoutdocument.h"
 #include "model/platform.h"
 
@@ -14,9 +15,17 @@ bool saveLayout(LayoutDocument& document, bool saveAs) {
     Platform& platform = document.platform();
 
     if (saveAs || document.fileName().size() < 2) {
+        using namespace designersettings;
+        // The file's own name, in the folder Save as was last used in.
+        const QString current = document.fileName();
+        const QString folder = lastFolder(FileDialog::SaveAs);
+        const QString suggested = folder.isEmpty() || current.isEmpty()
+                                      ? current
+                                      : QDir(folder).filePath(QFileInfo(current).fileName());
         const QString chosen =
-            platform.getSaveFileName(document.fileName(), layoutFileFilter(), layoutFileSuffix());
+            platform.getSaveFileName(suggested, layoutFileFilter(), layoutFileSuffix());
         if (chosen.isEmpty()) return false;
+        rememberFolderOf(FileDialog::SaveAs, chosen);
         // Taken before writing, so that a failed save still names the file.
         document.setFileName(chosen);
     }
@@ -35,25 +44,35 @@ bool saveLayout(LayoutDocument& document, bool saveAs) {
     return true;
 }
 
-bool openLayoutDialog(LayoutDocument& document, bool append) {
-    Platform& platform = document.platform();
-    const QString startDir =
-        document.fileName().isEmpty() ? QString() : QFileInfo(document.fileName()).absolutePath();
-    const QString path = platform.getOpenFileName(startDir, layoutFileFilter());
-    if (path.isEmpty()) return false;
-    // A Load replaces the layout: unsaved work is offered for saving first.
-    if (!append && document.isModified() && !document.elements().empty()) {
-        switch (platform.showMessage(QStringLiteral("Do you want to save your changes?"),
-                                     MessageButtons::YesNoCancel, MessageIcon::Question)) {
-        case MessageAnswer::Yes:
-            if (!saveLayout(document, false)) return false;
-            break;
-        case MessageAnswer::No:
-            break;
-        default:
-            return false;
-        }
+bool askToSaveChanges(LayoutDocument& document) {
+    if (!document.isModified() || document.elements().empty()) return true;
+    switch (document.platform().showMessage(QStringLiteral("Do you want to save your changes?"),
+                                            MessageButtons::YesNoCancel, MessageIcon::Question)) {
+    case MessageAnswer::Yes:
+        return saveLayout(document, false);
+    case MessageAnswer::No:
+        return true;
+    default:
+        return false;
     }
+}
+
+bool openLayoutDialog(LayoutDocument& document, bool append) {
+    using namespace designersettings;
+    const FileDialog dialog = append ? FileDialog::Append : FileDialog::Open;
+    const QString startDir = lastFolder(
+        dialog,
+        document.fileName().isEmpty() ? QString() : QFileInfo(document.fileName()).absolutePath());
+    const QString path = document.platform().getOpenFileName(startDir, layoutFileFilter());
+    if (path.isEmpty()) return false;
+    rememberFolderOf(dialog, path);
+    return openLayoutFile(document, path, append);
+}
+
+bool openLayoutFile(LayoutDocument& document, const QString& path, bool append) {
+    Platform& platform = document.platform();
+    // A Load replaces the layout: unsaved work is offered for saving first.
+    if (!append && !askToSaveChanges(document)) return false;
     const LoadResult result = loadLayout(document, path, append);
     if (result.status == LoadStatus::Loaded) return true;
     platform.showMessage(QStringLiteral("The file \"%1\" cannot be loaded as a layout.\n\n%2")

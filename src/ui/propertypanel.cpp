@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -140,7 +141,11 @@ void PropertyPanel::connectControls() {
         connect(c.edit, &QLineEdit::textChanged, this, [this, f] { onNumberEdited(f); });
         connect(c.minus, &QPushButton::clicked, this, [this, f] { onStep(f, -1); });
         connect(c.plus, &QPushButton::clicked, this, [this, f] { onStep(f, +1); });
+        // Each press of a "-" or "+" is one undo step, however long it is held.
+        for (QPushButton* button : {c.minus, c.plus})
+            connect(button, &QPushButton::pressed, this, [this] { m_document.finishEdit(); });
     }
+    connectEditSteps();
     connect(m_ui.sampleText, &QLineEdit::textChanged, this, &PropertyPanel::onSampleTextEdited);
     connect(m_ui.text, &QLineEdit::textChanged, this, &PropertyPanel::onTextEdited);
     connect(m_ui.colorEdit, &QLineEdit::textChanged, this, &PropertyPanel::onColorEdited);
@@ -168,6 +173,27 @@ void PropertyPanel::connectControls() {
         connect(c.hide, &QCheckBox::clicked, this, [this, row] { onDcHideClicked(row); });
         connect(c.blink, &QCheckBox::clicked, this, [this, row] { onDcBlinkClicked(row); });
     }
+}
+
+// Typing into a field is one undo step from its first change until the field
+// is left or Enter is pressed (or another command runs, which the window
+// sees to). Enter ends the edit and clicks nothing.
+void PropertyPanel::connectEditSteps() {
+    std::vector<QLineEdit*> edits = {m_ui.colorEdit, m_ui.text, m_ui.sampleText,
+                                     m_ui.replaceColorEdit};
+    for (NumberField f : AllFields) edits.push_back(numberEdit(f));
+    for (const DynamicColorRowControls& row : m_ui.dcRows)
+        edits.insert(edits.end(), {row.value, row.colorEdit});
+    for (QLineEdit* edit : edits) {
+        edit->installEventFilter(this);
+        connect(edit, &QLineEdit::editingFinished, this, [this] { m_document.finishEdit(); });
+    }
+}
+
+bool PropertyPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+        m_document.finishEdit();
+    return QObject::eventFilter(watched, event);
 }
 
 // --- showing an element --------------------------------------------------------
@@ -465,6 +491,7 @@ void PropertyPanel::recomputeGraphValues(LayoutElement& e) {
 void PropertyPanel::onNumberEdited(NumberField field) {
     LayoutElement* e = selectedElement();
     if (m_updatingControls || !e) return;
+    const LayoutDocument::EditScope step(m_document, numberEdit(field));
     const FieldInfo& info = fieldInfo(field);
     const std::int32_t value = parseDecimal(fieldControls(field).edit->text());
     switch (field) {
@@ -501,6 +528,7 @@ void PropertyPanel::onStep(NumberField field, int delta) {
 void PropertyPanel::onSampleTextEdited() {
     LayoutElement* e = selectedElement();
     if (m_updatingControls || !e) return;
+    const LayoutDocument::EditScope step(m_document, m_ui.sampleText);
     e->sampleText = m_ui.sampleText->text();
     repaintAll();
 }
@@ -508,6 +536,7 @@ void PropertyPanel::onSampleTextEdited() {
 void PropertyPanel::onTextEdited() {
     LayoutElement* e = selectedElement();
     if (m_updatingControls || !e) return;
+    const LayoutDocument::EditScope step(m_document, m_ui.text);
     const QString text = m_ui.text->text();
     // A longer text from a file shows cut to the edit's limit; showing it is
     // no edit, so the element keeps the whole text.
@@ -595,6 +624,7 @@ void PropertyPanel::onInvertColorClicked() {
 void PropertyPanel::onColorEdited() {
     LayoutElement* e = selectedElement();
     if (m_updatingControls || !e) return;
+    const LayoutDocument::EditScope step(m_document, m_ui.colorEdit);
     const QString text = m_ui.colorEdit->text();
     if (text.size() != ColorTextLength) return;
     e->color = parseColorText(text);
@@ -618,6 +648,7 @@ void PropertyPanel::onColorButton() {
 void PropertyPanel::onReplaceColorEdited() {
     LayoutElement* e = selectedElement();
     if (m_updatingControls || !e) return;
+    const LayoutDocument::EditScope step(m_document, m_ui.replaceColorEdit);
     const Bgr color = parseColorText(m_ui.replaceColorEdit->text());
     if (color == e->replaceColor) return;
     e->replaceColor = color;
@@ -646,6 +677,7 @@ void PropertyPanel::onDcRowEdited(int row) {
     LayoutElement* e = selectedElement();
     if (m_updatingControls || !e) return;
     const DynamicColorRowControls& c = dcRow(m_ui, row);
+    const LayoutDocument::EditScope step(m_document, &c);
     const QString value = c.value->text();
     e->dcValue[row] = value.isEmpty() ? EmptyDcValue : parseDecimal(value);
     const QString color = c.colorEdit->text();

@@ -112,6 +112,9 @@ public:
     // The edit of a number field.
     QLineEdit* numberEdit(NumberField field) const;
 
+    // Entering or leaving an edit ends the edit step of the undo history.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     struct FieldInfo {
         NumberFieldControls DesignerControls::*controls;
@@ -126,6 +129,7 @@ private:
 
     // The widgets of each part of the panel that a kind enables.
     std::vector<std::pair<PanelPart, QWidget*>> partWidgets() const;
+    void connectEditSteps();
 
     // enableForKind's steps: everything off and empty, then the kind's parts on.
     void clearControls(bool dynamicColorRows);

@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QImage>
+#include <QMenuBar>
 #include <QPushButton>
 
 namespace zef::test {
@@ -43,7 +44,10 @@ TEST(DialogTemplate, DialogUnitsMapToTheFixedPixelPlaces) {
 class TemplateTest : public WindowTest {};
 
 TEST_F(TemplateTest, EveryControlSitsInsideTheWindowAndNoneOverlaps) {
-    EXPECT_EQ(dlg->size(), QSize(CPellFieldDlg::TemplateWidth, CPellFieldDlg::TemplateHeight));
+    // The template's area keeps the template's size; the menu bar is above it.
+    EXPECT_EQ(dlg->templateArea()->size(),
+              QSize(CPellFieldDlg::TemplateWidth, CPellFieldDlg::TemplateHeight));
+    EXPECT_EQ(dlg->templateArea()->y(), dlg->menuBar()->height());
     // Each control by its place in the template and its caption.
     std::vector<std::pair<std::string, QRect>> placed;
     const auto controls = designerTemplate();
@@ -53,7 +57,7 @@ TEST_F(TemplateTest, EveryControlSitsInsideTheWindowAndNoneOverlaps) {
         placed.emplace_back(std::to_string(i) + " '" + t.caption + "'",
                             dialogUnitsToPixels(t.left, t.top, t.width, t.height));
     }
-    const QRect client = dlg->rect();
+    const QRect client = dlg->templateArea()->rect();
     for (std::size_t i = 0; i < placed.size(); ++i) {
         EXPECT_TRUE(client.contains(placed[i].second)) << placed[i].first;
         for (std::size_t j = i + 1; j < placed.size(); ++j)
@@ -99,7 +103,11 @@ TEST_F(TemplateTest, ControlsCarryTheirCaptionsAndKinds) {
     };
     for (const auto& b : buttons)
         EXPECT_EQ(b.button->text(), QString::fromUtf8(b.caption)) << b.caption;
-    EXPECT_TRUE(ui().copyToClipboard->isDefault());
+    // No button is the default: Enter in an edit field clicks nothing.
+    for (const QPushButton* button : dlg->findChildren<QPushButton*>()) {
+        EXPECT_FALSE(button->isDefault()) << button->text().toStdString();
+        EXPECT_FALSE(button->autoDefault()) << button->text().toStdString();
+    }
 
     // Every "-" and "+" and the list's Up and Down repeat while held.
     std::vector<QWidget*> repeating = {ui().up, ui().down};
@@ -153,7 +161,8 @@ TEST_F(TypicalRequestTest, FromAnEmptyWindowToAConfigStringAndASavedFile) {
     EXPECT_EQ(doc().selection(), 0);
     EXPECT_EQ(dlg->elementList().selectedRow(), 0);
     EXPECT_EQ(ui().counts->text(), QStringLiteral("Val:1, Graph:0, DC:0, Total:1"));
-    EXPECT_EQ(ui().x.edit->text(), QStringLiteral("0"));
+    // In the middle of the screen, so that the user sees it.
+    EXPECT_EQ(ui().x.edit->text(), QString::number(catalogs().devices.at(device).screenWidth / 2));
     EXPECT_TRUE(enabled(ui().x.edit));
 
     // 3. Value type, font slot and position, each written straight in.
@@ -170,7 +179,7 @@ TEST_F(TypicalRequestTest, FromAnEmptyWindowToAConfigStringAndASavedFile) {
     EXPECT_EQ(e.font, fonts.last());
     EXPECT_EQ(e.x, 130);
     EXPECT_EQ(e.y, 40);
-    EXPECT_EQ(rows().rowText(0), QStringLiteral("000000  | Current speed"));
+    EXPECT_EQ(rows().rowText(0), QStringLiteral("FFFFFF  | Current speed"));
 
     // The preview shows the device.
     dlg->grab();
@@ -222,8 +231,8 @@ TEST_F(CommandsTest, AddGoesAfterTheSelectionAndEveryKindGetsItsRow) {
     EXPECT_EQ(doc().selection(), 2);
     EXPECT_EQ(doc().elements()[2].kind, KindValue);
     EXPECT_EQ(rowTexts(),
-              (QStringList{QStringLiteral("000000  | -- None --"), QStringLiteral("000000  | Line"),
-                           QStringLiteral("000000  | -- None --"),
+              (QStringList{QStringLiteral("FFFFFF  | -- None --"), QStringLiteral("FFFFFF  | Line"),
+                           QStringLiteral("FFFFFF  | -- None --"),
                            QStringLiteral("123456  | Vals: 0.0 - 0.0"),
                            QStringLiteral("----------------- Seperator "
                                           "------------------")}));
@@ -245,8 +254,8 @@ TEST_F(CommandsTest, CloneRemoveUpAndDownKeepListAndDocumentTogether) {
     click(ui().up);
     EXPECT_EQ(doc().selection(), 0);
     EXPECT_EQ(doc().elements()[0].kind, KindGraphic);
-    EXPECT_EQ(rows().rowText(0), QStringLiteral("000000  | Line"));
-    EXPECT_EQ(rows().rowText(1), QStringLiteral("000000  | -- None --"));
+    EXPECT_EQ(rows().rowText(0), QStringLiteral("FFFFFF  | Line"));
+    EXPECT_EQ(rows().rowText(1), QStringLiteral("FFFFFF  | -- None --"));
     click(ui().up); // already first: nothing
     EXPECT_EQ(doc().selection(), 0);
     click(ui().down);
@@ -272,14 +281,13 @@ TEST_F(CommandsTest, CloneRemoveUpAndDownKeepListAndDocumentTogether) {
 TEST_F(CommandsTest, UndoThroughTheKeyboardRestoresListAndPanel) {
     add(KindValue);
     add(KindValue); // the first Add has no baseline; this one can be undone
+    const int added = element().x;
     type(ui().x.edit, QStringLiteral("77"));
     ASSERT_EQ(element().x, 77);
-    // Typed one digit after the other: two steps.
+    // Typed one digit after the other, in one field: one step.
     QTest::keyClick(ui().y.edit, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(doc().elements()[1].x, 7);
-    QTest::keyClick(ui().y.edit, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(doc().elements()[1].x, 0);
-    EXPECT_EQ(ui().x.edit->text(), QStringLiteral("0"));
+    EXPECT_EQ(doc().elements()[1].x, added);
+    EXPECT_EQ(ui().x.edit->text(), QString::number(added));
     EXPECT_EQ(doc().selection(), 1);
     EXPECT_EQ(dlg->elementList().selectedRow(), 1);
     QTest::keyClick(ui().y.edit, Qt::Key_Z, Qt::ControlModifier);
@@ -321,8 +329,8 @@ TEST_F(CommandsTest, DeviceChangeDropsWhatTheSmallerDeviceLacks) {
     EXPECT_EQ(ui().graphicKind->count(), 9);
     EXPECT_EQ(doc().elements()[0].valueType, 0);
     EXPECT_EQ(doc().elements()[1].graphicKind(), GraphicKind::Line);
-    EXPECT_EQ(rows().rowText(0), QStringLiteral("000000  | -- None --"));
-    EXPECT_EQ(rows().rowText(1), QStringLiteral("000000  | Line"));
+    EXPECT_EQ(rows().rowText(0), QStringLiteral("FFFFFF  | -- None --"));
+    EXPECT_EQ(rows().rowText(1), QStringLiteral("FFFFFF  | Line"));
     // The panel was re-read for the selected graphic.
     EXPECT_EQ(ui().graphicKind->currentText(), QStringLiteral("Line"));
     EXPECT_FALSE(ui().scaleToDevice->isEnabled());
@@ -453,23 +461,24 @@ TEST_F(CommandsTest, ClickOnAnElementPicksItAndHighlightsItWhileHeld) {
 
     const DeviceInfo& d = *doc().device();
     const QPoint onRectangle = preview::screenOrigin(d) + QPoint(30, 30);
-    QTest::mouseMove(dlg.get(), onRectangle);
+    QWidget* area = dlg->templateArea();
+    QTest::mouseMove(area, onRectangle);
     EXPECT_EQ(ui().pointer->text(), QStringLiteral("30 / 30"));
-    QTest::mousePress(dlg.get(), Qt::LeftButton, {}, onRectangle);
+    QTest::mousePress(area, Qt::LeftButton, {}, onRectangle);
     EXPECT_EQ(doc().selection(), 0);
     EXPECT_EQ(dlg->elementList().selectedRow(), 0);
     EXPECT_EQ(ui().graphicKind->currentText(), QStringLiteral("Rectangle filled"));
     EXPECT_TRUE(ui().highlight->isChecked());
     EXPECT_TRUE(dlg->renderer().viewState().highlightSelected);
-    QTest::mouseRelease(dlg.get(), Qt::LeftButton, {}, onRectangle);
+    QTest::mouseRelease(area, Qt::LeftButton, {}, onRectangle);
     EXPECT_FALSE(ui().highlight->isChecked());
     EXPECT_FALSE(dlg->renderer().viewState().highlightSelected);
 
     // Beside every element: nothing changes.
     const QPoint beside = preview::screenOrigin(d) + QPoint(200, 200);
-    QTest::mouseClick(dlg.get(), Qt::LeftButton, {}, beside);
+    QTest::mouseClick(area, Qt::LeftButton, {}, beside);
     EXPECT_EQ(doc().selection(), 0);
-    QTest::mouseMove(dlg.get(), preview::screenOrigin(d) + QPoint(-50, 0));
+    QTest::mouseMove(area, preview::screenOrigin(d) + QPoint(-50, 0));
     EXPECT_EQ(ui().pointer->text(), QStringLiteral("-- / --"));
 }
 
@@ -479,11 +488,11 @@ TEST_F(CommandsTest, PaintShowsTheSwatchesOfTheSelectedElement) {
     add(KindDynamicColor);
     type(ui().dcRows[0].value, QStringLiteral("10"));
     type(ui().dcRows[0].colorEdit, QStringLiteral("00FF00"));
-    const QImage shot = dlg->grab().toImage();
+    const QImage shot = dlg->templateArea()->grab().toImage();
     EXPECT_EQ(shot.pixelColor(preview::dcSwatchRect(0).center()), QColor(0, 0xFF, 0));
     EXPECT_EQ(shot.pixelColor(preview::dcSwatchRect(1).center()), QColor(0, 0, 0));
     clickRow(0);
-    const QImage again = dlg->grab().toImage();
+    const QImage again = dlg->templateArea()->grab().toImage();
     EXPECT_EQ(again.pixelColor(preview::swatchRect().center()), QColor(0xFF, 0x80, 0));
     // The device screen is black where nothing is drawn.
     const QPoint corner = preview::screenOrigin(*doc().device()) + QPoint(200, 200);
@@ -495,7 +504,7 @@ TEST_F(CommandsTest, ADynamicColourOfAValueWithoutValueTypeIsAnsweredAfterThePai
     click(ui().fixedText);
     type(ui().text, QStringLiteral("km/h"));
     add(KindDynamicColor);
-    type(ui().replaceColorEdit, QStringLiteral("000000"));
+    type(ui().replaceColorEdit, QStringLiteral("FFFFFF")); // the colour Add gave the value
     clickRow(0);
     const QString warning =
         QStringLiteral("Please select a value type if a dynamic color is used!");
@@ -530,12 +539,13 @@ TEST_F(CommandsTest, ListKeysActOnTheSelectedElement) {
     QTest::keyClick(&list, Qt::Key_V, Qt::ControlModifier);
     ASSERT_EQ(doc().count(), 3);
     EXPECT_EQ(doc().selection(), 2);
-    EXPECT_EQ(rows().rowText(2), QStringLiteral("000000  | Line"));
+    EXPECT_EQ(rows().rowText(2), QStringLiteral("FFFFFF  | Line"));
     EXPECT_EQ(ui().counts->text(), QStringLiteral("Val:1, Graph:2, DC:0, Total:3"));
 
+    const int x = element().x;
     QTest::keyClick(&list, Qt::Key_Right, Qt::ControlModifier);
-    EXPECT_EQ(element().x, 1);
-    EXPECT_EQ(ui().x.edit->text(), QStringLiteral("1"));
+    EXPECT_EQ(element().x, x + 1);
+    EXPECT_EQ(ui().x.edit->text(), QString::number(x + 1));
 
     QTest::keyClick(&list, Qt::Key_Delete);
     EXPECT_EQ(doc().count(), 2);
@@ -598,7 +608,8 @@ TEST_F(LifecycleTest, StoredPositionIsRestoredAtTheFirstShowOnly) {
     reopened.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&reopened));
     EXPECT_EQ(reopened.frameGeometry().topLeft(), QPoint(40, 30));
-    EXPECT_EQ(reopened.size(), QSize(CPellFieldDlg::TemplateWidth, CPellFieldDlg::TemplateHeight));
+    EXPECT_EQ(reopened.templateArea()->size(),
+              QSize(CPellFieldDlg::TemplateWidth, CPellFieldDlg::TemplateHeight));
     reopened.hide();
     reopened.move(0, 0);
     reopened.show();

@@ -17,6 +17,9 @@
 namespace zef {
 namespace {
 
+// The four coordinate fields the arrow keys step.
+enum class CoordinateField { X, Y, X2, Y2 };
+
 QString fieldName(CoordinateField f) {
     switch (f) {
     case CoordinateField::X:
@@ -31,7 +34,30 @@ QString fieldName(CoordinateField f) {
     return {};
 }
 
-// Answers from plain members and writes every command into a log.
+// The arrow keys' commands: which field they step and which way.
+struct StepRow {
+    EditorCommand command;
+    CoordinateField field;
+    int delta;
+};
+const StepRow Steps[] = {
+    {EditorCommand::FirstPointLeft, CoordinateField::X, -1},
+    {EditorCommand::FirstPointRight, CoordinateField::X, +1},
+    {EditorCommand::FirstPointUp, CoordinateField::Y, -1},
+    {EditorCommand::FirstPointDown, CoordinateField::Y, +1},
+    {EditorCommand::SecondPointLeft, CoordinateField::X2, -1},
+    {EditorCommand::SecondPointRight, CoordinateField::X2, +1},
+    {EditorCommand::SecondPointUp, CoordinateField::Y2, -1},
+    {EditorCommand::SecondPointDown, CoordinateField::Y2, +1},
+};
+const StepRow* stepRow(EditorCommand c) {
+    for (const StepRow& s : Steps)
+        if (s.command == c) return &s;
+    return nullptr;
+}
+
+// Answers from plain members, as the window answers from its document and
+// panel, and writes every command into a log.
 class FakeTarget : public KeyCommandTarget {
 public:
     bool listFocused = false;
@@ -43,39 +69,65 @@ public:
     bool clipboardElement = true;
 
     QStringList log;
+    QList<bool> repeats; // the repeated flag of each command run
     mutable std::set<CoordinateField> askedFields;
 
     bool listHasFocus() const override { return listFocused; }
     bool hasSelectedElement() const override { return selected; }
-    bool coordinateEnabled(CoordinateField field) const override {
+    bool fieldEnabled(CoordinateField field) const {
         askedFields.insert(field);
         return enabledFields.count(field) > 0;
     }
-    QPoint pointerPosition() const override { return pointer; }
-    bool dayNightEnabled() const override { return dayNight; }
-    bool clipboardHasElement() const override { return clipboardElement; }
+    bool commandApplies(EditorCommand c) const override {
+        if (const StepRow* step = stepRow(c)) return selected && fieldEnabled(step->field);
+        switch (c) {
+        case EditorCommand::FirstPointToPointer:
+            return pointer.x() >= 0 && pointer.y() >= 0 && selected &&
+                   fieldEnabled(CoordinateField::X);
+        case EditorCommand::SecondPointToPointer:
+            return pointer.x() >= 0 && pointer.y() >= 0 && selected &&
+                   fieldEnabled(CoordinateField::X2);
+        case EditorCommand::ToggleDayNight:
+            return selected && dayNight;
+        case EditorCommand::Paste:
+            return clipboardElement;
+        default:
+            return true;
+        }
+    }
+    void runCommand(EditorCommand c, bool repeated) override {
+        log << name(c);
+        repeats << repeated;
+    }
 
-    void commandClose() override { log << QStringLiteral("close"); }
-    void commandToggleDayNight() override { log << QStringLiteral("dayNight"); }
-    void commandRemove() override { log << QStringLiteral("remove"); }
-    void commandStep(CoordinateField field, int delta) override {
-        log << QStringLiteral("step %1 %2").arg(fieldName(field)).arg(delta);
+    QString name(EditorCommand c) const {
+        if (const StepRow* step = stepRow(c))
+            return QStringLiteral("step %1 %2").arg(fieldName(step->field)).arg(step->delta);
+        switch (c) {
+        case EditorCommand::FirstPointToPointer:
+            return QStringLiteral("first %1,%2").arg(pointer.x()).arg(pointer.y());
+        case EditorCommand::SecondPointToPointer:
+            return QStringLiteral("second %1,%2").arg(pointer.x()).arg(pointer.y());
+        case EditorCommand::Quit:
+            return QStringLiteral("close");
+        case EditorCommand::ToggleDayNight:
+            return QStringLiteral("dayNight");
+        case EditorCommand::Delete:
+            return QStringLiteral("remove");
+        case EditorCommand::SaveAs:
+            return QStringLiteral("saveAs");
+        case EditorCommand::CopyConfigString:
+            return QStringLiteral("copyConfig");
+        case EditorCommand::Open:
+            return QStringLiteral("load");
+        case EditorCommand::MoveUp:
+            return QStringLiteral("up");
+        case EditorCommand::KeyboardShortcuts:
+            return QStringLiteral("shortcuts");
+        default:
+            return commandRow(c).plainText().toLower();
+        }
     }
-    void commandFirstPointTo(QPoint p) override {
-        log << QStringLiteral("first %1,%2").arg(p.x()).arg(p.y());
-    }
-    void commandSecondPointTo(QPoint p) override {
-        log << QStringLiteral("second %1,%2").arg(p.x()).arg(p.y());
-    }
-    void commandSaveAs() override { log << QStringLiteral("saveAs"); }
-    void commandCopyConfig() override { log << QStringLiteral("copyConfig"); }
-    void commandUndo() override { log << QStringLiteral("undo"); }
-    void commandAppend() override { log << QStringLiteral("append"); }
-    void commandLoad() override { log << QStringLiteral("load"); }
-    void commandSave() override { log << QStringLiteral("save"); }
-    void commandCut() override { log << QStringLiteral("cut"); }
-    void commandCopy() override { log << QStringLiteral("copy"); }
-    void commandPaste() override { log << QStringLiteral("paste"); }
 };
 
 constexpr auto None = Qt::NoModifier;
@@ -83,6 +135,7 @@ constexpr auto Shift = Qt::ShiftModifier;
 constexpr auto Ctrl = Qt::ControlModifier;
 constexpr auto CtrlShift = Qt::ControlModifier | Qt::ShiftModifier;
 constexpr auto CtrlAlt = Qt::ControlModifier | Qt::AltModifier;
+constexpr auto Alt = Qt::AltModifier;
 constexpr auto CtrlPad = Qt::ControlModifier | Qt::KeypadModifier;
 constexpr auto CtrlShiftAlt = Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier;
 
@@ -156,7 +209,7 @@ const KeyCase KeyCases[] = {
     {"Ctrl+Shift+Y with X2 disabled: swallowed", Qt::Key_Y, CtrlShift, Edit, X2Disabled, "", true},
     {"Ctrl+Shift+Y, pointer left of the screen: swallowed", Qt::Key_Y, CtrlShift, Edit, PointerLeft,
      "", true},
-    {"Ctrl+Y is not a chord", Qt::Key_Y, Ctrl, Edit, Plain, "", false},
+    {"Ctrl+Y redoes", Qt::Key_Y, Ctrl, Edit, Plain, "redo", true},
 
     {"Ctrl+Shift+S saves under a new name", Qt::Key_S, CtrlShift, Edit, Plain, "saveAs", true},
     {"Ctrl+S saves", Qt::Key_S, Ctrl, Edit, Plain, "save", true},
@@ -164,7 +217,17 @@ const KeyCase KeyCases[] = {
     {"Ctrl+Shift+B also copies the config string", Qt::Key_B, CtrlShift, List, Plain, "copyConfig",
      true},
     {"Ctrl+Z in an edit undoes the layout", Qt::Key_Z, Ctrl, Edit, Plain, "undo", true},
-    {"Ctrl+Shift+Z also undoes", Qt::Key_Z, CtrlShift, Edit, Plain, "undo", true},
+    {"Ctrl+Shift+Z redoes, it no longer undoes", Qt::Key_Z, CtrlShift, Edit, Plain, "redo", true},
+    {"Ctrl+N starts a new layout", Qt::Key_N, Ctrl, List, Plain, "new", true},
+    {"Ctrl+Shift+N also starts one (the chord names the keys held)", Qt::Key_N, CtrlShift, Edit,
+     Plain, "new", true},
+    {"Ctrl+Q quits", Qt::Key_Q, Ctrl, Edit, Plain, "close", true},
+    {"Ctrl+D clones", Qt::Key_D, Ctrl, Edit, Plain, "clone", true},
+    {"F1 lists the shortcuts", Qt::Key_F1, None, Edit, Plain, "shortcuts", true},
+    {"Alt+Up in the list moves the element up", Qt::Key_Up, Alt, List, Plain, "up", true},
+    {"Alt+Up in an edit or drop-down list goes on (opens the list)", Qt::Key_Up, Alt, Edit, Plain,
+     "", false},
+    {"AltGr+Y (Ctrl+Alt) types a letter", Qt::Key_Y, CtrlAlt, Edit, Plain, "", false},
     {"Ctrl+I appends", Qt::Key_I, Ctrl, Edit, Plain, "append", true},
     {"Ctrl+O loads", Qt::Key_O, Ctrl, List, Plain, "load", true},
 
@@ -266,6 +329,16 @@ TEST_F(KeyCommandsTest, ShiftArrowWithFailingConditionNeverAsksTheCtrlField) {
         EXPECT_EQ(target.askedFields, std::set<CoordinateField>{a.shiftField});
         EXPECT_TRUE(target.log.isEmpty());
     }
+}
+
+TEST_F(KeyCommandsTest, AHeldKeysAutoRepeatIsTold) {
+    // One undo step per press-and-hold: the window hears which presses repeat.
+    QKeyEvent first(QEvent::KeyPress, Qt::Key_Right, Ctrl);
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Right, Ctrl, QString(), true);
+    EXPECT_TRUE(keys->eventFilter(edit, &first));
+    EXPECT_TRUE(keys->eventFilter(edit, &repeat));
+    EXPECT_EQ(target.log, (QStringList{QStringLiteral("step X 1"), QStringLiteral("step X 1")}));
+    EXPECT_EQ(target.repeats, (QList<bool>{false, true}));
 }
 
 TEST_F(KeyCommandsTest, OnlyKeyPressesAreExamined) {

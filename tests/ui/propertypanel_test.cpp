@@ -402,13 +402,14 @@ TEST_F(PanelTest, MinusAndPlusStopAtTheirLimits) {
 
 TEST_F(PanelTest, AHeldPlusButtonWalksTheValue) {
     add(KindValue);
+    const int start = element().x;
     auto* plus = ui().x.plus;
     ASSERT_NE(plus, nullptr);
     QTest::mousePress(plus, Qt::LeftButton, {}, plus->rect().center());
     for (int i = 0; i < 5; ++i) plus->repeatTick();
     QTest::mouseRelease(plus, Qt::LeftButton, {}, plus->rect().center());
-    EXPECT_EQ(element().x, 5);
-    EXPECT_EQ(ui().x.edit->text(), QStringLiteral("5"));
+    EXPECT_EQ(element().x, start + 5);
+    EXPECT_EQ(ui().x.edit->text(), QString::number(start + 5));
 }
 
 TEST_F(PanelTest, GraphValuesFollowWidthAndStroke) {
@@ -446,7 +447,7 @@ TEST_F(PanelTest, ValueTypeChangeRefillsTextUnlessFixed) {
     EXPECT_EQ(element().text, QStringLiteral("$H:$M:$S"));
     EXPECT_EQ(element().sampleText, QStringLiteral("4374"));
     EXPECT_EQ(ui().text->text(), QStringLiteral("$H:$M:$S"));
-    EXPECT_EQ(rows().rowText(0), QStringLiteral("000000  | Timer time"));
+    EXPECT_EQ(rows().rowText(0), QStringLiteral("FFFFFF  | Timer time"));
     // The Sample text edit shows the new sample; typing goes on from it.
     EXPECT_EQ(ui().sampleText->text(), QStringLiteral("4374"));
     ui().sampleText->setFocus();
@@ -470,9 +471,9 @@ TEST_F(PanelTest, ValueTypeChangeRefillsTextUnlessFixed) {
     choose(ui().valueType, QStringLiteral("-- None --"));
     EXPECT_EQ(messages().count(warning), 1);
 
-    // With a dynamic colour for its colour, nothing is said.
+    // With a dynamic colour for its colour (Add made it white), nothing is said.
     add(KindDynamicColor);
-    type(ui().replaceColorEdit, QStringLiteral("000000"));
+    type(ui().replaceColorEdit, QStringLiteral("FFFFFF"));
     clickRow(0);
     EXPECT_TRUE(enabled(ui().gotoDynCol));
     choose(ui().valueType, QStringLiteral("Current speed"));
@@ -491,14 +492,15 @@ TEST_F(PanelTest, GraphicKindAndValueTypeShowInTheRow) {
     EXPECT_EQ(element().x2, 50);
     EXPECT_EQ(element().y2, 60);
     EXPECT_EQ(element().stroke, 2);
-    EXPECT_EQ(rows().rowText(0), QStringLiteral("000000  | Rectangle | Watt per kg/pound"));
+    EXPECT_EQ(rows().rowText(0), QStringLiteral("FFFFFF  | Rectangle | Watt per kg/pound"));
 }
 
 TEST_F(PanelTest, ColourEditsAndPickers) {
     add(KindValue);
     // Fewer than six characters store nothing.
+    const Bgr added = element().color;
     type(ui().colorEdit, QStringLiteral("FF80"));
-    EXPECT_EQ(element().color, 0u);
+    EXPECT_EQ(element().color, added);
     QTest::keyClicks(ui().colorEdit, QStringLiteral("00FF")); // at most six
     EXPECT_EQ(ui().colorEdit->text(), QStringLiteral("FF8000"));
     EXPECT_EQ(element().color, 0x0080FFu);

@@ -1,0 +1,96 @@
+#include "designersettings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace zef::designersettings {
+
+namespace {
+
+const QString Group = QStringLiteral("ZEFDesigner");
+const QString KeyRecentFiles = QStringLiteral("recent_files");
+
+QString folderKey(FileDialog dialog) {
+    switch (dialog) {
+    case FileDialog::Open:
+        return QStringLiteral("folder_open");
+    case FileDialog::Append:
+        return QStringLiteral("folder_append");
+    case FileDialog::SaveAs:
+        return QStringLiteral("folder_save_as");
+    case FileDialog::ExportPreview:
+        return QStringLiteral("folder_export_preview");
+    }
+    return {};
+}
+
+QString viewKey(ViewOption option) {
+    switch (option) {
+    case ViewOption::HighlightSelected:
+        return QStringLiteral("view_highlight_selected");
+    case ViewOption::DynamicColorGradient:
+        return QStringLiteral("view_gradient");
+    case ViewOption::NightMode:
+        return QStringLiteral("view_night_mode");
+    }
+    return {};
+}
+
+// The settings store, opened in the designer's group.
+struct Store {
+    QSettings settings;
+    Store() { settings.beginGroup(Group); }
+};
+
+} // namespace
+
+QStringList withRecentFile(QStringList list, const QString& path) {
+    if (path.isEmpty()) return list;
+    const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    list.removeAll(absolute);
+    list.prepend(absolute);
+    while (list.size() > MaxRecentFiles) list.removeLast();
+    return list;
+}
+
+QStringList recentFiles() {
+    Store store;
+    // A damaged value of another type reads as no list.
+    QStringList list = store.settings.value(KeyRecentFiles).toStringList();
+    list.removeAll(QString());
+    list.removeDuplicates();
+    while (list.size() > MaxRecentFiles) list.removeLast();
+    return list;
+}
+
+void addRecentFile(const QString& path) {
+    if (path.isEmpty()) return;
+    const QStringList list = withRecentFile(recentFiles(), path);
+    Store store;
+    store.settings.setValue(KeyRecentFiles, list);
+}
+
+QString lastFolder(FileDialog dialog, const QString& fallback) {
+    Store store;
+    const QString folder = store.settings.value(folderKey(dialog)).toString();
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : fallback;
+}
+
+void rememberFolderOf(FileDialog dialog, const QString& chosenFile) {
+    if (chosenFile.isEmpty()) return;
+    Store store;
+    store.settings.setValue(folderKey(dialog), QFileInfo(chosenFile).absolutePath());
+}
+
+bool viewOption(ViewOption option) {
+    Store store;
+    return store.settings.value(viewKey(option), false).toBool();
+}
+
+void setViewOption(ViewOption option, bool on) {
+    Store store;
+    store.settings.setValue(viewKey(option), on);
+}
+
+} // namespace zef::designersettings
