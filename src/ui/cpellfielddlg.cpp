@@ -770,6 +770,9 @@ void CPellFieldDlg::writeSettings() {
     settings.setValue(KeyWindowPosition, placement.toBytes());
     settings.setValue(KeyLastFile, m_document.fileName());
     settings.sync();
+    designersettings::setViewOption(ViewOption::HighlightSelected, m_ui.highlight->isChecked());
+    designersettings::setViewOption(ViewOption::DynamicColorGradient, m_ui.gradient->isChecked());
+    designersettings::setViewOption(ViewOption::NightMode, m_ui.nightMode->isChecked());
 }
 
 bool CPellFieldDlg::OnClose() {

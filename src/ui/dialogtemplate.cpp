@@ -42,8 +42,10 @@ constexpr ControlTemplate LeftAndProperties[] = {
     {ControlKind::GroupBox, "Elements", 12, 36, 228, 408},
     {ControlKind::ElementList, &C::elementList, "", 18, 48, 216, 312},
     {ControlKind::ReadOnlyEdit, &C::counts, "", 18, 360, 216, 12},
-    {ControlKind::CheckBox, &C::highlight, "Highlight (red) selected element", 18, 374, 120, 10},
-    {ControlKind::CheckBox, &C::gradient, "Show gradient on elements with dyn. colors", 18, 384, 156, 10},
+    // These two are wide enough for their captions (short of the Up and Down
+    // buttons' column).
+    {ControlKind::CheckBox, &C::highlight, "Highlight (red) selected element", 18, 374, 122, 10},
+    {ControlKind::CheckBox, &C::gradient, "Show gradient on elements with dyn. colors", 18, 384, 160, 10},
     {ControlKind::CheckBox, &C::nightMode, "Show night mode", 18, 394, 102, 10},
     {ControlKind::RepeatButton, &C::up, "Up", 192, 375, 42, 18},
     {ControlKind::RepeatButton, &C::down, "Down", 192, 397, 42, 18},

@@ -30,6 +30,7 @@ public:
     int saveDialogs = 0;
     int colorDialogs = 0;
     QString lastSaveSuggestion;
+    QString lastOpenDirectory;
 
     QStringList messageTexts() const {
         QStringList texts;
@@ -48,8 +49,9 @@ public:
         }
         return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Cancel;
     }
-    QString getOpenFileName(const QString&, const QString&) override {
+    QString getOpenFileName(const QString& directory, const QString&) override {
         ++openDialogs;
+        lastOpenDirectory = directory;
         return pop(openFileNames);
     }
     QString getSaveFileName(const QString& suggestedPath, const QString&, const QString&) override {
