@@ -3,9 +3,11 @@
 
 #include "windowtestsupport.h"
 
+#include "common/qrdecode.h"
 #include "preview/previewgeometry.h"
 #include "ui/commandactions.h"
 #include "ui/editorcommand.h"
+#include "ui/qrcodewindow.h"
 #include "ui/shortcutwindow.h"
 
 #include <QAction>
@@ -342,6 +344,67 @@ TEST_F(CommandWindowTest, EnterInAnEditLeavesTheClipboardAlone) {
     // Ctrl+B still copies the string.
     QTest::keyClick(ui().x.edit, Qt::Key_B, Qt::ControlModifier);
     EXPECT_TRUE(platform.clipboard.startsWith(QLatin1Char('C')));
+}
+
+// --- the commands of the File menu that have no button ------------------------
+
+TEST_F(CommandWindowTest, TheQrCodeHoldsTheStringCopyToClipboardGives) {
+    if (!haveQrDecoder()) GTEST_SKIP() << "zbarimg (zbar-tools) reads the code back";
+    arrange();
+    click(ui().copyToClipboard);
+    const QString copied = platform.clipboard;
+    ASSERT_TRUE(copied.startsWith(QLatin1Char('C')));
+    action(EditorCommand::ShowQrCode)->trigger();
+    auto* window = dlg->findChild<QrCodeWindow*>();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->lengthText(),
+              QStringLiteral("Config string: %1 characters").arg(copied.size()));
+    const QImage code = window->code();
+    // Large enough to scan from the screen: at least 3 pixels a module.
+    EXPECT_GE(code.width(), 3 * (21 + 8));
+    const auto decoded = decodeQrImage(code);
+    ASSERT_TRUE(decoded.has_value());
+    EXPECT_EQ(*decoded, copied.toUtf8());
+}
+
+TEST_F(CommandWindowTest, ExportPreviewWritesThePreviewAsPng) {
+    arrange();
+    const QString png = dir.filePath(QStringLiteral("preview.png"));
+    platform.saveFileNames = {png};
+    action(EditorCommand::ExportPreview)->trigger();
+    EXPECT_EQ(platform.lastSaveSuggestion, dir.filePath(QStringLiteral("none.png")));
+    const QImage image(png);
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image, dlg->renderer().RenderPreviewImage());
+    // Without a device there is no preview to export.
+    auto other =
+        std::make_unique<CPellFieldDlg>(platform, QStringList{QStringLiteral("zef-designer")});
+    other->updateCommandStates();
+    EXPECT_FALSE(other->action(EditorCommand::ExportPreview)->isEnabled());
+}
+
+TEST_F(CommandWindowTest, NewAsksToSaveThenStartsAnEmptyLayoutOnTheDevice) {
+    arrange();
+    const int device = doc().selectedDevice();
+    type(ui().x.edit, QStringLiteral("5")); // modified
+    platform.answers = {MessageAnswer::Cancel};
+    action(EditorCommand::New)->trigger();
+    EXPECT_EQ(doc().count(), 3);
+    EXPECT_TRUE(messages().contains(QStringLiteral("Do you want to save your changes?")));
+
+    platform.answers = {MessageAnswer::No};
+    action(EditorCommand::New)->trigger();
+    EXPECT_EQ(doc().count(), 0);
+    EXPECT_EQ(rows().rowCount(), 0);
+    EXPECT_EQ(doc().selectedDevice(), device);
+    EXPECT_FALSE(doc().isModified());
+    EXPECT_FALSE(doc().canUndo());
+    EXPECT_EQ(dlg->windowTitle(), CPellFieldDlg::windowTitle(QString()));
+    // Untitled: Save asks where.
+    add(KindValue);
+    click(ui().save);
+    EXPECT_EQ(platform.saveDialogs, 1);
 }
 
 } // namespace
