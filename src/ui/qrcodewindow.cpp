@@ -37,7 +37,8 @@ QrCodeWindow::QrCodeWindow(QWidget* parent)
 }
 
 void QrCodeWindow::showString(const QString& configString) {
-    // Modules across for the smallest and largest codes: 21 + 8 to 177 + 8.
+    // At one pixel a module: the code's size in modules, quiet zone included
+    // (21 + 8 to 177 + 8).
     const QrCodeImage probe = qrCodeImage(configString, 1);
     if (probe.image.isNull()) {
         m_code->clear();
@@ -46,12 +47,13 @@ void QrCodeWindow::showString(const QString& configString) {
         adjustSize();
         return;
     }
-    int available = PreferredSide;
+    // About PreferredSide pixels, less on a small screen (room for the
+    // window's frame, the length line and the button).
+    int target = PreferredSide;
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        available = std::max(PreferredSide, screen->availableGeometry().height() - 200);
-    const int side = probe.image.width();
+        target = std::min(target, screen->availableGeometry().height() - 200);
     const int modulePixels =
-        std::clamp(std::min(PreferredSide, available) / side, MinModulePixels, MaxModulePixels);
+        std::clamp(target / probe.image.width(), MinModulePixels, MaxModulePixels);
     m_code->setPixmap(QPixmap::fromImage(qrCodeImage(configString, modulePixels).image));
     m_code->show();
     m_length->setText(qrCodeLengthText(configString));
