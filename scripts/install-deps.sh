@@ -14,6 +14,10 @@ packages=(
 if [[ "${ZEF_FUZZ_DEPS:-0}" == 1 ]]; then
     packages+=(clang-14 libclang-rt-14-dev)
 fi
+# The static checks (scripts/tidy.sh).
+if [[ "${ZEF_TIDY_DEPS:-0}" == 1 ]]; then
+    packages+=(clang-tidy)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

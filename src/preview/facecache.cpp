@@ -6,7 +6,7 @@
 
 namespace zef {
 
-FaceFont::FaceFont(QRawFont font) : m_font(std::move(font)) {}
+FaceFont::FaceFont(const QRawFont& font) : m_font(font) {}
 
 const FaceFont::Shaped& FaceFont::shape(const QString& text) {
     auto it = m_texts.constFind(text);
@@ -23,7 +23,7 @@ const FaceFont::Shaped& FaceFont::shape(const QString& text) {
         x += a.x();
     }
     s.advance = x;
-    return *m_texts.insert(text, std::move(s));
+    return *m_texts.emplace(text, std::move(s));
 }
 
 FaceCache::FaceCache() = default;

@@ -25,7 +25,7 @@ public:
         qreal advance = 0;
     };
 
-    explicit FaceFont(QRawFont font);
+    explicit FaceFont(const QRawFont& font);
 
     const QRawFont& rawFont() const { return m_font; }
     qreal ascent() const { return m_font.ascent(); }
