@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QString>
 
 namespace zef {
@@ -13,6 +14,10 @@ public:
 
     // "PellSoft" / executable base name / group "ZEFDesigner".
     static QString organizationName() { return QStringLiteral("PellSoft"); }
+    // The name of the launcher, metainfo and icon files (res/linux/, res/icons/).
+    static QString applicationId() { return QStringLiteral("de.pellsoft.ZefDesigner"); }
+    // The window icon in every size of res/icons/hicolor.
+    static QIcon applicationIcon();
 
 private:
     int& m_argc;
