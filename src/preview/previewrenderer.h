@@ -157,6 +157,7 @@ private:
     std::vector<QRect> invalidate(bool swatch, bool dcSwatches, bool elementArea, bool wholePreview,
                                   bool commit);
     void drawSwatches(QPainter& painter, bool swatch, bool dcSwatches);
+    void drawOutlines(QPainter& painter, const DeviceInfo& d);
     QImage devicePictureFor(const DeviceInfo& d);
 
     LayoutDocument& m_document;

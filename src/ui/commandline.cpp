@@ -2,6 +2,7 @@
 
 #include "catalog/catalogs.h"
 #include "catalogcommands.h"
+#include "checkcommand.h"
 #include "configcommands.h"
 #include "rendercommand.h"
 
@@ -33,6 +34,8 @@ const QStringList CommandOptions = {
     QStringLiteral("import-config"),
     // The preview of a layout file as PNG (rendercommand.h).
     QStringLiteral("render"),
+    // The layout check of a layout file (checkcommand.h).
+    QStringLiteral("check"),
 };
 
 bool namesCommand(int argc, char** argv) {
@@ -71,6 +74,8 @@ int runRender(const Catalogs& catalogs, const QCommandLineParser& parser,
     options.outputPath = parser.value(output);
     options.nightMode = parser.isSet(night);
     options.showDcGradient = parser.isSet(gradient);
+    options.widestValues = parser.isSet(QStringLiteral("widest"));
+    options.outlineFindings = parser.isSet(QStringLiteral("findings"));
     options.programDir = QCoreApplication::applicationDirPath();
     bool ok = true;
     if (parser.isSet(highlight)) {
@@ -118,7 +123,8 @@ bool runCommandLine(int& argc, char** argv, int* exitCode) {
                        "pixel size and left, centre, right and y offsets fonts.txt gives it."));
     const QCommandLineOption deviceOption(
         QStringLiteral("device"),
-        QStringLiteral("Only what the named device offers (--list-value-types, --list-fonts)."),
+        QStringLiteral("Only what the named device offers (--list-value-types, --list-fonts); "
+                       "--check: check the layout as if it were on the named device."),
         QStringLiteral("name"));
     parser.addOptions({listDevicesOption, listValueTypesOption, listFontsOption, deviceOption});
 
@@ -156,6 +162,19 @@ bool runCommandLine(int& argc, char** argv, int* exitCode) {
         QStringLiteral("--render: paint n times and print the median paint time."),
         QStringLiteral("n"));
     parser.addOptions({renderOption, nightOption, gradientOption, highlightOption, repeatOption});
+    parser.addOptions({
+        {QStringLiteral("widest"),
+         QStringLiteral("--render: draw every value with its widest digits.")},
+        {QStringLiteral("findings"),
+         QStringLiteral("--render: outline the elements the layout check finds something about.")},
+    });
+
+    const QCommandLineOption checkOption(
+        QStringLiteral("check"),
+        QStringLiteral("Check a layout file against its device (or --device): print one line per "
+                       "finding, \"N: kind: message\"; exit 0 with none, 3 with findings."),
+        QStringLiteral("file.xml"));
+    parser.addOption(checkOption);
 
     parser.process(app);
 
@@ -180,6 +199,8 @@ bool runCommandLine(int& argc, char** argv, int* exitCode) {
             catalogs, parser.value(importConfigOption),
             parser.isSet(outputOption) ? std::optional(parser.value(outputOption)) : std::nullopt,
             err);
+    else if (parser.isSet(checkOption))
+        *exitCode = checkLayoutFile(catalogs, parser.value(checkOption), device, out, err);
     else if (parser.isSet(renderOption))
         *exitCode = runRender(catalogs, parser, renderOption, outputOption, nightOption,
                               gradientOption, highlightOption, repeatOption, err);

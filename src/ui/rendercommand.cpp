@@ -1,6 +1,7 @@
 #include "rendercommand.h"
 
 #include "catalog/catalogs.h"
+#include "check/layoutcheck.h"
 #include "configcommands.h"
 #include "files/layoutfile.h"
 #include "model/layoutdocument.h"
@@ -47,6 +48,12 @@ int renderLayout(const Catalogs& catalogs, const RenderOptions& options, QTextSt
     PreviewViewState& view = renderer.viewState();
     view.nightMode = options.nightMode;
     view.showDcGradient = options.showDcGradient;
+    view.widestValues = options.widestValues;
+    if (options.outlineFindings) {
+        LayoutCheck check(catalogs);
+        for (const Finding& finding : check.run(document.elements, *document.device()))
+            if (!finding.area.isNull()) view.outlines.push_back(finding.area);
+    }
     view.randomPool = renderRandomPool();
     view.programDir = options.programDir;
     if (options.highlight) {
