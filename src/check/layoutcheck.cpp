@@ -168,7 +168,6 @@ void checkPlacement(Context& c) {
 }
 
 void checkOverlap(Context& c) {
-    const QRectF screen(0, 0, c.device.screenWidth, c.device.screenHeight);
     std::vector<std::size_t> texts;
     for (std::size_t i = 0; i < c.elements.size(); ++i)
         if (c.elements[i].kind == KindValue && !c.measured[i].shape.boxes.empty() &&
@@ -176,11 +175,15 @@ void checkOverlap(Context& c) {
             texts.push_back(i);
     std::vector<QStringList> others(c.elements.size());
     for (std::size_t a = 0; a < texts.size(); ++a) {
-        const QRectF inkA = c.measured[texts[a]].shape.boxes.front() & screen;
+        const QRectF& inkA = c.measured[texts[a]].shape.boxes.front();
         for (std::size_t b = a + 1; b < texts.size(); ++b) {
-            // Only what shows can collide: the part on the screen.
-            const QRectF both = inkA & c.measured[texts[b]].shape.boxes.front();
-            if (both.width() <= 0 || both.height() <= 0) continue;
+            const QRectF common = inkA & c.measured[texts[b]].shape.boxes.front();
+            if (common.isEmpty()) continue;
+            // Only what shows can collide: beside a round screen two texts
+            // may meet where neither shows.
+            ElementShape both;
+            both.boxes.push_back(common);
+            if (c.screen.coverage(both) == Coverage::None) continue;
             others[texts[a]] << QString::number(texts[b] + 1);
             others[texts[b]] << QString::number(texts[a] + 1);
         }

@@ -259,9 +259,10 @@ ElementShape graphicShape(const LayoutElement& e, const DeviceInfo& d) {
         const bool left = e.graphicType == 11 || e.graphicType == 13;
         const qint64 firstX = left ? X + s / 2 : X2 - s / 2 - (n - 1) * s;
         const qint64 lastX = left ? X + (n - 1) * s + s / 2 : X2 - s / 2;
+        // Across, the bars' pen widths; down, the whole frame a bar can fill.
         const qreal shift = lineShift(qreal(s));
-        shape.addBox(QRectF(QPointF(qreal(firstX) - qreal(s) / 2 + shift, qreal(Y) + shift),
-                            QPointF(qreal(lastX) + qreal(s) / 2 + shift, qreal(Y2) + shift)));
+        shape.addBox(QRectF(QPointF(qreal(firstX) - qreal(s) / 2 + shift, qreal(Y)),
+                            QPointF(qreal(lastX) + qreal(s) / 2 + shift, qreal(Y2))));
         break;
     }
     default:
