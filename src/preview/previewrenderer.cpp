@@ -290,11 +290,12 @@ void PreviewRenderer::drawOutlines(QPainter& painter, const DeviceInfo& d) {
     painter.setBrush(Qt::NoBrush);
     const QPointF o = preview::screenOrigin(d);
     constexpr qreal Margin = 2; // clear of the element's own pixels
+    // Far out areas are cut a little beyond the preview, where no edge shows,
+    // rather than handed to the rasteriser whole.
+    const QRectF reach = QRectF(preview::area()).adjusted(-10, -10, 10, 10);
     for (const QRectF& area : m_view.outlines) {
         const QRectF r = area.translated(o).adjusted(-Margin, -Margin, Margin, Margin);
-        // Far out areas cannot be seen and would overflow the rasteriser.
-        if (!r.intersects(QRectF(preview::area()).adjusted(-10, -10, 10, 10))) continue;
-        painter.drawRect(r.intersected(QRectF(preview::area()).adjusted(-10, -10, 10, 10)));
+        if (r.intersects(reach)) painter.drawRect(r.intersected(reach));
     }
 }
 

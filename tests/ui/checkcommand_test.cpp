@@ -159,6 +159,25 @@ TEST_F(CheckCommandTest, RenderOutlinesFindingsOnlyWhenAsked) {
     EXPECT_GT(outlinePixels(true), 100);
 }
 
+// --widest draws the example's readings with their widest digits.
+TEST_F(CheckCommandTest, RenderDrawsWidestValuesOnlyWhenAsked) {
+    const auto render = [&](bool widest) {
+        RenderOptions options;
+        options.layoutPath = QStringLiteral(SOURCE_DIR "/res/layout.xml");
+        options.outputPath =
+            dir.filePath(widest ? QStringLiteral("widest.png") : QStringLiteral("plain.png"));
+        options.widestValues = widest;
+        QString err;
+        QTextStream errStream(&err);
+        EXPECT_EQ(renderLayout(catalogs(), options, errStream), 0) << err.toStdString();
+        return QImage(options.outputPath);
+    };
+    const QImage plain = render(false), widest = render(true);
+    ASSERT_EQ(plain.size(), widest.size());
+    EXPECT_NE(plain, widest);
+    EXPECT_EQ(plain, render(false));
+}
+
 // The designer binary itself: exit status and standard output of --check.
 TEST_F(CheckCommandTest, DesignerBinaryExitsWithTheCheckResult) {
     const auto run = [](const QStringList& arguments, QString* out = nullptr) {
