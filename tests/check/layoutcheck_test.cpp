@@ -9,6 +9,8 @@
 
 #include <QStringList>
 
+#include <limits>
+
 namespace zef {
 namespace {
 
@@ -325,6 +327,28 @@ TEST(LayoutCheckExample, FindsNothingInTheExampleLayout) {
     for (const Finding& f : layoutCheck.run(document.elements, *document.device()))
         lines << findingLine(f);
     EXPECT_TRUE(lines.isEmpty()) << lines.join(QLatin1Char('\n')).toStdString();
+}
+
+// Stored values are not bounded: elements far beyond the screen, in either
+// direction, are measured without overflow and found off the screen.
+TEST(LayoutCheckFarOut, ExtremeGeometryIsOffTheScreen) {
+    constexpr int Max = std::numeric_limits<std::int32_t>::max();
+    constexpr int Min = std::numeric_limits<std::int32_t>::min();
+    std::vector<LayoutElement> far;
+    for (int type = 0; type <= 14; ++type) {
+        // Arcs keep their angles in x2 and y2; a graph needs bars to draw.
+        const bool arc = type == 7 || type == 8;
+        const int stroke = type >= 11 ? 3 : Max;
+        far.push_back(
+            graphic(type, Max - 1000, Max - 1000, arc ? 0 : Max, arc ? 270 : Max, 500, stroke));
+        far.push_back(
+            graphic(type, Min, Min, arc ? -90 : Min + 1000, arc ? 90 : Min + 1000, 500, 3));
+    }
+    const QStringList lines = check(far, "Edge 1030");
+    ASSERT_EQ(lines.size(), qsizetype(far.size())) << lines.join(QLatin1Char('\n')).toStdString();
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        EXPECT_TRUE(lines[i].startsWith(QStringLiteral("%1: off-screen: ").arg(i + 1)))
+            << lines[i].toStdString();
 }
 
 } // namespace
