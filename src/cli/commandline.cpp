@@ -3,6 +3,7 @@
 #include "applicationidentity.h"
 #include "catalog/catalogs.h"
 #include "catalogcommands.h"
+#include "checkcommand.h"
 #include "configcommands.h"
 #include "rendercommand.h"
 
@@ -46,7 +47,8 @@ struct Options {
                        "pixel size and left, centre, right and y offsets fonts.txt gives it.")};
     QCommandLineOption device{
         QStringLiteral("device"),
-        QStringLiteral("Only what the named device offers (--list-value-types, --list-fonts)."),
+        QStringLiteral("Only what the named device offers (--list-value-types, --list-fonts); "
+                       "--check: check the layout as if it were on the named device."),
         QStringLiteral("name")};
 
     // Config string export and import (configcommands.h).
@@ -82,14 +84,27 @@ struct Options {
         QStringLiteral("repeat"),
         QStringLiteral("--render: paint n times and print the median paint time."),
         QStringLiteral("n")};
+    QCommandLineOption widest{QStringLiteral("widest"),
+                              QStringLiteral("--render: draw every value with its widest digits.")};
+    QCommandLineOption findings{
+        QStringLiteral("findings"),
+        QStringLiteral("--render: outline the elements the layout check finds something about.")};
+
+    // The layout check of a layout file (checkcommand.h).
+    QCommandLineOption check{
+        QStringLiteral("check"),
+        QStringLiteral("Check a layout file against its device (or --device): print one line per "
+                       "finding, \"N: kind: message\"; exit 0 with none, 3 with findings."),
+        QStringLiteral("file.xml")};
 
     // Options that select a command; any of them means no window is shown.
     std::vector<const QCommandLineOption*> commands() const {
-        return {&listDevices, &listValueTypes, &listFonts, &exportConfig, &importConfig, &render};
+        return {&listDevices,  &listValueTypes, &listFonts, &exportConfig,
+                &importConfig, &render,         &check};
     }
     // Options that only go with a command.
     std::vector<const QCommandLineOption*> modifiers() const {
-        return {&device, &output, &night, &gradient, &highlight, &repeat};
+        return {&device, &output, &night, &gradient, &highlight, &repeat, &widest, &findings};
     }
 };
 
@@ -120,7 +135,7 @@ struct ArgumentParser {
         const Options& o = options;
         parser.addOptions({o.help, o.version, o.listDevices, o.listValueTypes, o.listFonts,
                            o.device, o.exportConfig, o.importConfig, o.output, o.render, o.night,
-                           o.gradient, o.highlight, o.repeat});
+                           o.gradient, o.highlight, o.repeat, o.widest, o.findings, o.check});
         for (const QString& name : QString::fromLatin1(QtValueOptions).split(QLatin1Char(' ')))
             addHidden(name, QStringLiteral("value"));
         for (const QString& name : QString::fromLatin1(QtFlagOptions).split(QLatin1Char(' ')))
@@ -203,6 +218,8 @@ int runRender(const Catalogs& catalogs, const QCommandLineParser& parser, const 
     options.outputPath = parser.value(o.output);
     options.nightMode = parser.isSet(o.night);
     options.showDcGradient = parser.isSet(o.gradient);
+    options.widestValues = parser.isSet(o.widest);
+    options.outlineFindings = parser.isSet(o.findings);
     options.programDir = QCoreApplication::applicationDirPath();
     bool ok = true;
     if (parser.isSet(o.highlight)) {
@@ -292,6 +309,8 @@ bool runCommandLine(int& argc, char** argv, int* exitCode) {
         *exitCode = runImportConfig(
             catalogs, parser.value(o.importConfig),
             parser.isSet(o.output) ? std::optional(parser.value(o.output)) : std::nullopt, err);
+    else if (parser.isSet(o.check))
+        *exitCode = checkLayoutFile(catalogs, parser.value(o.check), device, out, err);
     else
         *exitCode = runRender(catalogs, parser, o, err);
     return true;

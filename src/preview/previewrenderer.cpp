@@ -243,6 +243,7 @@ void PreviewRenderer::paintPreview(QPainter& painter, PaintResult& result, const
     painter.setClipRegion(clip.isEmpty() ? QRegion(preview::area()) : clip);
     const QImage& picture = devicePictureFor(*d);
     if (!picture.isNull()) painter.drawImage(preview::origin(), picture);
+    if (!m_view.outlines.empty()) drawOutlines(painter, *d);
     painter.restore();
 }
 
@@ -271,6 +272,7 @@ void PreviewRenderer::paintScaledPreview(QPainter& painter, PaintResult& result,
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     const QImage& picture = devicePictureFor(*d);
     if (!picture.isNull()) painter.drawImage(preview::origin(), picture);
+    if (!m_view.outlines.empty()) drawOutlines(painter, *d);
     painter.restore();
 }
 
@@ -292,6 +294,7 @@ void PreviewRenderer::paintScreen(QPainter& painter, PaintResult& result, const 
     for (std::size_t j = 0; j < elements.size(); ++j)
         if (elements[j].kind == KindDynamicColor) dynamicColors.push_back(j);
 
+    m_painter->setWidestValues(m_view.widestValues);
     std::optional<LayoutElement> highlighted;
     bool warned = false;
     for (std::size_t i = 0; i < elements.size(); ++i) {
@@ -324,6 +327,23 @@ void PreviewRenderer::paintScreen(QPainter& painter, PaintResult& result, const 
     const int shown = m_document.selectedDevice();
     result.scaleToDeviceEnabled =
         m_document.designDevice() != -1 && m_document.designDevice() != shown;
+}
+
+void PreviewRenderer::drawOutlines(QPainter& painter, const DeviceInfo& d) {
+    // Over the picture too: an element outside the screen shows where it went.
+    QPen pen(QColor::fromRgba(previewcolors::Outline), 1, Qt::DashLine);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    const QPointF o = preview::screenOrigin(d);
+    constexpr qreal Margin = 2; // clear of the element's own pixels
+    // Far out areas are cut a little beyond the preview, where no edge shows,
+    // rather than handed to the rasteriser whole.
+    const QRectF reach = QRectF(preview::area()).adjusted(-10, -10, 10, 10);
+    for (const QRectF& area : m_view.outlines) {
+        const QRectF r = area.translated(o).adjusted(-Margin, -Margin, Margin, Margin);
+        if (r.intersects(reach)) painter.drawRect(r.intersected(reach));
+    }
 }
 
 QImage PreviewRenderer::devicePictureFor(const DeviceInfo& d) {

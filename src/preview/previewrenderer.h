@@ -165,6 +165,7 @@ private:
     // paintPreview for a painter with a device pixel ratio above 1: the screen
     // through m_screenLayer, at 1x.
     void paintScaledPreview(QPainter& painter, PaintResult& result, const QRegion& clip);
+    void drawOutlines(QPainter& painter, const DeviceInfo& d);
     QImage devicePictureFor(const DeviceInfo& d);
 
     LayoutDocument& m_document;
