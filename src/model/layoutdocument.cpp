@@ -237,7 +237,7 @@ void LayoutDocument::dropUnavailableTypes(int oldDevice, int newDevice) {
             emit lineChanged(i);
         }
         if (!ValueTypeCatalog::isOffered(vt.graphicKinds.at(e.graphicType), newInfo)) {
-            e.graphicType = 0;
+            e.setGraphicKind(GraphicKind::Line);
             emit lineChanged(i);
         }
     }
