@@ -1,6 +1,7 @@
 #include "findingsline.h"
 
 #include <QMenu>
+#include <QPainter>
 #include <QStyle>
 
 namespace zef {
@@ -9,6 +10,7 @@ FindingsLine::FindingsLine(QWidget* parent) : QToolButton(parent), m_menu(new QM
     setAutoRaise(true);
     setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_Hover);
     connect(this, &QToolButton::clicked, this, &FindingsLine::showFindings);
     setFindings({});
 }
@@ -27,6 +29,7 @@ void FindingsLine::setFindings(const std::vector<Finding>& findings) {
         m_findings.empty()
             ? QStringLiteral("The layout check finds nothing that will not show on the device")
             : QStringLiteral("What will not show on the device: click to list it"));
+    setCursor(m_findings.empty() ? Qt::ArrowCursor : Qt::PointingHandCursor);
     // A list shown for the findings before is out of date now.
     if (m_menu->isVisible()) m_menu->close();
 }
@@ -46,6 +49,21 @@ void FindingsLine::showFindings() {
     // The line sits at the bottom of the window: the list opens above it.
     const QSize size = m_menu->sizeHint();
     m_menu->popup(mapToGlobal(QPoint(0, -size.height())));
+}
+
+void FindingsLine::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QRect textRect = rect();
+    if (!icon().isNull()) {
+        const QSize size = iconSize();
+        icon().paint(&painter, QRect(QPoint(0, (height() - size.height()) / 2), size));
+        textRect.setLeft(size.width() + 3);
+    }
+    QFont font = this->font();
+    font.setUnderline(!m_findings.empty() && underMouse());
+    painter.setFont(font);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text());
 }
 
 } // namespace zef

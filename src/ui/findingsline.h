@@ -31,6 +31,11 @@ public:
 signals:
     void elementChosen(int element);
 
+protected:
+    // Drawn as a link rather than a button: the line is only 12 pixels high,
+    // too low for a button's frame around its text.
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void fillMenu();
 

@@ -14,10 +14,19 @@ namespace zef {
 namespace {
 
 // The band between the bottom of the preview (client y 854) and the frame of
-// its group box: the findings line on the left, the toggles on the right.
+// its group box: the findings line on the left, the toggles on the right. It
+// is 12 pixels high, so its texts are a pixel smaller than the window's.
 constexpr QRect LineRect{651, 854, 330, 12};
-constexpr QRect OutlinesBoxRect{1000, 854, 100, 12};
-constexpr QRect WidestValuesBoxRect{1108, 854, 94, 12};
+constexpr QRect OutlinesBoxRect{1010, 854, 96, 12};
+constexpr QRect WidestValuesBoxRect{1112, 854, 90, 12};
+constexpr int BandFontPixels = 10;
+constexpr int BandIndicatorPixels = 10;
+
+void fitBand(QWidget* widget) {
+    QFont font = widget->font();
+    font.setPixelSize(BandFontPixels);
+    widget->setFont(font);
+}
 
 QAction* toggle(const QString& text, const QKeySequence& shortcut, const QString& tip, bool checked,
                 QObject* parent) {
@@ -34,6 +43,9 @@ QAction* toggle(const QString& text, const QKeySequence& shortcut, const QString
 QCheckBox* checkBoxFor(QAction* action, const QRect& place, QWidget* parent) {
     auto* box = new QCheckBox(action->text(), parent);
     box->setGeometry(place);
+    fitBand(box);
+    box->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }")
+                           .arg(BandIndicatorPixels));
     box->setChecked(action->isChecked());
     box->setToolTip(action->toolTip());
     box->setFocusPolicy(Qt::NoFocus);
@@ -75,6 +87,8 @@ LayoutCheckView::LayoutCheckView(LayoutDocument& document, PreviewRenderer& rend
 
     m_line = new FindingsLine(window);
     m_line->setGeometry(LineRect);
+    m_line->setIconSize(QSize(BandFontPixels, BandFontPixels));
+    fitBand(m_line);
     connect(m_line, &FindingsLine::elementChosen, this, &LayoutCheckView::elementChosen);
     m_outlinesBox = checkBoxFor(m_outlines, OutlinesBoxRect, window);
     m_widestValuesBox = checkBoxFor(m_widestValues, WidestValuesBoxRect, window);
