@@ -86,6 +86,10 @@ PreviewRenderer::PreviewRenderer(LayoutDocument& document)
 
 PreviewRenderer::~PreviewRenderer() = default;
 
+FaceCache& PreviewRenderer::faces() {
+    return m_painter->faces();
+}
+
 QString PreviewRenderer::dcWarningText() {
     return QStringLiteral("Please select a value type if a dynamic color is used!");
 }

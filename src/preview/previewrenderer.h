@@ -19,6 +19,7 @@ namespace zef {
 
 class LayoutDocument;
 class ElementPainter;
+class FaceCache;
 class DevicePictures;
 
 // What a paint found out that the window has to act on. Fields marked
@@ -71,6 +72,10 @@ public:
 
     PreviewViewState& viewState() { return m_view; }
     const PreviewViewState& viewState() const { return m_view; }
+
+    // The preview faces the elements are drawn with, for others that measure
+    // text the same way.
+    FaceCache& faces();
 
     // --- requesting repaints ------------------------------------------------
     // The one way commands request a repaint:
