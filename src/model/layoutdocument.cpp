@@ -1,6 +1,7 @@
 #include "layoutdocument.h"
 
 #include "catalog/catalogs.h"
+#include "devicescaling.h"
 #include "platform.h"
 
 #include <algorithm>
@@ -15,11 +16,6 @@ constexpr Bgr NewDynamicColorReplaceColor = 0x563412;
 constexpr Bgr NewElementColor = 0xFFFFFF;
 // Shown until the user picks a value type, which replaces it by its pattern.
 const QString NewValueText = QStringLiteral("New value");
-
-// Single-precision product, truncated towards zero.
-std::int32_t scaled(std::int32_t value, float factor) {
-    return static_cast<std::int32_t>(std::trunc(static_cast<float>(value) * factor));
-}
 
 } // namespace
 
@@ -221,28 +217,7 @@ bool LayoutDocument::canScaleToDevice() const {
 
 void LayoutDocument::scaleToDevice() {
     if (!canScaleToDevice()) return;
-    const DeviceInfo& d = *designDeviceInfo();
-    const DeviceInfo& s = *device();
-    const float sx = static_cast<float>(s.screenWidth) / static_cast<float>(d.screenWidth);
-    const float sy = static_cast<float>(s.screenHeight) / static_cast<float>(d.screenHeight);
-
-    for (auto& e : m_elements) {
-        if (e.kind == KindDynamicColor) continue;
-        e.prevX = e.x;
-        e.x = scaled(e.x, sx);
-        e.prevY = e.y;
-        e.y = scaled(e.y, sy);
-        if (!isArc(e.graphicKind())) {
-            e.prevX2 = e.x2;
-            e.x2 = scaled(e.x2, sx);
-            e.prevY2 = e.y2;
-            e.y2 = scaled(e.y2, sy);
-        }
-        e.prevRadius = e.radius;
-        e.radius = std::max(scaled(e.radius, sx), 1);
-        e.prevStroke = e.stroke;
-        e.stroke = std::max(scaled(e.stroke, sx), 1);
-    }
+    scaleElements(m_elements, *designDeviceInfo(), *device());
     m_designDevice = m_selectedDevice;
     refresh();
 }
@@ -305,7 +280,7 @@ void LayoutDocument::dropUnavailableTypes(int oldDevice, int newDevice) {
             emit lineChanged(i);
         }
         if (!ValueTypeCatalog::isOffered(vt.graphicKinds.at(e.graphicType), newInfo)) {
-            e.graphicType = 0;
+            e.setGraphicKind(GraphicKind::Line);
             emit lineChanged(i);
         }
     }

@@ -7,9 +7,15 @@
 
 namespace zef {
 
-CommandActions::CommandActions(QWidget* window) : QObject(window) {
+CommandActions::CommandActions(QWidget* window,
+                               std::initializer_list<std::pair<EditorCommand, QAction*>> adopted)
+    : QObject(window) {
     for (const CommandRow& row : editorCommands()) {
-        auto* action = new QAction(QString::fromUtf8(row.text), window);
+        QAction* action = nullptr;
+        for (const auto& [id, existing] : adopted)
+            if (id == row.id) action = existing;
+        if (!action) action = new QAction(window);
+        action->setText(QString::fromUtf8(row.text));
         action->setObjectName(row.plainText());
         action->setShortcuts(row.shortcuts());
         action->setShortcutContext(Qt::WidgetShortcut);

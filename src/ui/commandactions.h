@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 class QAction;
@@ -23,7 +25,11 @@ namespace zef {
 class CommandActions : public QObject {
     Q_OBJECT
 public:
-    explicit CommandActions(QWidget* window);
+    // adopted: actions made elsewhere that are the commands' actions (the
+    // layout check's toggles, which its check boxes show); they take the
+    // table's text, keys and tooltip.
+    explicit CommandActions(QWidget* window,
+                            std::initializer_list<std::pair<EditorCommand, QAction*>> adopted = {});
 
     QAction* action(EditorCommand id) const;
     // The "Open Recent" submenu (filled by its owner when it is about to show).

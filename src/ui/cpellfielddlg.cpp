@@ -14,6 +14,7 @@
 #include "elementlistmodel.h"
 #include "elementlistview.h"
 #include "files/layoutfile.h"
+#include "layoutcheckview.h"
 #include "layoutfilecommands.h"
 #include "model/platform.h"
 #include "preview/randompool.h"
@@ -190,6 +191,8 @@ void CPellFieldDlg::createControls() {
     ElementListView& list = elementList();
     list.setModel(m_listModel);
     list.setItemDelegate(new ElementListDelegate(&list));
+    // Its line and toggles sit under the preview, in the template's area.
+    m_layoutCheck = new LayoutCheckView(m_document, m_renderer, *m_listModel, m_area);
 
     m_panel = std::make_unique<PropertyPanel>(m_document, m_ui, m_renderer.viewState(), *this);
     m_panel->connectControls();
@@ -199,7 +202,9 @@ void CPellFieldDlg::createControls() {
 }
 
 void CPellFieldDlg::createMenus() {
-    m_actions = new CommandActions(this);
+    m_actions = new CommandActions(
+        this, {{EditorCommand::OutlineFindings, m_layoutCheck->outlinesAction()},
+               {EditorCommand::WidestValues, m_layoutCheck->widestValuesAction()}});
     m_actions->fillMenuBar(m_menuBar);
     connect(m_actions, &CommandActions::menuAboutToShow, this, &CPellFieldDlg::updateCommandStates);
     connect(m_actions->recentFilesMenu(), &QMenu::aboutToShow, this,
@@ -242,6 +247,8 @@ void CPellFieldDlg::connectCommands() {
     connect(m_ui.deviceList, &QComboBox::activated, this, &CPellFieldDlg::onDeviceSelected);
     connect(m_ui.elementKind, &QComboBox::activated, this, &CPellFieldDlg::onElementKindSelected);
     connect(&elementList(), &ElementListView::userSelectedRow, this,
+            &CPellFieldDlg::onUserSelectedRow);
+    connect(m_layoutCheck, &LayoutCheckView::elementChosen, this,
             &CPellFieldDlg::onUserSelectedRow);
 }
 
@@ -434,6 +441,7 @@ void CPellFieldDlg::updateArea(const std::vector<QRect>& rects) {
 void CPellFieldDlg::invalidateView(bool swatch, bool dcSwatches, bool elementArea,
                                    bool wholePreview) {
     updateArea(m_renderer.InvalidateView(swatch, dcSwatches, elementArea, wholePreview));
+    m_layoutCheck->schedule();
 }
 
 bool CPellFieldDlg::eventFilter(QObject* watched, QEvent* event) {
@@ -588,7 +596,7 @@ void CPellFieldDlg::onSave() {
     saveLayout(m_document, false);
 }
 void CPellFieldDlg::onCopyToClipboard() {
-    OnCopyToClipboard(m_document);
+    OnCopyToClipboard(m_document, m_layoutCheck->findings().size());
 }
 
 void CPellFieldDlg::setViewOption(bool PreviewViewState::*option, const QCheckBox* checkBox,

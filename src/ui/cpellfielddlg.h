@@ -24,6 +24,7 @@ class Autosave;
 class CommandActions;
 class ElementListModel;
 class ElementListView;
+class LayoutCheckView;
 class Platform;
 class QrCodeWindow;
 class ShortcutWindow;
@@ -64,6 +65,7 @@ public:
     ElementListModel& listModel() { return *m_listModel; }
     ElementListView& elementList() const;
     PreviewRenderer& renderer() { return m_renderer; }
+    LayoutCheckView& layoutCheck() { return *m_layoutCheck; }
 
     // The close handling: asks to save a modified layout; returns false when
     // the user cancelled. Writes the settings when the close goes ahead.
@@ -175,6 +177,7 @@ private:
     PreviewRenderer m_renderer;
     DesignerControls m_ui;
     ElementListModel* m_listModel = nullptr;
+    LayoutCheckView* m_layoutCheck = nullptr;
     std::unique_ptr<PropertyPanel> m_panel;
     std::unique_ptr<KeyCommands> m_keys;
     std::unique_ptr<Autosave> m_autosave;

@@ -38,6 +38,8 @@ enum class EditorCommand {
     HighlightSelected,
     DynamicColorGradient,
     NightMode,
+    OutlineFindings, // the layout check's toggles
+    WidestValues,
     Refresh,
     KeyboardShortcuts,
     About,

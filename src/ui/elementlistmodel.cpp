@@ -1,10 +1,14 @@
 #include "elementlistmodel.h"
 
+#include "check/layoutcheck.h"
 #include "controltooltips.h"
 #include "listitemtext.h"
 #include "model/color.h"
 
+#include <QApplication>
 #include <QColor>
+#include <QIcon>
+#include <QStyle>
 
 namespace zef {
 
@@ -38,10 +42,18 @@ QVariant ElementListModel::data(const QModelIndex& index, int role) const {
         return row.text;
     case Qt::ToolTipRole:
         // Built when asked: the element's place changes without its row.
-        return index.row() < m_document.count()
-                   ? elementToolTip(m_document.elements()[static_cast<std::size_t>(index.row())],
-                                    row.text)
-                   : row.text;
+        return (index.row() < m_document.count()
+                    ? elementToolTip(m_document.elements()[static_cast<std::size_t>(index.row())],
+                                     row.text)
+                    : row.text) +
+               (row.findings.isEmpty() ? QString()
+                                       : QLatin1Char('\n') + row.findings.join(QLatin1Char('\n')));
+    case Qt::DecorationRole:
+        return row.findings.isEmpty()
+                   ? QVariant()
+                   : QVariant(QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning));
+    case FindingsRole:
+        return row.findings;
     case LineColorRole:
         return static_cast<uint>(row.color);
     case Qt::ForegroundRole:
@@ -65,7 +77,7 @@ QString ElementListModel::listItemText(int index, bool silent) {
         Row& shown = m_rows[static_cast<std::size_t>(index)];
         // Only a changed text rebuilds the row (and takes the element's colour).
         if (shown.text != row.text) {
-            shown = row;
+            rebuild(shown, row);
             const QModelIndex i = this->index(index);
             emit dataChanged(i, i);
         }
@@ -83,6 +95,29 @@ QString ElementListModel::rowText(int row) const {
 
 Bgr ElementListModel::rowColor(int row) const {
     return row >= 0 && row < rowCount() ? m_rows[static_cast<std::size_t>(row)].color : 0;
+}
+
+void ElementListModel::rebuild(Row& shown, const Row& built) {
+    shown.text = built.text;
+    shown.color = built.color;
+}
+
+void ElementListModel::setFindings(const std::vector<Finding>& findings) {
+    std::vector<QStringList> lines(m_rows.size());
+    for (const Finding& finding : findings)
+        if (finding.element >= 0 && std::size_t(finding.element) < lines.size())
+            lines[std::size_t(finding.element)] << findingLine(finding);
+    for (std::size_t row = 0; row < m_rows.size(); ++row) {
+        if (m_rows[row].findings == lines[row]) continue;
+        m_rows[row].findings = std::move(lines[row]);
+        const QModelIndex i = index(int(row));
+        emit dataChanged(i, i, {Qt::DecorationRole, Qt::ToolTipRole, FindingsRole});
+    }
+}
+
+QStringList ElementListModel::rowFindings(int row) const {
+    return row >= 0 && row < rowCount() ? m_rows[static_cast<std::size_t>(row)].findings
+                                        : QStringList();
 }
 
 void ElementListModel::onLinesReset() {
@@ -109,7 +144,7 @@ void ElementListModel::onLineRemoved(int row) {
 
 void ElementListModel::onLineChanged(int row) {
     if (row < 0 || row >= rowCount()) return;
-    m_rows[static_cast<std::size_t>(row)] = buildRow(row);
+    rebuild(m_rows[static_cast<std::size_t>(row)], buildRow(row));
     const QModelIndex i = index(row);
     emit dataChanged(i, i);
 }
