@@ -48,14 +48,16 @@ bool namesCommand(int argc, char** argv) {
 }
 
 int runImportConfig(const Catalogs& catalogs, const QString& argument,
-                    const std::optional<QString>& output, QTextStream& err) {
+                    const std::optional<QString>& output, const std::optional<QString>& device,
+                    QTextStream& err) {
     if (!output) {
         err << QStringLiteral("--import-config needs --output file.xml.") << Qt::endl;
         return 2;
     }
     QFile input;
     if (argument == QStringLiteral("-")) input.open(stdin, QIODevice::ReadOnly);
-    return importConfigString(catalogs, configStringArgument(argument, input), *output, err);
+    return importConfigString(catalogs, configStringArgument(argument, input), *output, err,
+                              device.value_or(QString()));
 }
 
 int runRender(const Catalogs& catalogs, const QCommandLineParser& parser,
@@ -121,7 +123,9 @@ bool runCommandLine(int& argc, char** argv, int* exitCode) {
                        "pixel size and left, centre, right and y offsets fonts.txt gives it."));
     const QCommandLineOption deviceOption(
         QStringLiteral("device"),
-        QStringLiteral("Only what the named device offers (--list-value-types, --list-fonts)."),
+        QStringLiteral("Only what the named device offers (--list-value-types, --list-fonts); "
+                       "the device a string is read for (--import-config, default "
+                       "\"Edge 1030\")."),
         QStringLiteral("name"));
     parser.addOptions({listDevicesOption, listValueTypesOption, listFontsOption, deviceOption});
 
@@ -182,7 +186,7 @@ bool runCommandLine(int& argc, char** argv, int* exitCode) {
         *exitCode = runImportConfig(
             catalogs, parser.value(importConfigOption),
             parser.isSet(outputOption) ? std::optional(parser.value(outputOption)) : std::nullopt,
-            err);
+            device, err);
     else if (parser.isSet(renderOption))
         *exitCode = runRender(catalogs, parser, renderOption, outputOption, nightOption,
                               gradientOption, highlightOption, repeatOption, err);

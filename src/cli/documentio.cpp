@@ -9,10 +9,10 @@ namespace zef {
 
 namespace {
 
-// The string names no device; the layout is read for this one and the user
-// picks the right device afterwards.
-const QString ReadingDevice = QStringLiteral("Edge 1030");
-const QString LoadedFileName = QStringLiteral("layout.xml");
+// The string names no device. It is read for the selected device, whose font
+// slots its font indices refer to; with none selected, for this one, and the
+// user picks the right device afterwards.
+const QString FallbackReadingDevice = QStringLiteral("Edge 1030");
 
 // The device a string is read for, and the font slots its indices refer to.
 struct ReadingFor {
@@ -21,18 +21,32 @@ struct ReadingFor {
 };
 
 ReadingFor readingDevice(const LayoutDocument& document) {
+    if (document.device()) return {document.selectedDevice(), documentFontSlots(document)};
     const Catalogs& catalogs = document.catalogs();
-    const int device = catalogs.devices.findDeviceByName(ReadingDevice);
-    if (device < 0) return {-1, documentFontSlots(document)};
+    const int device = catalogs.devices.findDeviceByName(FallbackReadingDevice);
+    if (device < 0) return {-1, {}};
     return {device, catalogs.fonts.offeredFontSlots(catalogs.devices.at(device),
                                                     catalogs.valueTypes.fontSlots)};
 }
 
+// A layout read from a string did not come from a file: it is untitled, and
+// Save asks where to write it.
 void parseConfigString(LayoutDocument& document, const QString& text, ConfigVersion version) {
     const ReadingFor reading = readingDevice(document);
     document.replaceLayout(
         readConfigRecords(text, version, document.catalogs().valueTypes, reading.fontSlots),
-        reading.device, LoadedFileName);
+        reading.device, QString());
+}
+
+QString unknownDeviceText(const QString& deviceName) {
+    if (deviceName.trimmed().isEmpty())
+        return QStringLiteral("The layout names no device; it cannot be shown without one.");
+    // A hostile file may name anything; a message shows a readable part of it.
+    constexpr qsizetype Shown = 80;
+    const QString name =
+        deviceName.size() > Shown ? deviceName.left(Shown) + QChar(0x2026) : deviceName;
+    return QStringLiteral("The layout is for the device \"%1\", which this designer does not know.")
+        .arg(name);
 }
 
 LoadResult loadRead(LayoutDocument& document, const LayoutReadResult& read, const QString& path,
@@ -44,9 +58,17 @@ LoadResult loadRead(LayoutDocument& document, const LayoutReadResult& read, cons
     if (read.status != LoadStatus::Loaded) return result;
     const int before = append ? document.count() : 0;
     if (append) {
+        // An Append keeps the current device whatever the file names.
         result.refused = document.appendElements(read.content.elements);
     } else {
         const int device = document.catalogs().devices.findDeviceByName(read.content.deviceName);
+        // Shown on another device the layout would be cut to that device's limit
+        // and fonts, and a Save would then replace the file with what is left.
+        if (device < 0) {
+            result.status = LoadStatus::UnknownDevice;
+            result.error = unknownDeviceText(read.content.deviceName);
+            return result;
+        }
         result.refused = document.replaceLayout(read.content.elements, device, path);
     }
     result.added = document.count() - before;
@@ -90,15 +112,22 @@ void ParseConfigStringB(LayoutDocument& document, const QString& text) {
     parseConfigString(document, text, ConfigVersion::B);
 }
 
+ConfigReadResult readConfigStringFor(const LayoutDocument& document, const QString& text) {
+    return readConfigString(text, document.catalogs().valueTypes,
+                            readingDevice(document).fontSlots);
+}
+
+void adoptConfigString(LayoutDocument& document, const ConfigReadResult& read) {
+    document.replaceLayout(read.elements, readingDevice(document).device, QString());
+}
+
 bool loadConfigString(LayoutDocument& document, const QString& text) {
-    const ReadingFor reading = readingDevice(document);
-    const ConfigReadResult read =
-        readConfigString(text, document.catalogs().valueTypes, reading.fontSlots);
+    const ConfigReadResult read = readConfigStringFor(document, text);
     if (!read.ok) {
         document.platform().showMessage(read.error, MessageButtons::Ok, MessageIcon::None);
         return false;
     }
-    document.replaceLayout(read.elements, reading.device, LoadedFileName);
+    adoptConfigString(document, read);
     return true;
 }
 

@@ -23,6 +23,9 @@ enum class LoadStatus {
     NoDevice,   // well-formed, but the file names no device: not a layout
     Unreadable, // missing, unreadable or too large: nothing changed
     NotLayout,  // not well-formed XML or no root element: nothing changed
+    // A layout for a device the catalog does not know (or for none): it cannot
+    // be shown, so it is not adopted and nothing changed.
+    UnknownDevice,
 };
 
 // What a layout file holds.

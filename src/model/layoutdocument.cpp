@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace zef {
 
@@ -13,9 +14,16 @@ namespace {
 const QString SeparatorCaption = QStringLiteral("----------------- Seperator ------------------");
 constexpr Bgr NewDynamicColorReplaceColor = 0x563412;
 
-// Single-precision product, truncated towards zero.
+// Single-precision product, truncated towards zero; a product beyond the
+// 32-bit range saturates (the conversion itself would be undefined).
 std::int32_t scaled(std::int32_t value, float factor) {
-    return static_cast<std::int32_t>(std::trunc(static_cast<float>(value) * factor));
+    const float product = std::trunc(static_cast<float>(value) * factor);
+    // 2^31 is exact in float; every float below it converts.
+    constexpr float Limit = 2147483648.0f;
+    if (std::isnan(product)) return 0;
+    if (product >= Limit) return std::numeric_limits<std::int32_t>::max();
+    if (product < -Limit) return std::numeric_limits<std::int32_t>::min();
+    return static_cast<std::int32_t>(product);
 }
 
 } // namespace
@@ -293,9 +301,18 @@ void LayoutDocument::refresh() {
 void LayoutDocument::commit() {
     if (isSameLayout(m_elements, m_committedElements)) return;
     // An empty baseline (right after a load, or before the first element) is
-    // not a state to go back to.
-    if (!m_committedElements.empty()) m_history.record(m_committedElements, m_selection);
+    // not recorded, but it takes up the skip of an undo that restored a layout
+    // from nothing (the removal of the only element).
+    m_history.record(m_committedElements, m_selection);
     m_committedElements = m_elements;
+    updateModified();
+}
+
+void LayoutDocument::updateModified() {
+    const bool modified = isModified();
+    if (modified == m_modified) return;
+    m_modified = modified;
+    emit modifiedChanged(modified);
 }
 
 void LayoutDocument::undo() {
@@ -314,10 +331,17 @@ void LayoutDocument::undo() {
 
 void LayoutDocument::adoptLoadedLayout(const QString& name) {
     m_fileName = name;
+    m_suggestedName.clear();
     m_savedElements = m_elements;
     m_history.clear();
     m_committedElements.clear();
     emit fileNameChanged();
+    updateModified();
+}
+
+void LayoutDocument::setUntitled(const QString& suggestion) {
+    m_suggestedName = suggestion;
+    setFileName(QString());
 }
 
 void LayoutDocument::setFileName(const QString& name) {
@@ -341,7 +365,14 @@ void LayoutDocument::finishLoad(bool adopt, const QString& name) {
     refresh();
 }
 
+void LayoutDocument::fillShownTexts(ElementVector& elements) const {
+    for (LayoutElement& e : elements) zef::fillShownTexts(e, m_catalogs.valueTypes);
+}
+
 int LayoutDocument::replaceLayout(ElementVector loaded, int device, const QString& fileName) {
+    // Opening is not editing: what the preview and the panel fill in is there
+    // before the loaded state is adopted.
+    fillShownTexts(loaded);
     if (device >= 0 && device < m_catalogs.devices.count()) {
         m_designDevice = device;
         selectDevice(device);
@@ -355,6 +386,7 @@ int LayoutDocument::replaceLayout(ElementVector loaded, int device, const QStrin
 }
 
 int LayoutDocument::appendElements(ElementVector loaded) {
+    fillShownTexts(loaded);
     beginAddBatch();
     for (const LayoutElement& e : loaded) addElement(&e, true, true);
     const int refused = endAddBatch();
@@ -366,13 +398,21 @@ void LayoutDocument::restoreRecovered(const ElementVector& recovered, int device
                                       const QString& originalName, const ElementVector& saved) {
     replaceLayout(recovered, device, originalName);
     m_savedElements = saved;
+    fillShownTexts(m_savedElements);
     emit fileNameChanged();
+    updateModified();
 }
 
 void LayoutDocument::markSaved(const QString& fileName) {
     m_fileName = fileName;
+    m_suggestedName.clear();
     m_savedElements = m_elements;
     emit fileNameChanged();
+    updateModified();
+}
+
+void LayoutDocument::newLayout() {
+    replaceLayout({}, m_selectedDevice, QString());
 }
 
 } // namespace zef

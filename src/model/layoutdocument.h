@@ -37,9 +37,18 @@ public:
     // fills a value's sample and pattern when it shows them; nothing else
     // writes through this.
     ElementVector& elementsForDrawing() { return m_elements; }
+    // The file the layout came from or was saved to; empty while the layout is
+    // untitled (new, read from a string, or a start-up file that did not load).
     const QString& fileName() const { return m_fileName; }
     // Names the file the layout belongs to (start-up, before its load).
     void setFileName(const QString& name);
+    // Makes the layout untitled; suggestion is where Save as starts (a start-up
+    // file the user named that could not be loaded).
+    void setUntitled(const QString& suggestion);
+    // Where Save as starts: the file name, or for an untitled layout the suggestion.
+    const QString& suggestedFileName() const {
+        return m_fileName.isEmpty() ? m_suggestedName : m_fileName;
+    }
     // The elements as last loaded or saved, from which "modified" follows.
     const ElementVector& savedElements() const { return m_savedElements; }
     const UndoHistory& history() const { return m_history; }
@@ -117,6 +126,9 @@ public:
     // as the saved state of fileName with a new undo history, selects the last
     // element and repaints. Returns the number of refused elements.
     int replaceLayout(ElementVector loaded, int device, const QString& fileName);
+    // New: an empty, untitled layout on the selected device, with a new undo
+    // history and nothing unsaved.
+    void newLayout();
     // Adds elements after the current ones (Append): the file name, the saved
     // state and the history stay, so the layout is modified afterwards.
     int appendElements(ElementVector loaded);
@@ -148,9 +160,14 @@ signals:
     void deviceChanged(int index);
     // fileName was adopted by a load or a save (the window title shows it).
     void fileNameChanged();
+    // isModified() turned true or false (after a change, an undo, a load or a save).
+    void modifiedChanged(bool modified);
 
 private:
     void moveSelected(int delta);
+    void fillShownTexts(ElementVector& elements) const;
+    // Tells the window when isModified() has turned.
+    void updateModified();
     void adoptLoadedLayout(const QString& name);
     // What every load ends with: lines, counts, the last element selected and
     // shown, the list focused, the view repainted.
@@ -162,6 +179,7 @@ private:
     Platform& m_platform;
     ElementVector m_elements;
     QString m_fileName;
+    QString m_suggestedName;
     ElementVector m_savedElements;
     ElementVector m_committedElements; // at the last commit; empty right after a load
     UndoHistory m_history;
@@ -174,6 +192,7 @@ private:
     int m_batchRefused = 0;
     int m_batchCounted = 0;
     bool m_batchAdded = false;
+    bool m_modified = false; // isModified() when last told
 };
 
 } // namespace zef

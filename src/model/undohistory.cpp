@@ -17,6 +17,7 @@ void UndoHistory::record(const ElementVector& before, int selection) {
         m_skipNext = false;
         return;
     }
+    if (before.empty()) return;
     const int next = m_position + 1;
     const int stored = size();
     if (stored >= Depth) {

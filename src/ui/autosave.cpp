@@ -177,9 +177,12 @@ bool Autosave::offerRecovery() {
     return true;
 }
 
-void Autosave::windowClosed() {
+void Autosave::windowClosed(bool changesDropped) {
     m_timer.stop();
-    if (!m_document.isModified()) discard();
+    if (changesDropped || !m_document.isModified())
+        discard();
+    else
+        saveNow();
 }
 
 void Autosave::discard() {

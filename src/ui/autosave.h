@@ -21,7 +21,8 @@ namespace zef {
 // On the next start offerRecovery() asks to bring it back.
 //
 // The recovery file is removed after a successful save, when the window
-// closes without unsaved changes, and when the user declines the recovery.
+// closes without unsaved changes or the user chose not to save them, and when
+// the user declines the recovery.
 //
 // Each running designer holds its own recovery slot (a lock file), so two
 // designers at once neither overwrite nor offer each other's copies; a slot
@@ -49,8 +50,11 @@ public:
     // file name and leaves it modified; No removes it. True when recovered.
     bool offerRecovery();
 
-    // The window closed normally: removes the copy unless changes are unsaved.
-    void windowClosed();
+    // The window closes. The user dropped the changes (an explicit No), or
+    // none are left: the copy goes. Otherwise (a close that asked nothing, such
+    // as the end of the desktop session) a fresh copy of the unsaved layout is
+    // written and kept for the next start.
+    void windowClosed(bool changesDropped = false);
 
     // Removes the recovery copy of this slot.
     void discard();

@@ -15,6 +15,7 @@
 #include "preview/randompool.h"
 #include "windowsettings.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -160,6 +161,13 @@ void CPellFieldDlg::createControls() {
 
     m_keys = std::make_unique<KeyCommands>(*this, this);
     m_keys->install();
+
+    // New has no button in the template; its action carries the shortcut.
+    m_newAction = new QAction(QStringLiteral("&New"), this);
+    m_newAction->setShortcut(QKeySequence::New);
+    m_newAction->setShortcutContext(Qt::WindowShortcut);
+    connect(m_newAction, &QAction::triggered, this, &CPellFieldDlg::commandNew);
+    addAction(m_newAction);
 }
 
 void CPellFieldDlg::connectCommands() {
@@ -210,6 +218,7 @@ void CPellFieldDlg::connectDocument() {
             [this] { update(m_renderer.requestRepaint(true, true, false, true)); });
     connect(doc, &LayoutDocument::deviceChanged, this, &CPellFieldDlg::onDeviceChanged);
     connect(doc, &LayoutDocument::fileNameChanged, this, &CPellFieldDlg::updateTitle);
+    connect(doc, &LayoutDocument::modifiedChanged, this, &QWidget::setWindowModified);
 }
 
 void CPellFieldDlg::OnInitDialog(const QStringList& arguments) {
@@ -255,9 +264,9 @@ void CPellFieldDlg::OnInitDialog(const QStringList& arguments) {
     m_ui.scaleToDevice->setEnabled(false);
 
     setWindowTitle(windowTitle(QString()));
-    // A missing or unreadable start-up file is not reported: the window starts
-    // empty and keeps the path for a later Save.
+    // A start-up file that cannot be loaded leaves an empty untitled layout.
     loadStartupLayout(m_document);
+    updateTitle();
 
     m_autosave = std::make_unique<Autosave>(m_document);
     m_autosave->offerRecovery();
@@ -268,7 +277,10 @@ void CPellFieldDlg::OnInitDialog(const QStringList& arguments) {
 }
 
 void CPellFieldDlg::updateTitle() {
-    setWindowTitle(windowTitle(m_document.fileName()));
+    // "[*]" is where Qt shows the desktop's mark for unsaved changes.
+    const QString& file = m_document.fileName();
+    setWindowTitle(windowTitle(file.isEmpty() ? untitledName() : file) + QStringLiteral("[*]"));
+    setWindowModified(m_document.isModified());
 }
 
 void CPellFieldDlg::updateCounts() {
@@ -457,6 +469,9 @@ bool CPellFieldDlg::dayNightEnabled() const {
 bool CPellFieldDlg::clipboardHasElement() const {
     return m_document.hasClipboardElement();
 }
+void CPellFieldDlg::commandNew() {
+    newLayout(m_document);
+}
 void CPellFieldDlg::commandClose() {
     close();
 }
@@ -537,30 +552,20 @@ void CPellFieldDlg::writeSettings() {
     QSettings settings;
     settings.beginGroup(settingsGroup());
     settings.setValue(KeyWindowPosition, placement.toBytes());
-    settings.setValue(KeyLastFile, m_document.fileName());
+    // An untitled layout has no file to reopen; the last one stays.
+    if (!m_document.fileName().isEmpty()) settings.setValue(KeyLastFile, m_document.fileName());
     settings.sync();
 }
 
 bool CPellFieldDlg::OnClose() {
-    if (m_document.isModified()) {
-        switch (m_platform.showMessage(QStringLiteral("Do you want to save your changes?"),
-                                       MessageButtons::YesNoCancel, MessageIcon::Question)) {
-        case MessageAnswer::Yes:
-            // A cancelled file dialog or a failed save still closes, as Save
-            // was the user's answer; a failure has been told already, and the
-            // recovery copy stays for the next start.
-            saveLayout(m_document, false);
-            break;
-        case MessageAnswer::No:
-            // The user chose to drop the changes: nothing to recover later.
-            if (m_autosave) m_autosave->discard();
-            break;
-        default:
-            return false;
-        }
-    }
+    // A failed save or a cancelled Save as keeps the window open with the
+    // changes, as Cancel does.
+    const UnsavedChanges answer = askToSaveChanges(m_document);
+    if (!mayDiscardLayout(answer)) return false;
     writeSettings();
-    if (m_autosave) m_autosave->windowClosed();
+    // Only an explicit No drops the changes; otherwise a fresh recovery copy
+    // of what is still unsaved is kept for the next start.
+    if (m_autosave) m_autosave->windowClosed(answer == UnsavedChanges::Dropped);
     return true;
 }
 

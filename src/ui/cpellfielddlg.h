@@ -14,6 +14,8 @@
 #include <optional>
 #include <vector>
 
+class QAction;
+
 namespace zef {
 
 class Autosave;
@@ -35,6 +37,8 @@ public:
 
     // "Quennicks ZEF designer v3.8.1 (C)" plus " <file>" when a file is named.
     static QString windowTitle(const QString& file);
+    // What the title names instead of a file for a layout that has none.
+    static QString untitledName() { return QStringLiteral("untitled"); }
     // The title the window shows now.
     using QDialog::windowTitle;
 
@@ -51,8 +55,13 @@ public:
     PreviewRenderer& renderer() { return m_renderer; }
 
     // The close handling: asks to save a modified layout; returns false when
-    // the user cancelled. Writes the settings when the close goes ahead.
+    // the user cancelled or the save did not happen. Writes the settings when
+    // the close goes ahead.
     bool OnClose();
+    // New (Ctrl+N): asks to save unsaved changes, then an empty untitled layout
+    // on the selected device.
+    void commandNew();
+    QAction* newAction() const { return m_newAction; }
     void showAbout();
 
     // Settings group and keys.
@@ -148,6 +157,7 @@ private:
     std::unique_ptr<PropertyPanel> m_panel;
     std::unique_ptr<KeyCommands> m_keys;
     std::unique_ptr<Autosave> m_autosave;
+    QAction* m_newAction = nullptr;
     QString m_programDir;
     std::vector<std::int32_t> m_randomPool;
     bool m_closing = false;

@@ -14,8 +14,8 @@ bool saveLayout(LayoutDocument& document, bool saveAs) {
     Platform& platform = document.platform();
 
     if (saveAs || document.fileName().size() < 2) {
-        const QString chosen =
-            platform.getSaveFileName(document.fileName(), layoutFileFilter(), layoutFileSuffix());
+        const QString chosen = platform.getSaveFileName(document.suggestedFileName(),
+                                                        layoutFileFilter(), layoutFileSuffix());
         if (chosen.isEmpty()) return false;
         // Taken before writing, so that a failed save still names the file.
         document.setFileName(chosen);
@@ -42,18 +42,7 @@ bool openLayoutDialog(LayoutDocument& document, bool append) {
     const QString path = platform.getOpenFileName(startDir, layoutFileFilter());
     if (path.isEmpty()) return false;
     // A Load replaces the layout: unsaved work is offered for saving first.
-    if (!append && document.isModified() && !document.elements().empty()) {
-        switch (platform.showMessage(QStringLiteral("Do you want to save your changes?"),
-                                     MessageButtons::YesNoCancel, MessageIcon::Question)) {
-        case MessageAnswer::Yes:
-            if (!saveLayout(document, false)) return false;
-            break;
-        case MessageAnswer::No:
-            break;
-        default:
-            return false;
-        }
-    }
+    if (!append && !mayDiscardLayout(askToSaveChanges(document))) return false;
     const LoadResult result = loadLayout(document, path, append);
     if (result.status == LoadStatus::Loaded) return true;
     platform.showMessage(QStringLiteral("The file \"%1\" cannot be loaded as a layout.\n\n%2")
@@ -63,7 +52,40 @@ bool openLayoutDialog(LayoutDocument& document, bool append) {
 }
 
 LoadResult loadStartupLayout(LayoutDocument& document) {
-    return loadLayout(document, document.fileName(), false);
+    const QString path = document.fileName();
+    const LoadResult result = loadLayout(document, path, false);
+    if (result.status == LoadStatus::Loaded) return result;
+    // Only a file the layout came from may be replaced by a plain Save; Save
+    // as starts at the named file.
+    document.setUntitled(path);
+    if (result.status == LoadStatus::UnknownDevice)
+        document.platform().showMessage(QStringLiteral("The file \"%1\" was not opened.\n\n%2")
+                                            .arg(QDir::toNativeSeparators(path), result.error),
+                                        MessageButtons::Ok, MessageIcon::Warning);
+    return result;
+}
+
+UnsavedChanges askToSaveChanges(LayoutDocument& document) {
+    if (!document.isModified()) return UnsavedChanges::None;
+    // An empty layout is never saved, so there is nothing to offer.
+    if (document.elements().empty()) return UnsavedChanges::Dropped;
+    switch (document.platform().showMessage(QStringLiteral("Do you want to save your changes?"),
+                                            MessageButtons::YesNoCancel, MessageIcon::Question)) {
+    case MessageAnswer::Yes:
+        // A failed save has been told; a cancelled Save as is the user's
+        // choice not to go on. Either way the layout stays.
+        return saveLayout(document, false) ? UnsavedChanges::Saved : UnsavedChanges::Kept;
+    case MessageAnswer::No:
+        return UnsavedChanges::Dropped;
+    default:
+        return UnsavedChanges::Kept;
+    }
+}
+
+bool newLayout(LayoutDocument& document) {
+    if (!mayDiscardLayout(askToSaveChanges(document))) return false;
+    document.newLayout();
+    return true;
 }
 
 } // namespace zef

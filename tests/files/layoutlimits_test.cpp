@@ -202,6 +202,7 @@ TEST(LayoutLimits, MutatedLayoutsNeverBreakTheDocument) {
         LayoutElement before(KindValue);
         before.valueType = 31;
         s.document.replaceLayout({before}, -1, QStringLiteral("/before.xml"));
+        before = s.document.elements()[0]; // as loaded: its sample and pattern filled in
 
         const std::string context = "round " + std::to_string(round);
         const LoadResult r =

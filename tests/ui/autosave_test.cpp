@@ -42,7 +42,8 @@ protected:
         return std::make_unique<LayoutDocument>(catalogs(), platform);
     }
 
-    // A layout on the first device, with members off their defaults.
+    // A layout on the first device, with members off their defaults, as the
+    // window shows it (values with their sample and pattern filled in).
     void fill(LayoutDocument& doc) {
         doc.selectDevice(0);
         LayoutElement value(KindValue);
@@ -63,8 +64,10 @@ protected:
         LayoutElement text(KindValue);
         text.fixedText = true;
         text.text = QStringLiteral("Hi \"there\" <&>");
-        for (const LayoutElement* e : {&value, &line, &text})
+        for (LayoutElement* e : {&value, &line, &text}) {
+            fillShownTexts(*e, catalogs().valueTypes);
             ASSERT_TRUE(doc.addElement(e, true, true));
+        }
         doc.setFileName(userFile);
         ASSERT_TRUE(doc.isModified());
     }
