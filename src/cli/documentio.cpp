@@ -49,8 +49,29 @@ QString unknownDeviceText(const QString& deviceName) {
         .arg(name);
 }
 
-LoadResult loadRead(LayoutDocument& document, const LayoutReadResult& read, const QString& path,
-                    bool append) {
+} // namespace
+
+// A layout the catalog has no device for is not adopted: shown on another
+// device it would be cut to that device's limit and fonts, and a Save would
+// then replace the file with what is left. (An Append keeps the current device
+// whatever the file names.)
+LayoutReadResult checkedForDocument(const LayoutDocument& document, LayoutReadResult read,
+                                    bool append) {
+    if (read.status != LoadStatus::Loaded || append) return read;
+    if (document.catalogs().devices.findDeviceByName(read.content.deviceName) < 0) {
+        read.status = LoadStatus::UnknownDevice;
+        read.error = unknownDeviceText(read.content.deviceName);
+    }
+    return read;
+}
+
+LayoutReadResult readLayoutFor(const LayoutDocument& document, const QString& path, bool append) {
+    return checkedForDocument(document, readLayoutFile(path, document.catalogs().valueTypes),
+                              append);
+}
+
+LoadResult loadReadLayout(LayoutDocument& document, const LayoutReadResult& read,
+                          const QString& path, bool append) {
     LoadResult result;
     result.status = read.status;
     result.error = read.error;
@@ -58,32 +79,24 @@ LoadResult loadRead(LayoutDocument& document, const LayoutReadResult& read, cons
     if (read.status != LoadStatus::Loaded) return result;
     const int before = append ? document.count() : 0;
     if (append) {
-        // An Append keeps the current device whatever the file names.
         result.refused = document.appendElements(read.content.elements);
     } else {
         const int device = document.catalogs().devices.findDeviceByName(read.content.deviceName);
-        // Shown on another device the layout would be cut to that device's limit
-        // and fonts, and a Save would then replace the file with what is left.
-        if (device < 0) {
-            result.status = LoadStatus::UnknownDevice;
-            result.error = unknownDeviceText(read.content.deviceName);
-            return result;
-        }
         result.refused = document.replaceLayout(read.content.elements, device, path);
     }
     result.added = document.count() - before;
     return result;
 }
 
-} // namespace
-
 LoadResult loadLayoutFromBytes(LayoutDocument& document, const QByteArray& bytes,
                                const QString& path, bool append) {
-    return loadRead(document, readLayoutBytes(bytes, document.catalogs().valueTypes), path, append);
+    const LayoutReadResult read = checkedForDocument(
+        document, readLayoutBytes(bytes, document.catalogs().valueTypes), append);
+    return loadReadLayout(document, read, path, append);
 }
 
 LoadResult loadLayout(LayoutDocument& document, const QString& path, bool append) {
-    return loadRead(document, readLayoutFile(path, document.catalogs().valueTypes), path, append);
+    return loadReadLayout(document, readLayoutFor(document, path, append), path, append);
 }
 
 QByteArray layoutFileBytes(const LayoutDocument& document, const QDateTime& time) {

@@ -30,6 +30,13 @@ LoadResult loadLayout(LayoutDocument& document, const QString& path, bool append
 // The same from bytes already in memory (path is what the document adopts).
 LoadResult loadLayoutFromBytes(LayoutDocument& document, const QByteArray& bytes,
                                const QString& path, bool append);
+// The two steps of loadLayout, for a caller that asks something between them:
+// the file read and checked against the document (which is unchanged; a
+// layout for a device the catalog does not know reads as UnknownDevice unless
+// appended), then loaded into it. A Load is refused unless the status is Loaded.
+LayoutReadResult readLayoutFor(const LayoutDocument& document, const QString& path, bool append);
+LoadResult loadReadLayout(LayoutDocument& document, const LayoutReadResult& read,
+                          const QString& path, bool append);
 
 // The bytes of the layout file for the document's elements and selected device.
 QByteArray layoutFileBytes(const LayoutDocument& document, const QDateTime& time);

@@ -569,6 +569,19 @@ bool CPellFieldDlg::OnClose() {
     return true;
 }
 
+void CPellFieldDlg::keepUnsavedWork() {
+    if (m_autosave) m_autosave->saveNow();
+}
+
+void CPellFieldDlg::endWithoutQuestions() {
+    if (m_closing) return;
+    keepUnsavedWork();
+    writeSettings();
+    if (m_autosave) m_autosave->windowClosed(false);
+    m_closing = true;
+    QDialog::done(QDialog::Rejected);
+}
+
 void CPellFieldDlg::closeEvent(QCloseEvent* event) {
     if (m_closing) {
         event->accept();

@@ -61,6 +61,13 @@ public:
     // New (Ctrl+N): asks to save unsaved changes, then an empty untitled layout
     // on the selected device.
     void commandNew();
+    // The desktop session is ending: nothing may be asked, and the process may
+    // be ended at any moment. Unsaved changes are written to a fresh recovery
+    // copy now (offered at the next start).
+    void keepUnsavedWork();
+    // The process was asked to end (SIGTERM, the session's end): keeps unsaved
+    // work as a recovery copy, writes the settings and closes without a question.
+    void endWithoutQuestions();
     QAction* newAction() const { return m_newAction; }
     void showAbout();
 

@@ -41,14 +41,18 @@ bool openLayoutDialog(LayoutDocument& document, bool append) {
         document.fileName().isEmpty() ? QString() : QFileInfo(document.fileName()).absolutePath();
     const QString path = platform.getOpenFileName(startDir, layoutFileFilter());
     if (path.isEmpty()) return false;
+    // The file is read first: one that cannot be loaded is told without a
+    // question, and changes nothing.
+    const LayoutReadResult read = readLayoutFor(document, path, append);
+    if (read.status != LoadStatus::Loaded) {
+        platform.showMessage(QStringLiteral("The file \"%1\" cannot be loaded as a layout.\n\n%2")
+                                 .arg(QDir::toNativeSeparators(path), read.error),
+                             MessageButtons::Ok, MessageIcon::Warning);
+        return false;
+    }
     // A Load replaces the layout: unsaved work is offered for saving first.
     if (!append && !mayDiscardLayout(askToSaveChanges(document))) return false;
-    const LoadResult result = loadLayout(document, path, append);
-    if (result.status == LoadStatus::Loaded) return true;
-    platform.showMessage(QStringLiteral("The file \"%1\" cannot be loaded as a layout.\n\n%2")
-                             .arg(QDir::toNativeSeparators(path), result.error),
-                         MessageButtons::Ok, MessageIcon::Warning);
-    return false;
+    return loadReadLayout(document, read, path, append).status == LoadStatus::Loaded;
 }
 
 LoadResult loadStartupLayout(LayoutDocument& document) {
