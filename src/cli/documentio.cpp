@@ -38,6 +38,27 @@ void parseConfigString(LayoutDocument& document, const QString& text, ConfigVers
         reading.device, QString());
 }
 
+QString cutTextsMessage(int elements) {
+    return (elements == 1 ? QStringLiteral("The text of one element was longer than %2 characters.")
+                          : QStringLiteral("The texts of %1 elements were longer than %2 "
+                                           "characters."))
+               .arg(elements)
+               .arg(MaxElementTextLength) +
+           QStringLiteral("\nThey were cut to that length; the file stays as it is until you "
+                          "save.");
+}
+
+// A string's texts must survive a save and a load: a NUL cannot be written
+// into a layout file.
+QString unkeptTextError(const ElementVector& elements) {
+    for (std::size_t i = 0; i < elements.size(); ++i)
+        if (!layoutFileKeepsText(elements[i].text))
+            return QStringLiteral("The string cannot be loaded!\nThe text of element %1 holds a "
+                                  "NUL character, which a layout file cannot keep.")
+                .arg(i + 1);
+    return {};
+}
+
 QString unknownDeviceText(const QString& deviceName) {
     if (deviceName.trimmed().isEmpty())
         return QStringLiteral("The layout names no device; it cannot be shown without one.");
@@ -85,6 +106,9 @@ LoadResult loadReadLayout(LayoutDocument& document, const LayoutReadResult& read
         result.refused = document.replaceLayout(read.content.elements, device, path);
     }
     result.added = document.count() - before;
+    if (read.content.cutTexts > 0)
+        document.platform().showMessage(cutTextsMessage(read.content.cutTexts), MessageButtons::Ok,
+                                        MessageIcon::Warning);
     return result;
 }
 
@@ -126,8 +150,16 @@ void ParseConfigStringB(LayoutDocument& document, const QString& text) {
 }
 
 ConfigReadResult readConfigStringFor(const LayoutDocument& document, const QString& text) {
-    return readConfigString(text, document.catalogs().valueTypes,
-                            readingDevice(document).fontSlots);
+    ConfigReadResult read =
+        readConfigString(text, document.catalogs().valueTypes, readingDevice(document).fontSlots);
+    if (read.ok) {
+        read.error = unkeptTextError(read.elements);
+        if (!read.error.isEmpty()) {
+            read.ok = false;
+            read.elements.clear();
+        }
+    }
+    return read;
 }
 
 void adoptConfigString(LayoutDocument& document, const ConfigReadResult& read) {
