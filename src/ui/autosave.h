@@ -42,7 +42,9 @@ public:
 
     // One autosave step: writes the recovery copy when the document is
     // modified and differs from the copy, removes our copy when it is not
-    // modified. True when a copy was written.
+    // modified. True when a copy was written. When a modified layout cannot be
+    // protected (no slot, or the folder cannot be written), the user is told
+    // once per run.
     bool saveNow();
 
     // At start-up: when a recovery copy exists, asks "Recover the unsaved
@@ -72,12 +74,15 @@ public:
 private:
     void onFileNameChanged();
     QString slotPath(const QString& suffix) const;
+    // Tells the user, once, that unsaved changes are not protected.
+    void warnUnprotected(const QString& reason);
 
     LayoutDocument& m_document;
     QTimer m_timer;
     std::unique_ptr<QLockFile> m_lock;
     int m_slot = -1;
     bool m_recovering = false;
+    bool m_warned = false;
     // The copy in our slot is this run's (written, or recovered and kept).
     bool m_owned = false;
     // What the copy holds, so that an unchanged layout is not written again.

@@ -555,6 +555,13 @@ void CPellFieldDlg::writeSettings() {
     // An untitled layout has no file to reopen; the last one stays.
     if (!m_document.fileName().isEmpty()) settings.setValue(KeyLastFile, m_document.fileName());
     settings.sync();
+    // Written once, when the window closes: said then, once.
+    if (settings.status() == QSettings::AccessError)
+        m_platform.showMessage(
+            QStringLiteral("The window position and the last file could not be saved to \"%1\"; "
+                           "the next start uses the defaults.")
+                .arg(QDir::toNativeSeparators(settings.fileName())),
+            MessageButtons::Ok, MessageIcon::Warning);
 }
 
 bool CPellFieldDlg::OnClose() {

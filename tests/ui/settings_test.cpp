@@ -246,8 +246,17 @@ TEST_F(StartupSettingsTest, DamagedOrUnreadableStoreStartsWithDefaults) {
             writeRaw(c.content);
         auto dlg = start();
         expectDefaults(*dlg, defaultFile);
-        // Closing still goes ahead; the settings are simply not kept.
+        // Closing still goes ahead; settings that cannot be kept are told once.
         EXPECT_TRUE(dlg->OnClose());
+        if (c.asFolder) {
+            ASSERT_EQ(platform.messages.size(), 1u);
+            EXPECT_TRUE(platform.messages[0].text.contains(QDir::toNativeSeparators(settingsPath)))
+                << platform.messages[0].text.toStdString();
+        } else {
+            EXPECT_TRUE(platform.messages.empty())
+                << platform.messageTexts().join('|').toStdString();
+        }
+        platform.messages.clear();
     }
 }
 
