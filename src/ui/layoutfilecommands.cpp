@@ -8,6 +8,29 @@
 
 namespace zef {
 
+QString saveFailureText(const QString& path, const QString& error) {
+    const QFileInfo file(path);
+    const QString folderPath = QDir::toNativeSeparators(file.absolutePath());
+    const QFileInfo folder(file.absolutePath());
+    QString reason;
+    // Where the folder is the cause, it is named; the system's words for the
+    // file would only say that the file could not be opened.
+    if (!folder.exists())
+        reason = QStringLiteral("The folder \"%1\" does not exist (it may have been moved or "
+                                "deleted).")
+                     .arg(folderPath);
+    else if (!folder.isDir())
+        reason = QStringLiteral("\"%1\" is not a folder.").arg(folderPath);
+    else if (!folder.isWritable())
+        reason = QStringLiteral("The folder \"%1\" cannot be written (%2).").arg(folderPath, error);
+    else
+        reason = error;
+    if (file.isFile()) reason += QStringLiteral("\n\nThe existing file was left unchanged.");
+    return QStringLiteral("The layout could not be saved to \"%1\".\n\n%2\n\nUse Save as to "
+                          "save it elsewhere.")
+        .arg(QDir::toNativeSeparators(path), reason);
+}
+
 bool saveLayout(LayoutDocument& document, bool saveAs) {
     // An empty layout is never saved, not even through Save as.
     if (document.elements().empty()) return false;
@@ -25,10 +48,8 @@ bool saveLayout(LayoutDocument& document, bool saveAs) {
 
     QString error;
     if (!writeLayoutFile(document, path, &error)) {
-        platform.showMessage(QStringLiteral("The layout could not be saved to \"%1\".\n\n%2\n\n"
-                                            "An existing file of that name was left unchanged.")
-                                 .arg(QDir::toNativeSeparators(path), error),
-                             MessageButtons::Ok, MessageIcon::Critical);
+        platform.showMessage(saveFailureText(path, error), MessageButtons::Ok,
+                             MessageIcon::Critical);
         return false;
     }
     document.markSaved(path);

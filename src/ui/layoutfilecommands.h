@@ -13,6 +13,10 @@ class LayoutDocument;
 // told to the user and leaves the document modified.
 bool saveLayout(LayoutDocument& document, bool saveAs);
 
+// The message for a failed save: names the folder when the folder is the
+// cause, and says that an existing file was left unchanged only when there is one.
+QString saveFailureText(const QString& path, const QString& error);
+
 // Load (append false) and Append (true) through the file dialog. A chosen file
 // that cannot be read as a layout is told in a message. True when loaded.
 bool openLayoutDialog(LayoutDocument& document, bool append);

@@ -240,6 +240,38 @@ TEST_P(SaveDialogs, DialogTargetAndState) {
 INSTANTIATE_TEST_SUITE_P(Files, SaveDialogs, ::testing::ValuesIn(SaveCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The message says what happened: the folder when it is the cause, and the
+// existing file only when there is one.
+TEST(LayoutSave, FailureMessagesNameTheCause) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(test::writeFile(dir.filePath(QStringLiteral("a file")), "x"));
+    ASSERT_TRUE(test::writeFile(dir.filePath(QStringLiteral("old.xml")), "x"));
+    const struct {
+        const char* name;
+        QString path;
+        const char* says;
+        bool existingFile;
+    } cases[] = {
+        {"missing folder", dir.filePath(QStringLiteral("gone/mine.xml")), "does not exist", false},
+        {"a file where the folder should be", dir.filePath(QStringLiteral("a file/mine.xml")),
+         "is not a folder", false},
+        {"a write error over an existing file", dir.filePath(QStringLiteral("old.xml")),
+         "Input/output error", true},
+        {"a folder the system refuses", QStringLiteral("/proc/zef-designer-test.xml"), "", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString text = saveFailureText(c.path, QStringLiteral("Input/output error"));
+        EXPECT_TRUE(text.contains(QDir::toNativeSeparators(c.path)));
+        EXPECT_TRUE(text.contains(QString::fromLatin1(c.says))) << text.toStdString();
+        EXPECT_EQ(text.contains(QStringLiteral("existing file")), c.existingFile)
+            << text.toStdString();
+        if (QByteArray(c.says) != "Input/output error" && *c.says) {
+            EXPECT_TRUE(text.contains(QDir::toNativeSeparators(QFileInfo(c.path).absolutePath())));
+        }
+    }
+}
+
 TEST(LayoutSave, SavingReplacesAnExistingFileWhole) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("layout.xml"));
