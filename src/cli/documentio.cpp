@@ -65,7 +65,7 @@ QString unknownDeviceText(const QString& deviceName) {
     // A hostile file may name anything; a message shows a readable part of it.
     constexpr qsizetype Shown = 80;
     const QString name =
-        deviceName.size() > Shown ? deviceName.left(Shown) + QChar(0x2026) : deviceName;
+        deviceName.size() > Shown ? cutText(deviceName, Shown) + QChar(0x2026) : deviceName;
     return QStringLiteral("The layout is for the device \"%1\", which this designer does not know.")
         .arg(name);
 }
