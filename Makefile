@@ -1,10 +1,11 @@
 # Front door: `make run` builds and starts the designer, `make test` builds and
-# runs every test headless. Both install missing Debian packages first.
+# runs every test headless, `make package` builds the Debian package. All install
+# missing Debian packages first.
 BUILD ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test package bench clean
 
 all: build
 
@@ -22,6 +23,10 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j 2
+
+# build/zef-designer_<version>_<arch>.deb; scripts/check-package.sh checks it.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 bench: build
 	$(BUILD)/zef-bench

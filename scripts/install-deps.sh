@@ -9,10 +9,16 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-roboto-unhinted fonts-dejavu-core fonts-dejavu-extra fonts-bebas-neue
     xvfb xauth
+    # The man page, the Debian package and the checks of the launcher and metainfo.
+    help2man dpkg-dev file desktop-file-utils appstream
 )
 # Extra packages for the fuzzing and sanitizer runs (clang's libFuzzer runtime).
 if [[ "${ZEF_FUZZ_DEPS:-0}" == 1 ]]; then
     packages+=(clang-14 libclang-rt-14-dev)
+fi
+# The static checks (scripts/tidy.sh).
+if [[ "${ZEF_TIDY_DEPS:-0}" == 1 ]]; then
+    packages+=(clang-tidy)
 fi
 
 missing=()

@@ -83,8 +83,12 @@ int listFonts(const Catalogs& catalogs, const std::optional<QString>& deviceName
 }
 
 QString previewFacesPath(const QString& programDir) {
-    const QString beside = QDir(programDir).filePath(QStringLiteral("fonts.txt"));
-    return QFileInfo::exists(beside) ? beside : QStringLiteral(ZEF_DATA_DIR "/fonts.txt");
+    const QDir dir(programDir);
+    for (const QString& path :
+         {dir.filePath(QStringLiteral("fonts.txt")),
+          QDir::cleanPath(dir.filePath(QStringLiteral(ZEF_DATA_DIR_FROM_BIN "/fonts.txt")))})
+        if (QFileInfo::exists(path)) return path;
+    return QStringLiteral(ZEF_DATA_DIR "/fonts.txt");
 }
 
 } // namespace zef

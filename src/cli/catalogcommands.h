@@ -31,7 +31,9 @@ int listFonts(const Catalogs& catalogs, const std::optional<QString>& deviceName
               QTextStream& err);
 
 // The fonts file the designer reads at start-up: fonts.txt beside the executable,
-// else the installed one.
+// else the installed one, looked for first where it lies from the executable's
+// folder when installed (../share/zef-designer, wherever the package or the
+// install prefix put both), then in the data folder of the configured prefix.
 QString previewFacesPath(const QString& programDir);
 
 } // namespace zef

@@ -1,6 +1,7 @@
 #include "rendercommand.h"
 
 #include "catalog/catalogs.h"
+#include "check/layoutcheck.h"
 #include "consoleplatform.h"
 #include "documentio.h"
 #include "files/layoutfile.h"
@@ -37,6 +38,12 @@ int renderLayout(const Catalogs& catalogs, const RenderOptions& options, QTextSt
     PreviewViewState& view = renderer.viewState();
     view.nightMode = options.nightMode;
     view.showDcGradient = options.showDcGradient;
+    view.widestValues = options.widestValues;
+    if (options.outlineFindings) {
+        LayoutCheck check(catalogs);
+        for (const Finding& finding : check.run(document.elements(), *document.device()))
+            if (!finding.area.isNull()) view.outlines.push_back(finding.area);
+    }
     view.randomPool = classicRandomPool();
     view.programDir = options.programDir;
     if (options.highlight) {

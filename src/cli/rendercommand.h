@@ -21,6 +21,8 @@ struct RenderOptions {
     QString outputPath;
     bool nightMode = false;       // --night
     bool showDcGradient = false;  // --gradient
+    bool widestValues = false;    // --widest: values with their widest digits
+    bool outlineFindings = false; // --findings: outline what the layout check finds
     std::optional<int> highlight; // --highlight INDEX: that element in red, selected
     int repeat = 1;               // --repeat N: paint N times, print the median time
     QString programDir;           // where device pictures may be found besides the resources

@@ -1,6 +1,7 @@
 #include "layoutdocument.h"
 
 #include "catalog/catalogs.h"
+#include "devicescaling.h"
 #include "platform.h"
 
 #include <algorithm>
@@ -13,18 +14,6 @@ namespace {
 
 const QString SeparatorCaption = QStringLiteral("----------------- Seperator ------------------");
 constexpr Bgr NewDynamicColorReplaceColor = 0x563412;
-
-// Single-precision product, truncated towards zero; a product beyond the
-// 32-bit range saturates (the conversion itself would be undefined).
-std::int32_t scaled(std::int32_t value, float factor) {
-    const float product = std::trunc(static_cast<float>(value) * factor);
-    // 2^31 is exact in float; every float below it converts.
-    constexpr float Limit = 2147483648.0f;
-    if (std::isnan(product)) return 0;
-    if (product >= Limit) return std::numeric_limits<std::int32_t>::max();
-    if (product < -Limit) return std::numeric_limits<std::int32_t>::min();
-    return static_cast<std::int32_t>(product);
-}
 
 } // namespace
 
@@ -186,28 +175,7 @@ bool LayoutDocument::canScaleToDevice() const {
 
 void LayoutDocument::scaleToDevice() {
     if (!canScaleToDevice()) return;
-    const DeviceInfo& d = *designDeviceInfo();
-    const DeviceInfo& s = *device();
-    const float sx = static_cast<float>(s.screenWidth) / static_cast<float>(d.screenWidth);
-    const float sy = static_cast<float>(s.screenHeight) / static_cast<float>(d.screenHeight);
-
-    for (auto& e : m_elements) {
-        if (e.kind == KindDynamicColor) continue;
-        e.prevX = e.x;
-        e.x = scaled(e.x, sx);
-        e.prevY = e.y;
-        e.y = scaled(e.y, sy);
-        if (!isArc(e.graphicKind())) {
-            e.prevX2 = e.x2;
-            e.x2 = scaled(e.x2, sx);
-            e.prevY2 = e.y2;
-            e.y2 = scaled(e.y2, sy);
-        }
-        e.prevRadius = e.radius;
-        e.radius = std::max(scaled(e.radius, sx), 1);
-        e.prevStroke = e.stroke;
-        e.stroke = std::max(scaled(e.stroke, sx), 1);
-    }
+    scaleElements(m_elements, *designDeviceInfo(), *device());
     m_designDevice = m_selectedDevice;
     refresh();
 }
@@ -270,7 +238,7 @@ void LayoutDocument::dropUnavailableTypes(int oldDevice, int newDevice) {
             emit lineChanged(i);
         }
         if (!ValueTypeCatalog::isOffered(vt.graphicKinds.at(e.graphicType), newInfo)) {
-            e.graphicType = 0;
+            e.setGraphicKind(GraphicKind::Line);
             emit lineChanged(i);
         }
     }

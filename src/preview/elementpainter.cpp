@@ -1,10 +1,10 @@
 #include "elementpainter.h"
 
 #include "catalog/catalogs.h"
-#include "catalog/samplevaluetext.h"
 #include "preview/facecache.h"
 #include "preview/previewgeometry.h"
 #include "preview/randompool.h"
+#include "preview/valuetextplacement.h"
 
 #include <QGlyphRun>
 #include <QLinearGradient>
@@ -18,11 +18,6 @@
 namespace zef {
 
 namespace {
-
-// Text layout leaves a sixth of an em free before and after the text, as the
-// drawing layer the layouts' font offsets were tuned with does; the measured box
-// includes it, and the text box arithmetic below expects it.
-constexpr qreal TextPaddingEm = 1.0 / 6.0;
 
 QColor colorOf(QRgb argb) {
     return QColor::fromRgba(argb);
@@ -224,9 +219,11 @@ DrawOutcome ElementPainter::DrawElement(QPainter& painter, LayoutElement& e, QRg
         // Client coordinates; stored values are unbounded, so far out ones saturate.
         const int X = saturated(qint64(o.x()) + e.x);
         const int Y = saturated(qint64(o.y()) + e.y);
-        const QString text = valueElementText(e, TextMode::Preview, m_catalogs.valueTypes);
         const PreviewFace face =
             m_catalogs.fonts.faceFor(m_catalogs.fonts.fontNameFor(d.name, e.font));
+        const QString text = shownValueText(
+            e, m_catalogs.valueTypes,
+            m_widestValues ? m_faces->font(face.faceId, face.pixelSize) : nullptr, m_widestValues);
         const QRectF measured =
             DrawValueText(painter, face, X, Y, color1, color2, e.hAlignment, text);
         const qint64 width = truncated(0.8 * measured.width());
@@ -323,30 +320,20 @@ QRectF ElementPainter::DrawValueText(QPainter& painter, const PreviewFace& face,
     FaceFont* font = m_faces->font(face.faceId, face.pixelSize);
     if (!font) return QRectF(0, 0, 0, 0);
 
-    const qreal ax = qreal(x) + face.offsetForAlignment(alignment);
+    const ValueTextPlacement placed = placeValueText(*font, face, x, y, alignment, text);
+    if (text.isEmpty()) return placed.box;
+
     const qint64 ay = qint64(y) + face.offsetY; // the text's top line
-    const qreal lineHeight = font->lineHeight();
-    if (text.isEmpty()) return QRectF(ax, ay, 0, 0);
-
-    const FaceFont::Shaped& shaped = font->shape(text);
-    const qreal padding = TextPaddingEm * font->emSize();
-    const qreal width = shaped.advance + 2 * padding;
-    qreal left = ax; // alignment 2 (and anything else): the text starts at the anchor
-    if (alignment == 0)
-        left = ax - width;
-    else if (alignment == 1)
-        left = ax - width / 2;
-
-    const qreal originX = left + padding;
-    const qreal pixelX = std::floor(originX);
-    const int subPixel = int(std::lround((originX - pixelX) * 64));
+    const qreal pixelX = std::floor(placed.penX);
+    const int subPixel = int(std::lround((placed.penX - pixelX) * 64));
     // Far outside any screen nothing can show; the box is still measured.
     constexpr qreal Reach = 1e6;
     if (std::abs(pixelX) < Reach && std::abs(qreal(ay)) < Reach) {
-        if (const RenderedText* r = renderText(*font, text, subPixel, lineHeight, color1, color2))
+        if (const RenderedText* r =
+                renderText(*font, text, subPixel, font->lineHeight(), color1, color2))
             painter.drawImage(QPoint(int(pixelX), int(ay)) + r->topLeft, r->image);
     }
-    return QRectF(left, ay, width, lineHeight);
+    return placed.box;
 }
 
 const ElementPainter::RenderedText* ElementPainter::renderText(FaceFont& font, const QString& text,

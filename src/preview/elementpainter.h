@@ -28,6 +28,7 @@ namespace previewcolors {
 constexpr QRgb Rest = 0x78C8C8C8;      // the empty part of a bar
 constexpr QRgb Guide = 0x64C8C8C8;     // pivot cross, orbit, graph frame
 constexpr QRgb Highlight = 0xB4FF0000; // the highlighted element
+constexpr QRgb Outline = 0xFFFF00FF;   // an element the layout check found something about
 } // namespace previewcolors
 
 // What drawing one element found out.
@@ -65,6 +66,10 @@ public:
 
     FaceCache& faces() { return *m_faces; }
 
+    // Draw every value with its widest digits instead of its sample reading
+    // (the worst case the layout check measures). Off by default.
+    void setWidestValues(bool on) { m_widestValues = on; }
+
 private:
     // A text as painted once in one face, colour pair and sub-pixel position,
     // kept to be blended again by the next paints: painting text glyph by glyph
@@ -95,6 +100,7 @@ private:
     std::unique_ptr<FaceCache> m_faces;
     QCache<TextKey, RenderedText> m_texts{TextCacheBytes};
     std::unique_ptr<RenderedText> m_oversized;
+    bool m_widestValues = false;
 };
 
 } // namespace zef

@@ -6,7 +6,7 @@
 
 namespace zef {
 
-FaceFont::FaceFont(QRawFont font) : m_font(std::move(font)) {}
+FaceFont::FaceFont(const QRawFont& font) : m_font(font) {}
 
 const FaceFont::Shaped& FaceFont::shape(const QString& text) {
     auto it = m_texts.constFind(text);
@@ -18,12 +18,38 @@ const FaceFont::Shaped& FaceFont::shape(const QString& text) {
     const QVector<QPointF> advances = m_font.advancesForGlyphIndexes(s.glyphs);
     s.positions.reserve(advances.size());
     qreal x = 0;
-    for (const QPointF& a : advances) {
+    for (int i = 0; i < advances.size(); ++i) {
         s.positions.append(QPointF(x, 0));
-        x += a.x();
+        const QRectF glyph = m_font.boundingRect(s.glyphs[i]);
+        if (!glyph.isEmpty()) s.ink |= glyph.translated(x, 0);
+        x += advances[i].x();
     }
     s.advance = x;
-    return *m_texts.insert(text, std::move(s));
+    return *m_texts.emplace(text, std::move(s));
+}
+
+QChar FaceFont::widestDigit() {
+    if (!m_widestDigit.isNull()) return m_widestDigit;
+    m_widestDigit = QLatin1Char('0');
+    qreal bestAdvance = -1, bestInk = -1;
+    for (char c = '0'; c <= '9'; ++c) {
+        const Shaped& digit = shape(QString(QLatin1Char(c)));
+        const qreal ink = digit.ink.width();
+        if (digit.advance > bestAdvance || (digit.advance == bestAdvance && ink > bestInk)) {
+            bestAdvance = digit.advance;
+            bestInk = ink;
+            m_widestDigit = QLatin1Char(c);
+        }
+    }
+    return m_widestDigit;
+}
+
+QString FaceFont::widestDigits(const QString& text) {
+    QString widest = text;
+    const QChar digit = widestDigit();
+    for (QChar& c : widest)
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) c = digit;
+    return widest;
 }
 
 FaceCache::FaceCache() = default;

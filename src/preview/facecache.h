@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QPointF>
 #include <QRawFont>
+#include <QRectF>
 #include <QString>
 #include <QVector>
 
@@ -18,14 +19,16 @@ namespace zef {
 class FaceFont {
 public:
     // One text: glyphs, their pen positions on the baseline from the start of
-    // the text, and the total advance.
+    // the text, the total advance, and the bounds of the glyphs' outlines from
+    // the pen start on the baseline (empty for a text without ink).
     struct Shaped {
         QVector<quint32> glyphs;
         QVector<QPointF> positions;
         qreal advance = 0;
+        QRectF ink;
     };
 
-    explicit FaceFont(QRawFont font);
+    explicit FaceFont(const QRawFont& font);
 
     const QRawFont& rawFont() const { return m_font; }
     qreal ascent() const { return m_font.ascent(); }
@@ -35,12 +38,19 @@ public:
 
     const Shaped& shape(const QString& text);
 
+    // The digit a changing reading is measured with: the one of the largest
+    // advance, of the widest outline among equal advances, the lowest on a tie.
+    QChar widestDigit();
+    // The text with every digit 0 to 9 replaced by widestDigit().
+    QString widestDigits(const QString& text);
+
 private:
     // Layouts kept per text; a bound keeps a long session from growing it forever.
     static constexpr int MaxShapedTexts = 4096;
 
     QRawFont m_font;
     QHash<QString, Shaped> m_texts;
+    QChar m_widestDigit; // null until asked for
 };
 
 // The preview faces: each face file read once and each (face, pixel size) made

@@ -86,6 +86,10 @@ PreviewRenderer::PreviewRenderer(LayoutDocument& document)
 
 PreviewRenderer::~PreviewRenderer() = default;
 
+FaceCache& PreviewRenderer::faces() {
+    return m_painter->faces();
+}
+
 QString PreviewRenderer::dcWarningText() {
     return QStringLiteral("Please select a value type if a dynamic color is used!");
 }
@@ -159,8 +163,16 @@ PaintResult PreviewRenderer::RenderClientArea(QPainter& painter, QSize clientSiz
     PaintResult result;
 
     const QRect client(QPoint(0, 0), clientSize);
-    if (m_client.size() != clientSize) {
-        m_client = QImage(clientSize, QImage::Format_RGB32);
+    // The off-screen image has the painter's resolution (2 for a 2x screen), so
+    // that copying it to the screen scales nothing.
+    const qreal dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    const QSize pixels = (QSizeF(clientSize) * dpr).toSize();
+    if (m_client.size() != pixels || m_client.devicePixelRatioF() != dpr) {
+        // A new image after one that was painted (the window moved to a screen of
+        // another scale) has to be drawn again whole.
+        if (!m_client.isNull()) m_repaintSwatch = m_repaintDcSwatches = m_repaintPreview = true;
+        m_client = QImage(pixels, QImage::Format_RGB32);
+        m_client.setDevicePixelRatio(dpr);
         m_client.fill(QColor::fromRgba(preview::BackgroundArgb));
     }
     const QRegion region = updateRegion.isEmpty() ? QRegion(client) : updateRegion & client;
@@ -180,7 +192,10 @@ PaintResult PreviewRenderer::RenderClientArea(QPainter& painter, QSize clientSiz
             const QRegion previewClip = region & preview::area();
             p.setClipRegion(previewClip);
             p.fillRect(preview::area(), QColor::fromRgba(preview::BackgroundArgb));
-            paintPreview(p, result, previewClip);
+            if (dpr == 1.0)
+                paintPreview(p, result, previewClip);
+            else
+                paintScaledPreview(p, result, previewClip);
         }
         p.setClipRegion(region);
         drawSwatches(p, m_repaintSwatch, m_repaintDcSwatches);
@@ -189,7 +204,9 @@ PaintResult PreviewRenderer::RenderClientArea(QPainter& painter, QSize clientSiz
     m_repaintDcSwatches = false;
     m_repaintPreview = false;
 
-    for (const QRect& r : region) painter.drawImage(r.topLeft(), m_client, r);
+    for (const QRect& r : region)
+        painter.drawImage(QRectF(r), m_client,
+                          QRectF(QPointF(r.topLeft()) * dpr, QSizeF(r.size()) * dpr));
     result.paintMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
     return result;
 }
@@ -223,9 +240,48 @@ QImage PreviewRenderer::RenderPreviewImage(PaintResult* result) {
 }
 
 void PreviewRenderer::paintPreview(QPainter& painter, PaintResult& result, const QRegion& clip) {
-    const DeviceInfo* dp = m_document.device();
-    if (!dp) return;
-    const DeviceInfo& d = *dp;
+    const DeviceInfo* d = m_document.device();
+    if (!d) return;
+    paintScreen(painter, result, clip);
+    painter.save();
+    painter.setClipRegion(clip.isEmpty() ? QRegion(preview::area()) : clip);
+    const QImage& picture = devicePictureFor(*d);
+    if (!picture.isNull()) painter.drawImage(preview::origin(), picture);
+    if (!m_view.outlines.empty()) drawOutlines(painter, *d);
+    painter.restore();
+}
+
+void PreviewRenderer::paintScaledPreview(QPainter& painter, PaintResult& result,
+                                         const QRegion& clip) {
+    const DeviceInfo* d = m_document.device();
+    if (!d) return;
+    // The device screen is drawn at its own pixels and enlarged without smoothing,
+    // so that each device pixel stays a sharp square as on the device; the picture
+    // around it is enlarged smoothly.
+    const QRect area = preview::area();
+    const QRegion within = clip.isEmpty() ? QRegion(area) : clip;
+    if (m_screenLayer.size() != area.size())
+        m_screenLayer = QImage(area.size(), QImage::Format_RGB32);
+    {
+        QPainter layer(&m_screenLayer);
+        layer.translate(-area.topLeft());
+        layer.setClipRegion(within);
+        layer.fillRect(area, QColor::fromRgba(preview::BackgroundArgb));
+        paintScreen(layer, result, within);
+    }
+    painter.save();
+    painter.setClipRegion(within);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(area, m_screenLayer);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    const QImage& picture = devicePictureFor(*d);
+    if (!picture.isNull()) painter.drawImage(preview::origin(), picture);
+    if (!m_view.outlines.empty()) drawOutlines(painter, *d);
+    painter.restore();
+}
+
+void PreviewRenderer::paintScreen(QPainter& painter, PaintResult& result, const QRegion& clip) {
+    const DeviceInfo& d = *m_document.device();
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
@@ -242,6 +298,7 @@ void PreviewRenderer::paintPreview(QPainter& painter, PaintResult& result, const
     for (std::size_t j = 0; j < elements.size(); ++j)
         if (elements[j].kind == KindDynamicColor) dynamicColors.push_back(j);
 
+    m_painter->setWidestValues(m_view.widestValues);
     std::optional<LayoutElement> highlighted;
     bool warned = false;
     for (std::size_t i = 0; i < elements.size(); ++i) {
@@ -267,10 +324,6 @@ void PreviewRenderer::paintPreview(QPainter& painter, PaintResult& result, const
                                previewcolors::Highlight, previewcolors::Highlight, d, elements,
                                m_view.randomPool, selected);
     }
-
-    painter.setClipRegion(clip.isEmpty() ? QRegion(preview::area()) : clip);
-    const QImage& picture = devicePictureFor(d);
-    if (!picture.isNull()) painter.drawImage(preview::origin(), picture);
     painter.restore();
 
     result.previewPainted = true;
@@ -278,6 +331,23 @@ void PreviewRenderer::paintPreview(QPainter& painter, PaintResult& result, const
     const int shown = m_document.selectedDevice();
     result.scaleToDeviceEnabled =
         m_document.designDevice() != -1 && m_document.designDevice() != shown;
+}
+
+void PreviewRenderer::drawOutlines(QPainter& painter, const DeviceInfo& d) {
+    // Over the picture too: an element outside the screen shows where it went.
+    QPen pen(QColor::fromRgba(previewcolors::Outline), 1, Qt::DashLine);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    const QPointF o = preview::screenOrigin(d);
+    constexpr qreal Margin = 2; // clear of the element's own pixels
+    // Far out areas are cut a little beyond the preview, where no edge shows,
+    // rather than handed to the rasteriser whole.
+    const QRectF reach = QRectF(preview::area()).adjusted(-10, -10, 10, 10);
+    for (const QRectF& area : m_view.outlines) {
+        const QRectF r = area.translated(o).adjusted(-Margin, -Margin, Margin, Margin);
+        if (r.intersects(reach)) painter.drawRect(r.intersected(reach));
+    }
 }
 
 QImage PreviewRenderer::devicePictureFor(const DeviceInfo& d) {

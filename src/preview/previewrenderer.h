@@ -19,6 +19,7 @@ namespace zef {
 
 class LayoutDocument;
 class ElementPainter;
+class FaceCache;
 class DevicePictures;
 
 // What a paint found out that the window has to act on. Fields marked
@@ -72,6 +73,10 @@ public:
     PreviewViewState& viewState() { return m_view; }
     const PreviewViewState& viewState() const { return m_view; }
 
+    // The preview faces the elements are drawn with, for others that measure
+    // text the same way.
+    FaceCache& faces();
+
     // --- requesting repaints ------------------------------------------------
     // The one way commands request a repaint:
     //  swatch: the colour swatch; dcSwatches: the ten dynamic-colour swatches;
@@ -103,9 +108,15 @@ public:
     // coordinates). An empty updateRegion means the whole client area. Drawing is
     // clipped to updateRegion: outside it the screen keeps what it shows, so the
     // off-screen image needs nothing there. Every value element's text box is
-    // measured whatever the region.
+    // measured whatever the region. On a painter with a device pixel ratio above 1
+    // (a HiDPI screen) the device screen is enlarged without smoothing, each device
+    // pixel a sharp square block, and the device picture smoothly.
     PaintResult RenderClientArea(QPainter& painter, QSize clientSize,
                                  const QRegion& updateRegion = QRegion());
+
+    // The off-screen image of the client area as last painted, at the painter's
+    // device pixel ratio (clientSize times the ratio in pixels).
+    const QImage& clientImage() const { return m_client; }
 
     // The preview alone as the window paints it with the preview flag set: pixel
     // (0, 0) is the client point (650, 35); the image is as large as the device
@@ -154,6 +165,12 @@ private:
     std::vector<QRect> invalidate(bool swatch, bool dcSwatches, bool elementArea, bool wholePreview,
                                   bool commit);
     void drawSwatches(QPainter& painter, bool swatch, bool dcSwatches);
+    // paintPreview without the picture.
+    void paintScreen(QPainter& painter, PaintResult& result, const QRegion& clip);
+    // paintPreview for a painter with a device pixel ratio above 1: the screen
+    // through m_screenLayer, at 1x.
+    void paintScaledPreview(QPainter& painter, PaintResult& result, const QRegion& clip);
+    void drawOutlines(QPainter& painter, const DeviceInfo& d);
     QImage devicePictureFor(const DeviceInfo& d);
 
     LayoutDocument& m_document;
@@ -161,6 +178,7 @@ private:
     std::unique_ptr<ElementPainter> m_painter;
     std::unique_ptr<DevicePictures> m_pictures;
     QImage m_client;
+    QImage m_screenLayer; // the preview area at 1x, for paintScaledPreview
     bool m_repaintSwatch = false;
     bool m_repaintDcSwatches = false;
     bool m_repaintPreview = false;

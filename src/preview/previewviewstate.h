@@ -2,6 +2,7 @@
 
 #include "model/layoutelement.h"
 
+#include <QRectF>
 #include <QString>
 
 #include <array>
@@ -21,6 +22,12 @@ struct PreviewViewState {
     bool showDcGradient = false;
     // Check box "Show night mode".
     bool nightMode = false;
+    // View "widest values": every value drawn with its widest digits instead
+    // of its sample reading.
+    bool widestValues = false;
+    // Areas outlined over the preview, in device-screen pixels: the elements
+    // the layout check found something about. Empty: nothing is outlined.
+    std::vector<QRectF> outlines;
 
     // Colour shown in the colour swatch (the colour being edited), 0x00BBGGRR.
     Bgr swatchColor = 0;

@@ -3,19 +3,27 @@
 #include "catalog/catalogs.h"
 #include "cli/documentio.h"
 #include "config/configstring.h"
+#include "findingsline.h"
 #include "layoutfilecommands.h"
 #include "model/layoutdocument.h"
 #include "model/platform.h"
 
 namespace zef {
 
-void OnCopyToClipboard(LayoutDocument& document) {
+QString copiedMessage(std::size_t findings) {
+    const QString copied = QStringLiteral("Config string copied to clipboard.");
+    if (findings == 0) return copied;
+    return copied + QStringLiteral(" The layout check has %1 for this device (listed under "
+                                   "the preview).")
+                        .arg(FindingsLine::countText(findings));
+}
+
+void OnCopyToClipboard(LayoutDocument& document, std::size_t findings) {
     const ValueTypeCatalog& catalog = document.catalogs().valueTypes;
     Platform& platform = document.platform();
     platform.setClipboardText(
         BuildConfigString(document.elements(), catalog, documentFontSlots(document)));
-    platform.showMessage(QStringLiteral("Config string copied to clipboard."), MessageButtons::Ok,
-                         MessageIcon::Information);
+    platform.showMessage(copiedMessage(findings), MessageButtons::Ok, MessageIcon::Information);
 
     const QString warning = overlongTextMessage(overlongTextElements(document.elements(), catalog));
     if (!warning.isEmpty()) platform.showMessage(warning, MessageButtons::Ok, MessageIcon::Warning);

@@ -7,12 +7,21 @@
 #include "terminationrequests.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QSessionManager>
 #include <QStyleFactory>
 
 namespace zef {
 
 CPellFieldApp::CPellFieldApp(int& argc, char** argv) : m_argc(argc), m_argv(argv) {}
+
+QIcon CPellFieldApp::applicationIcon() {
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1x%1/apps/%2.png").arg(size).arg(applicationId()),
+                     QSize(size, size));
+    return icon;
+}
 
 int CPellFieldApp::run() {
     // Commands for scripts run without a window, and without a display.
@@ -21,6 +30,9 @@ int CPellFieldApp::run() {
     QApplication app(m_argc, m_argv);
     nameApplication();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setWindowIcon(applicationIcon());
+    // Ties the window to the installed launcher (the Wayland app id).
+    QGuiApplication::setDesktopFileName(applicationId());
 
     QtPlatform platform;
     CPellFieldDlg dlg(platform, QApplication::arguments());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QString>
 
 namespace zef {
@@ -10,6 +11,11 @@ class CPellFieldApp {
 public:
     CPellFieldApp(int& argc, char** argv);
     int run();
+
+    // The name of the launcher, metainfo and icon files (res/linux/, res/icons/).
+    static QString applicationId() { return QStringLiteral("de.pellsoft.ZefDesigner"); }
+    // The window icon in every size of res/icons/hicolor.
+    static QIcon applicationIcon();
 
 private:
     int& m_argc;

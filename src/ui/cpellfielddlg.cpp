@@ -10,6 +10,7 @@
 #include "elementlistmodel.h"
 #include "elementlistview.h"
 #include "files/layoutfile.h"
+#include "layoutcheckview.h"
 #include "layoutfilecommands.h"
 #include "model/platform.h"
 #include "preview/randompool.h"
@@ -155,6 +156,7 @@ void CPellFieldDlg::createControls() {
     ElementListView& list = elementList();
     list.setModel(m_listModel);
     list.setItemDelegate(new ElementListDelegate(&list));
+    m_layoutCheck = new LayoutCheckView(m_document, m_renderer, *m_listModel, this);
 
     m_panel = std::make_unique<PropertyPanel>(m_document, m_ui, m_renderer.viewState(), *this);
     m_panel->connectControls();
@@ -195,6 +197,8 @@ void CPellFieldDlg::connectCommands() {
     connect(m_ui.deviceList, &QComboBox::activated, this, &CPellFieldDlg::onDeviceSelected);
     connect(m_ui.elementKind, &QComboBox::activated, this, &CPellFieldDlg::onElementKindSelected);
     connect(&elementList(), &ElementListView::userSelectedRow, this,
+            &CPellFieldDlg::onUserSelectedRow);
+    connect(m_layoutCheck, &LayoutCheckView::elementChosen, this,
             &CPellFieldDlg::onUserSelectedRow);
 }
 
@@ -296,6 +300,7 @@ void CPellFieldDlg::update(const std::vector<QRect>& rects) {
 void CPellFieldDlg::invalidateView(bool swatch, bool dcSwatches, bool elementArea,
                                    bool wholePreview) {
     update(m_renderer.InvalidateView(swatch, dcSwatches, elementArea, wholePreview));
+    m_layoutCheck->schedule();
 }
 
 void CPellFieldDlg::paintEvent(QPaintEvent* event) {
@@ -431,7 +436,7 @@ void CPellFieldDlg::onSave() {
     saveLayout(m_document, false);
 }
 void CPellFieldDlg::onCopyToClipboard() {
-    OnCopyToClipboard(m_document);
+    OnCopyToClipboard(m_document, m_layoutCheck->findings().size());
 }
 
 void CPellFieldDlg::setViewOption(bool PreviewViewState::*option, const QCheckBox* checkBox) {

@@ -21,6 +21,7 @@ namespace zef {
 class Autosave;
 class ElementListModel;
 class ElementListView;
+class LayoutCheckView;
 class Platform;
 
 // The designer window: owns the catalogs, the document, the preview and every
@@ -53,6 +54,7 @@ public:
     ElementListModel& listModel() { return *m_listModel; }
     ElementListView& elementList() const;
     PreviewRenderer& renderer() { return m_renderer; }
+    LayoutCheckView& layoutCheck() { return *m_layoutCheck; }
 
     // The close handling: asks to save a modified layout; returns false when
     // the user cancelled or the save did not happen. Writes the settings when
@@ -161,6 +163,7 @@ private:
     PreviewRenderer m_renderer;
     DesignerControls m_ui;
     ElementListModel* m_listModel = nullptr;
+    LayoutCheckView* m_layoutCheck = nullptr;
     std::unique_ptr<PropertyPanel> m_panel;
     std::unique_ptr<KeyCommands> m_keys;
     std::unique_ptr<Autosave> m_autosave;

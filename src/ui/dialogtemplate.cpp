@@ -194,7 +194,9 @@ consteval bool keepsEveryControlOnce(std::span<const ControlTemplate> controls) 
         for (std::size_t j = 0; j < i; ++j)
             if (controls[j].slot == controls[i].slot) return false;
     }
-    return kept == sizeof(DesignerControls) / sizeof(QWidget*);
+    // The struct holds nothing but widget pointers.
+    return kept ==
+           sizeof(DesignerControls) / sizeof(QWidget*); // NOLINT(bugprone-sizeof-expression)
 }
 static_assert(keepsEveryControlOnce(DesignerTemplate),
               "every widget of DesignerControls must be kept by exactly one template row");

@@ -81,6 +81,12 @@ template <typename W> struct RowSlot {
     bool operator==(const RowSlot&) const = default;
 };
 
+// Deduction guides: aggregate deduction is not there in every compiler yet.
+template <typename W> Slot(W* DesignerControls::*) -> Slot<W>;
+template <typename W>
+FieldSlot(NumberFieldControls DesignerControls::*, W* NumberFieldControls::*) -> FieldSlot<W>;
+template <typename W> RowSlot(std::size_t, W* DynamicColorRowControls::*) -> RowSlot<W>;
+
 template <typename... W>
 using SlotOf = std::variant<std::monostate, Slot<W>..., FieldSlot<W>..., RowSlot<W>...>;
 // std::monostate: a frame or label that nothing refers to.

@@ -3,7 +3,9 @@
 #include "elementlistmodel.h"
 #include "model/color.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QIcon>
 #include <QPainter>
 #include <QPen>
 #include <QStyle>
@@ -55,11 +57,23 @@ void ElementListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
                              : (enabled ? palette.color(QPalette::Text)
                                         : palette.color(QPalette::Disabled, QPalette::Text));
     }
+    QRect textRect = option.rect.adjusted(TextIndent, 0, 0, 0);
+    const QIcon mark = index.data(Qt::DecorationRole).value<QIcon>();
+    if (!mark.isNull()) {
+        // The layout check's mark sits at the right end of the row as far as
+        // the list shows it; the text stops short of it.
+        const int size = option.rect.height() - 2;
+        int right = option.rect.right();
+        if (const auto* view = qobject_cast<const QAbstractItemView*>(option.widget))
+            right = std::min(right, view->viewport()->rect().right());
+        const QRect markRect(right - size - 1, option.rect.top() + 1, size, size);
+        mark.paint(painter, markRect);
+        textRect.setRight(markRect.left() - TextIndent);
+    }
     painter->setPen(textColor);
     painter->setFont(option.font);
-    const QRect textRect = option.rect.adjusted(TextIndent, 0, 0, 0);
-    // A long text is shown up to the row's end with an ellipsis, and only the
-    // part that fits is laid out.
+    // A long text is shown up to the row's end (or the mark) with an ellipsis,
+    // and only the part that fits is laid out.
     const QString text = option.fontMetrics.elidedText(index.data(Qt::DisplayRole).toString(),
                                                        Qt::ElideRight, textRect.width());
     painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);

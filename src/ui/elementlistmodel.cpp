@@ -1,9 +1,13 @@
 #include "elementlistmodel.h"
 
+#include "check/layoutcheck.h"
 #include "listitemtext.h"
 #include "model/color.h"
 
+#include <QApplication>
 #include <QColor>
+#include <QIcon>
+#include <QStyle>
 
 namespace zef {
 
@@ -34,8 +38,17 @@ QVariant ElementListModel::data(const QModelIndex& index, int role) const {
     const Row& row = m_rows[static_cast<std::size_t>(index.row())];
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::ToolTipRole:
         return row.text;
+    case Qt::ToolTipRole:
+        return row.findings.isEmpty()
+                   ? row.text
+                   : row.text + QLatin1Char('\n') + row.findings.join(QLatin1Char('\n'));
+    case Qt::DecorationRole:
+        return row.findings.isEmpty()
+                   ? QVariant()
+                   : QVariant(QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning));
+    case FindingsRole:
+        return row.findings;
     case LineColorRole:
         return static_cast<uint>(row.color);
     case Qt::ForegroundRole:
@@ -59,7 +72,7 @@ QString ElementListModel::listItemText(int index, bool silent) {
         Row& shown = m_rows[static_cast<std::size_t>(index)];
         // Only a changed text rebuilds the row (and takes the element's colour).
         if (shown.text != row.text) {
-            shown = row;
+            rebuild(shown, row);
             const QModelIndex i = this->index(index);
             emit dataChanged(i, i);
         }
@@ -77,6 +90,29 @@ QString ElementListModel::rowText(int row) const {
 
 Bgr ElementListModel::rowColor(int row) const {
     return row >= 0 && row < rowCount() ? m_rows[static_cast<std::size_t>(row)].color : 0;
+}
+
+void ElementListModel::rebuild(Row& shown, const Row& built) {
+    shown.text = built.text;
+    shown.color = built.color;
+}
+
+void ElementListModel::setFindings(const std::vector<Finding>& findings) {
+    std::vector<QStringList> lines(m_rows.size());
+    for (const Finding& finding : findings)
+        if (finding.element >= 0 && std::size_t(finding.element) < lines.size())
+            lines[std::size_t(finding.element)] << findingLine(finding);
+    for (std::size_t row = 0; row < m_rows.size(); ++row) {
+        if (m_rows[row].findings == lines[row]) continue;
+        m_rows[row].findings = std::move(lines[row]);
+        const QModelIndex i = index(int(row));
+        emit dataChanged(i, i, {Qt::DecorationRole, Qt::ToolTipRole, FindingsRole});
+    }
+}
+
+QStringList ElementListModel::rowFindings(int row) const {
+    return row >= 0 && row < rowCount() ? m_rows[static_cast<std::size_t>(row)].findings
+                                        : QStringList();
 }
 
 void ElementListModel::onLinesReset() {
@@ -103,7 +139,7 @@ void ElementListModel::onLineRemoved(int row) {
 
 void ElementListModel::onLineChanged(int row) {
     if (row < 0 || row >= rowCount()) return;
-    m_rows[static_cast<std::size_t>(row)] = buildRow(row);
+    rebuild(m_rows[static_cast<std::size_t>(row)], buildRow(row));
     const QModelIndex i = index(row);
     emit dataChanged(i, i);
 }

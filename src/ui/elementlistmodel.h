@@ -3,11 +3,13 @@
 #include "model/layoutdocument.h"
 
 #include <QAbstractListModel>
+#include <QStringList>
 
 #include <vector>
 
 namespace zef {
 
+struct Finding;
 class ValueTypeCatalog;
 
 // The element list: one row per element of the document, in document order.
@@ -20,6 +22,10 @@ public:
     // The row's colour, 0x00BBGGRR (elementLineColor of the element); 0 stands
     // for the system colours.
     static constexpr int LineColorRole = Qt::UserRole + 1;
+    // The layout check's findings about the row's element, "N: kind: message"
+    // each (a QStringList). A row with findings also shows a warning icon
+    // (Qt::DecorationRole) and lists them in its tooltip under its text.
+    static constexpr int FindingsRole = Qt::UserRole + 2;
 
     ElementListModel(LayoutDocument& document, const ValueTypeCatalog& catalog,
                      QObject* parent = nullptr);
@@ -37,11 +43,19 @@ public:
     QString rowText(int row) const;
     Bgr rowColor(int row) const;
 
+    // Marks each row with the findings about its element (by element index);
+    // rows built anew start unmarked.
+    void setFindings(const std::vector<Finding>& findings);
+    QStringList rowFindings(int row) const;
+
 private:
     struct Row {
         QString text;
         Bgr color = 0;
+        QStringList findings;
     };
+    // Takes a rebuilt row's text and colour; the row keeps its findings.
+    void rebuild(Row& shown, const Row& built);
     Row buildRow(int index) const;
 
     void onLinesReset();

@@ -165,5 +165,19 @@ TEST(PreviewFacesPathTest, BesideTheExecutableElseInstalled) {
     EXPECT_EQ(previewFacesPath(dir.path()), file.fileName());
 }
 
+TEST(PreviewFacesPathTest, InstalledBesideTheProgramsFolderWhereverThatIs) {
+    QTemporaryDir prefix;
+    ASSERT_TRUE(prefix.isValid());
+    // <prefix>/bin and <prefix>/share/zef-designer with the default folders.
+    const QDir bin(QDir(prefix.path()).filePath(QStringLiteral("bin")));
+    const QString data = QDir::cleanPath(bin.filePath(QStringLiteral(ZEF_DATA_DIR_FROM_BIN)));
+    ASSERT_TRUE(bin.mkpath(QStringLiteral(".")));
+    ASSERT_TRUE(QDir().mkpath(data));
+    QFile file(QDir(data).filePath(QStringLiteral("fonts.txt")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    EXPECT_EQ(previewFacesPath(bin.path()), file.fileName());
+}
+
 } // namespace
 } // namespace zef

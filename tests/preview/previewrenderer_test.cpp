@@ -257,6 +257,67 @@ TEST_F(ClientAreaTest, OnlyTheUpdateRegionReachesThePainter) {
     EXPECT_EQ(screen.pixel(600, 35), 0xFFFFFFFFu);
 }
 
+// On a 2x screen (QT_SCALE_FACTOR=2) the client area keeps its size in client
+// pixels, each one 2x2 screen pixels.
+class ClientAreaAtTwiceTheScaleTest : public PreviewFixture {
+protected:
+    QImage paint() {
+        QImage target(ClientSize * 2, QImage::Format_RGB32);
+        target.setDevicePixelRatio(2);
+        target.fill(Qt::white);
+        QPainter p(&target);
+        renderer.RenderClientArea(p, ClientSize);
+        return target;
+    }
+    // Client pixels within rect whose 2x2 screen pixels are not all alike.
+    static int blendedBlocks(const QImage& image, const QRect& rect) {
+        int count = 0;
+        for (int y = rect.top(); y <= rect.bottom(); ++y)
+            for (int x = rect.left(); x <= rect.right(); ++x) {
+                const QRgb c = image.pixel(2 * x, 2 * y);
+                if (image.pixel(2 * x + 1, 2 * y) != c || image.pixel(2 * x, 2 * y + 1) != c ||
+                    image.pixel(2 * x + 1, 2 * y + 1) != c)
+                    ++count;
+            }
+        return count;
+    }
+};
+
+TEST_F(ClientAreaAtTwiceTheScaleTest, DeviceScreenHasSquarePixelsAndThePictureIsSmooth) {
+    // A circle and a diagonal line have edges at every angle; a text has its own
+    // anti-aliased edges, all of them in device pixels.
+    add(graphic(GraphicKind::CircleFilled, 60, 60, 0, 0, 40, 3, GreenBgr));
+    add(graphic(GraphicKind::Line, 10, 150, 200, 190, 0, 1, RedBgr));
+    add(valueElement(20, 220, 0, QStringLiteral("12:34"), WhiteBgr));
+    renderer.InvalidateView(true, true, false, true);
+    const QImage image = paint();
+
+    // Inside the screen's edge, where the smoothed edge of the picture ends.
+    EXPECT_EQ(blendedBlocks(image, preview::screenRect(*device).adjusted(1, 1, -1, -1)), 0);
+    const QPoint green = preview::screenOrigin(*device) + QPoint(60, 60);
+    EXPECT_EQ(image.pixel(2 * green) | 0xFF000000u, Green);
+    // The picture around the screen is enlarged smoothly: its curved and slanted
+    // edges fall between the screen pixels.
+    const QRect around = preview::frameRect(*device).adjusted(-30, -30, 30, 30) & preview::area();
+    EXPECT_GT(blendedBlocks(image, around), 100);
+    // The swatches and the background are filled at the full resolution.
+    EXPECT_EQ(blendedBlocks(image, preview::swatchRect()), 0);
+}
+
+TEST_F(ClientAreaAtTwiceTheScaleTest, AMoveToAnotherScaleRedrawsEverything) {
+    add(graphic(GraphicKind::RectangleFilled, 0, 0, 20, 20, 0, 1, GreenBgr));
+    renderer.InvalidateView(true, true, false, true);
+    QImage once(ClientSize, QImage::Format_RGB32);
+    QPainter p(&once);
+    renderer.RenderClientArea(p, ClientSize);
+    p.end();
+    // No flags set: the window only moved to a 2x screen.
+    const QImage image = paint();
+    const QPoint green = preview::screenOrigin(*device) + QPoint(10, 10);
+    EXPECT_EQ(image.pixel(2 * green) | 0xFF000000u, Green);
+    EXPECT_EQ(renderer.clientImage().size(), ClientSize * 2);
+}
+
 TEST(ClientAreaNoDevice, ShowsBackgroundAndSwatchesOnly) {
     ScriptedPlatform platform;
     LayoutDocument document(sharedCatalogs(), platform);

@@ -1,5 +1,7 @@
 #include "devicepainter.h"
 
+#include "catalog/screenshape.h"
+
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
@@ -1073,10 +1075,7 @@ Picture paintHandheld(const DeviceInfo& d, const Palette& pal, const PictureFont
 }
 
 bool insideRoundScreen(const DeviceInfo& d, int x, int y) {
-    const double r = d.screenWidth / 2.0;
-    const double dx = x + 0.5 - (d.screenX + r);
-    const double dy = y + 0.5 - (d.screenY + r);
-    return dx * dx + dy * dy <= r * r;
+    return roundScreenShowsPixel(d.screenWidth, x - d.screenX, y - d.screenY);
 }
 
 } // namespace
@@ -1086,8 +1085,7 @@ DeviceShape deviceShape(const DeviceInfo& device) {
     if (n.startsWith(QLatin1String("Edge"))) return DeviceShape::BikeComputer;
     if (hasPrefix(n, {"GPSMAP", "Oregon", "Rino", "Montana", "eTrex"}))
         return DeviceShape::Handheld;
-    if (device.screenWidth == device.screenHeight && !n.startsWith(QLatin1String("Venu Sq")))
-        return DeviceShape::RoundWatch;
+    if (screenShape(device) == ScreenShape::Round) return DeviceShape::RoundWatch;
     return DeviceShape::RectWatch;
 }
 
