@@ -154,13 +154,22 @@ void DeviceFonts::parsePreviewFaces(const QString& content) {
         QStringView last = text.mid(separators[5] + 1);
         if (const qsizetype comment = last.indexOf(u'/'); comment >= 0) last = last.left(comment);
 
+        // Clamped to what no device needs to exceed: a size of 100000 would
+        // take gigabytes and minutes to render, an offset near the 32-bit limit
+        // would overflow the text position.
+        const auto size = [](QStringView f) {
+            return std::clamp(cStrtol(f), 0, PreviewFace::MaxPixelSize);
+        };
+        const auto offset = [](QStringView f) {
+            return std::clamp(cStrtol(f), -PreviewFace::MaxOffset, PreviewFace::MaxOffset);
+        };
         PreviewFace face;
         face.faceId = faceIdForResourceName(field(2).toString());
-        face.pixelSize = cStrtol(field(3));
-        face.offsetLeft = cStrtol(field(4));
-        face.offsetCenter = cStrtol(field(5));
-        face.offsetRight = cStrtol(field(6));
-        face.offsetY = cStrtol(last);
+        face.pixelSize = size(field(3));
+        face.offsetLeft = offset(field(4));
+        face.offsetCenter = offset(field(5));
+        face.offsetRight = offset(field(6));
+        face.offsetY = offset(last);
         m_faces.insert_or_assign(name.toString(), face);
     }
 }

@@ -13,6 +13,11 @@ namespace zef {
 
 // How the preview imitates one device font.
 struct PreviewFace {
+    // The fonts file's sizes and offsets are clamped to these: the largest
+    // device screen is 480 x 800 pixels.
+    static constexpr std::int32_t MaxPixelSize = 1000;
+    static constexpr std::int32_t MaxOffset = 1000;
+
     std::int32_t faceId = 0;
     std::int32_t pixelSize = 0;
     std::int32_t offsetRight = 0;  // alignment 0

@@ -48,7 +48,8 @@ struct Options {
     QCommandLineOption device{
         QStringLiteral("device"),
         QStringLiteral("Only what the named device offers (--list-value-types, --list-fonts); "
-                       "--check: check the layout as if it were on the named device."),
+                       "--check: check the layout as if it were on the named device; "
+                       "--import-config: read the string for it (default \"Edge 1030\")."),
         QStringLiteral("name")};
 
     // Config string export and import (configcommands.h).
@@ -202,14 +203,16 @@ struct ArgumentParser {
 };
 
 int runImportConfig(const Catalogs& catalogs, const QString& argument,
-                    const std::optional<QString>& output, QTextStream& err) {
+                    const std::optional<QString>& output, const std::optional<QString>& device,
+                    QTextStream& err) {
     if (!output) {
         err << QStringLiteral("--import-config needs --output file.xml.") << Qt::endl;
         return 2;
     }
     QFile input;
     if (argument == QStringLiteral("-")) input.open(stdin, QIODevice::ReadOnly);
-    return importConfigString(catalogs, configStringArgument(argument, input), *output, err);
+    return importConfigString(catalogs, configStringArgument(argument, input), *output, err,
+                              device.value_or(QString()));
 }
 
 int runRender(const Catalogs& catalogs, const QCommandLineParser& parser, const Options& o,
@@ -312,9 +315,10 @@ bool runCommandLine(int& argc, char** argv, int* exitCode) {
         *exitCode = exportConfigString(catalogs, parser.value(o.exportConfig), out, err,
                                        parser.value(o.qr));
     else if (parser.isSet(o.importConfig))
-        *exitCode = runImportConfig(
-            catalogs, parser.value(o.importConfig),
-            parser.isSet(o.output) ? std::optional(parser.value(o.output)) : std::nullopt, err);
+        *exitCode = runImportConfig(catalogs, parser.value(o.importConfig),
+                                    parser.isSet(o.output) ? std::optional(parser.value(o.output))
+                                                           : std::nullopt,
+                                    device, err);
     else if (parser.isSet(o.check))
         *exitCode = checkLayoutFile(catalogs, parser.value(o.check), device, out, err);
     else

@@ -63,9 +63,19 @@ int writeQrCode(const QString& text, const QString& path, QTextStream& err) {
 }
 
 int importConfigString(const Catalogs& catalogs, const QString& configString,
-                       const QString& outputPath, QTextStream& err) {
+                       const QString& outputPath, QTextStream& err, const QString& deviceName) {
     ConsolePlatform platform(err);
     LayoutDocument document(catalogs, platform);
+    if (!deviceName.isEmpty()) {
+        const int device = catalogs.devices.findDeviceByName(deviceName);
+        if (device < 0) {
+            err << QStringLiteral("No device is named \"%1\"; --list-devices shows the names.")
+                       .arg(deviceName)
+                << Qt::endl;
+            return 2;
+        }
+        document.selectDevice(device);
+    }
     if (!loadConfigString(document, configString)) return 1;
     const QString file = QDir::toNativeSeparators(outputPath);
     // Save never writes an empty layout.

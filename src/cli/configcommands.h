@@ -23,12 +23,15 @@ int exportConfigString(const Catalogs& catalogs, const QString& layoutPath, QTex
 // long for one code or the file cannot be written.
 int writeQrCode(const QString& text, const QString& path, QTextStream& err);
 
-// --import-config STRING --output FILE: reads the string as "Load from
-// clipboard" reads the clipboard text and writes the layout file as Save
-// does. Returns 1, leaving FILE alone, when the string is refused, the layout
-// is empty or the file cannot be written.
+// --import-config STRING --output FILE [--device NAME]: reads the string as
+// "Load from clipboard" reads the clipboard text with that device selected
+// (its font slots; without a device, "Edge 1030") and writes the layout file
+// as Save does. Returns 1, leaving FILE alone, when the string is refused, the
+// layout is empty or the file cannot be written; 2 when the catalog has no
+// device of that name.
 int importConfigString(const Catalogs& catalogs, const QString& configString,
-                       const QString& outputPath, QTextStream& err);
+                       const QString& outputPath, QTextStream& err,
+                       const QString& deviceName = QString());
 
 // The config string argument: "-" reads it from the input (as text bytes, one
 // final line break dropped), anything else is the string itself.

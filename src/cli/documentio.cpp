@@ -9,10 +9,10 @@ namespace zef {
 
 namespace {
 
-// The string names no device; the layout is read for this one and the user
-// picks the right device afterwards.
-const QString ReadingDevice = QStringLiteral("Edge 1030");
-const QString LoadedFileName = QStringLiteral("layout.xml");
+// The string names no device. It is read for the selected device, whose font
+// slots its font indices refer to; with none selected, for this one, and the
+// user picks the right device afterwards.
+const QString FallbackReadingDevice = QStringLiteral("Edge 1030");
 
 // The device a string is read for, and the font slots its indices refer to.
 struct ReadingFor {
@@ -21,22 +21,78 @@ struct ReadingFor {
 };
 
 ReadingFor readingDevice(const LayoutDocument& document) {
+    if (document.device()) return {document.selectedDevice(), documentFontSlots(document)};
     const Catalogs& catalogs = document.catalogs();
-    const int device = catalogs.devices.findDeviceByName(ReadingDevice);
-    if (device < 0) return {-1, documentFontSlots(document)};
+    const int device = catalogs.devices.findDeviceByName(FallbackReadingDevice);
+    if (device < 0) return {-1, {}};
     return {device, catalogs.fonts.offeredFontSlots(catalogs.devices.at(device),
                                                     catalogs.valueTypes.fontSlots)};
 }
 
+// A layout read from a string did not come from a file: it is untitled, and
+// Save asks where to write it.
 void parseConfigString(LayoutDocument& document, const QString& text, ConfigVersion version) {
     const ReadingFor reading = readingDevice(document);
     document.replaceLayout(
         readConfigRecords(text, version, document.catalogs().valueTypes, reading.fontSlots),
-        reading.device, LoadedFileName);
+        reading.device, QString());
 }
 
-LoadResult loadRead(LayoutDocument& document, const LayoutReadResult& read, const QString& path,
-                    bool append) {
+QString cutTextsMessage(int elements) {
+    return (elements == 1 ? QStringLiteral("The text of one element was longer than %2 characters.")
+                          : QStringLiteral("The texts of %1 elements were longer than %2 "
+                                           "characters."))
+               .arg(elements)
+               .arg(MaxElementTextLength) +
+           QStringLiteral("\nThey were cut to that length; the file stays as it is until you "
+                          "save.");
+}
+
+// A string's texts must survive a save and a load: a NUL cannot be written
+// into a layout file.
+QString unkeptTextError(const ElementVector& elements) {
+    for (std::size_t i = 0; i < elements.size(); ++i)
+        if (!layoutFileKeepsText(elements[i].text))
+            return QStringLiteral("The string cannot be loaded!\nThe text of element %1 holds a "
+                                  "NUL character, which a layout file cannot keep.")
+                .arg(i + 1);
+    return {};
+}
+
+QString unknownDeviceText(const QString& deviceName) {
+    if (deviceName.trimmed().isEmpty())
+        return QStringLiteral("The layout names no device; it cannot be shown without one.");
+    // A hostile file may name anything; a message shows a readable part of it.
+    constexpr qsizetype Shown = 80;
+    const QString name =
+        deviceName.size() > Shown ? cutText(deviceName, Shown) + QChar(0x2026) : deviceName;
+    return QStringLiteral("The layout is for the device \"%1\", which this designer does not know.")
+        .arg(name);
+}
+
+} // namespace
+
+// A layout the catalog has no device for is not adopted: shown on another
+// device it would be cut to that device's limit and fonts, and a Save would
+// then replace the file with what is left. (An Append keeps the current device
+// whatever the file names.)
+LayoutReadResult checkedForDocument(const LayoutDocument& document, LayoutReadResult read,
+                                    bool append) {
+    if (read.status != LoadStatus::Loaded || append) return read;
+    if (document.catalogs().devices.findDeviceByName(read.content.deviceName) < 0) {
+        read.status = LoadStatus::UnknownDevice;
+        read.error = unknownDeviceText(read.content.deviceName);
+    }
+    return read;
+}
+
+LayoutReadResult readLayoutFor(const LayoutDocument& document, const QString& path, bool append) {
+    return checkedForDocument(document, readLayoutFile(path, document.catalogs().valueTypes),
+                              append);
+}
+
+LoadResult loadReadLayout(LayoutDocument& document, const LayoutReadResult& read,
+                          const QString& path, bool append) {
     LoadResult result;
     result.status = read.status;
     result.error = read.error;
@@ -50,18 +106,21 @@ LoadResult loadRead(LayoutDocument& document, const LayoutReadResult& read, cons
         result.refused = document.replaceLayout(read.content.elements, device, path);
     }
     result.added = document.count() - before;
+    if (read.content.cutTexts > 0)
+        document.platform().showMessage(cutTextsMessage(read.content.cutTexts), MessageButtons::Ok,
+                                        MessageIcon::Warning);
     return result;
 }
 
-} // namespace
-
 LoadResult loadLayoutFromBytes(LayoutDocument& document, const QByteArray& bytes,
                                const QString& path, bool append) {
-    return loadRead(document, readLayoutBytes(bytes, document.catalogs().valueTypes), path, append);
+    const LayoutReadResult read = checkedForDocument(
+        document, readLayoutBytes(bytes, document.catalogs().valueTypes), append);
+    return loadReadLayout(document, read, path, append);
 }
 
 LoadResult loadLayout(LayoutDocument& document, const QString& path, bool append) {
-    return loadRead(document, readLayoutFile(path, document.catalogs().valueTypes), path, append);
+    return loadReadLayout(document, readLayoutFor(document, path, append), path, append);
 }
 
 QByteArray layoutFileBytes(const LayoutDocument& document, const QDateTime& time) {
@@ -90,15 +149,30 @@ void ParseConfigStringB(LayoutDocument& document, const QString& text) {
     parseConfigString(document, text, ConfigVersion::B);
 }
 
+ConfigReadResult readConfigStringFor(const LayoutDocument& document, const QString& text) {
+    ConfigReadResult read =
+        readConfigString(text, document.catalogs().valueTypes, readingDevice(document).fontSlots);
+    if (read.ok) {
+        read.error = unkeptTextError(read.elements);
+        if (!read.error.isEmpty()) {
+            read.ok = false;
+            read.elements.clear();
+        }
+    }
+    return read;
+}
+
+void adoptConfigString(LayoutDocument& document, const ConfigReadResult& read) {
+    document.replaceLayout(read.elements, readingDevice(document).device, QString());
+}
+
 bool loadConfigString(LayoutDocument& document, const QString& text) {
-    const ReadingFor reading = readingDevice(document);
-    const ConfigReadResult read =
-        readConfigString(text, document.catalogs().valueTypes, reading.fontSlots);
+    const ConfigReadResult read = readConfigStringFor(document, text);
     if (!read.ok) {
         document.platform().showMessage(read.error, MessageButtons::Ok, MessageIcon::None);
         return false;
     }
-    document.replaceLayout(read.elements, reading.device, LoadedFileName);
+    adoptConfigString(document, read);
     return true;
 }
 

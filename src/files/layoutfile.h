@@ -23,13 +23,23 @@ enum class LoadStatus {
     NoDevice,   // well-formed, but the file names no device: not a layout
     Unreadable, // missing, unreadable or too large: nothing changed
     NotLayout,  // not well-formed XML or no root element: nothing changed
+    // A layout for a device the catalog does not know (or for none): it cannot
+    // be shown, so it is not adopted and nothing changed.
+    UnknownDevice,
 };
+
+// Element texts read from a file are cut to this many UTF-16 code units. The
+// config string carries 255 of a value's text and no separator or fixed text
+// has a use for more, while megabytes of text would take the element list and
+// the preview seconds to lay out on every paint.
+constexpr qsizetype MaxElementTextLength = 1024;
 
 // What a layout file holds.
 struct LayoutFileContent {
     bool hasDevice = false; // the file has a Device element
     QString deviceName;     // as the file names it, normalised
     ElementVector elements; // in file order
+    int cutTexts = 0;       // elements whose texts were cut to MaxElementTextLength
 };
 
 struct LayoutReadResult {
@@ -76,6 +86,13 @@ QString normalizeDeviceName(const QString& name);
 QString decodeWindows1252(const QByteArray& bytes);
 // Characters Windows-1252 lacks become '?'.
 QByteArray encodeWindows1252(const QString& text);
+// The text cut to at most length code units, never between the two halves of
+// a surrogate pair.
+QString cutText(const QString& text, qsizetype length);
+// True when a layout file keeps the text as it is: every character but NUL,
+// which ends an attribute value.
+bool layoutFileKeepsText(const QString& text);
+
 // True when the bytes are well-formed UTF-8 (no overlong forms, surrogates or
 // code points above U+10FFFF).
 bool isValidUtf8(const QByteArray& bytes);

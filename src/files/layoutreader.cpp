@@ -59,7 +59,17 @@ std::int32_t nrValuesAttr(const XMLElement& node) {
     return std::max(intAttr(node, "nr_values"), 1);
 }
 
-LayoutElement readElement(const XMLElement& node, const ValueTypeCatalog& catalog) {
+// A text attribute, cut to the bound; cut is set when it was longer.
+QString boundedTextAttr(const XMLElement& node, const char* name, bool* cut) {
+    QString text = textAttr(node, name);
+    if (text.size() > MaxElementTextLength) {
+        *cut = true;
+        text = cutText(text, MaxElementTextLength);
+    }
+    return text;
+}
+
+LayoutElement readElement(const XMLElement& node, const ValueTypeCatalog& catalog, bool* cut) {
     LayoutElement e(intAttr(node, "type"));
     switch (e.kind) {
     case KindValue: {
@@ -73,12 +83,12 @@ LayoutElement readElement(const XMLElement& node, const ValueTypeCatalog& catalo
         e.valueType = catalog.positionByCode(SelectValueTypes, code);
         // "FX" is the fixed text, whatever the file says about the flag.
         if (code == QLatin1String("FX")) e.fixedText = true;
-        e.text = textAttr(node, "text");
+        e.text = boundedTextAttr(node, "text", cut);
         e.font = singleByteAttr(node, "font");
         e.hAlignment = intAttr(node, "halignment");
         e.precision = intAttr(node, "precision");
         e.nrValues = nrValuesAttr(node);
-        e.sampleText = textAttr(node, "sampletext");
+        e.sampleText = boundedTextAttr(node, "sampletext", cut);
         break;
     }
     case KindGraphic:
@@ -110,7 +120,7 @@ LayoutElement readElement(const XMLElement& node, const ValueTypeCatalog& catalo
         e.invertColor = boolAttr(node, "invertcolor");
         break;
     case KindSeparator:
-        e.text = textAttr(node, "text");
+        e.text = boundedTextAttr(node, "text", cut);
         break;
     default:
         break;
@@ -154,8 +164,11 @@ LayoutReadResult readLayoutBytes(const QByteArray& bytes, const ValueTypeCatalog
     result.content.hasDevice = true;
     result.content.deviceName = normalizeDeviceName(textAttr(*deviceNode, "name"));
     for (const XMLElement* node = root->FirstChildElement("LayoutElement"); node;
-         node = node->NextSiblingElement())
-        result.content.elements.push_back(readElement(*node, catalog));
+         node = node->NextSiblingElement()) {
+        bool cut = false;
+        result.content.elements.push_back(readElement(*node, catalog, &cut));
+        if (cut) ++result.content.cutTexts;
+    }
     result.status = LoadStatus::Loaded;
     return result;
 }

@@ -116,4 +116,14 @@ QString normalizeDeviceName(const QString& name) {
     return result;
 }
 
+QString cutText(const QString& text, qsizetype length) {
+    if (text.size() <= length) return text;
+    if (length > 0 && text.at(length - 1).isHighSurrogate()) --length;
+    return text.left(length);
+}
+
+bool layoutFileKeepsText(const QString& text) {
+    return !text.contains(QChar(u'\0'));
+}
+
 } // namespace zef

@@ -98,6 +98,58 @@ void writeElement(tinyxml2::XMLElement* node, const LayoutElement& e,
     }
 }
 
+// tinyxml2's printer, except that attribute values also write control
+// characters as character references: printed as they are, a CR would read
+// back as a line feed and the others would make the file ill-formed XML. The
+// five entities are written as tinyxml2 writes them; a line feed stays as it
+// is (the file's line ends carry it, and reading turns CR LF back into it).
+class LayoutPrinter : public tinyxml2::XMLPrinter {
+public:
+    bool VisitEnter(const tinyxml2::XMLElement& element,
+                    const tinyxml2::XMLAttribute* attribute) override {
+        const tinyxml2::XMLElement* parent =
+            element.Parent() ? element.Parent()->ToElement() : nullptr;
+        OpenElement(element.Name(), parent ? CompactMode(*parent) : false);
+        for (; attribute; attribute = attribute->Next()) {
+            Putc(' ');
+            Write(attribute->Name());
+            Write("=\"");
+            writeEscaped(attribute->Value());
+            Putc('"');
+        }
+        return true;
+    }
+
+private:
+    void writeEscaped(const char* value) {
+        for (const char* p = value; *p; ++p) {
+            const char c = *p;
+            switch (c) {
+            case '"':
+                Write("&quot;");
+                break;
+            case '&':
+                Write("&amp;");
+                break;
+            case '\'':
+                Write("&apos;");
+                break;
+            case '<':
+                Write("&lt;");
+                break;
+            case '>':
+                Write("&gt;");
+                break;
+            default:
+                if (c > 0 && c < 0x20 && c != '\n')
+                    Print("&#x%X;", static_cast<unsigned>(c));
+                else
+                    Putc(c);
+            }
+        }
+    }
+};
+
 } // namespace
 
 SaveFileFactory setSaveFileFactory(SaveFileFactory factory) {
@@ -129,7 +181,7 @@ QByteArray layoutFileBytes(const ElementVector& elements, const QString& deviceN
         root->InsertEndChild(node);
     }
 
-    tinyxml2::XMLPrinter printer; // default mode: indented, one element a line
+    LayoutPrinter printer; // default mode: indented, one element a line
     xml.Print(&printer);
     QByteArray bytes(printer.CStr(), printer.CStrSize() - 1);
     // The file is text with CR LF line ends; every LF the printer wrote,

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace zef {
 
@@ -313,14 +314,24 @@ void LayoutDocument::commit() {
     const bool continuesEdit =
         m_editSource && m_editSource == m_openEdit && m_selection == m_openEditSelection;
     // An empty baseline (right after a load, or before the first element) is
-    // not a state to go back to.
-    if (!m_committedElements.empty() && !continuesEdit) {
+    // not recorded, but it takes up the skip of an undo that restored a layout
+    // from nothing (the removal of the only element). The keystrokes of one
+    // edit after its first are no steps of their own.
+    if (!continuesEdit) {
         m_history.record(m_committedElements, m_selection);
         emit undoStateChanged();
     }
     m_openEdit = m_editSource;
     m_openEditSelection = m_selection;
     m_committedElements = m_elements;
+    updateModified();
+}
+
+void LayoutDocument::updateModified() {
+    const bool modified = isModified();
+    if (modified == m_modified) return;
+    m_modified = modified;
+    emit modifiedChanged(modified);
 }
 
 LayoutDocument::EditScope::EditScope(LayoutDocument& document, const void* source)
@@ -361,12 +372,19 @@ void LayoutDocument::restoreStep(UndoHistory::Step step) {
 
 void LayoutDocument::adoptLoadedLayout(const QString& name) {
     m_fileName = name;
+    m_suggestedName.clear();
     m_savedElements = m_elements;
     m_history.clear();
     m_committedElements.clear();
     finishEdit();
     emit undoStateChanged();
     emit fileNameChanged();
+    updateModified();
+}
+
+void LayoutDocument::setUntitled(const QString& suggestion) {
+    m_suggestedName = suggestion;
+    setFileName(QString());
 }
 
 void LayoutDocument::setFileName(const QString& name) {
@@ -390,7 +408,14 @@ void LayoutDocument::finishLoad(bool adopt, const QString& name) {
     refresh();
 }
 
+void LayoutDocument::fillShownTexts(ElementVector& elements) const {
+    for (LayoutElement& e : elements) zef::fillShownTexts(e, m_catalogs.valueTypes);
+}
+
 int LayoutDocument::replaceLayout(ElementVector loaded, int device, const QString& fileName) {
+    // Opening is not editing: what the preview and the panel fill in is there
+    // before the loaded state is adopted.
+    fillShownTexts(loaded);
     if (device >= 0 && device < m_catalogs.devices.count()) {
         m_designDevice = device;
         selectDevice(device);
@@ -404,6 +429,7 @@ int LayoutDocument::replaceLayout(ElementVector loaded, int device, const QStrin
 }
 
 int LayoutDocument::appendElements(ElementVector loaded) {
+    fillShownTexts(loaded);
     beginAddBatch();
     for (const LayoutElement& e : loaded) addElement(&e, true, true);
     const int refused = endAddBatch();
@@ -415,13 +441,21 @@ void LayoutDocument::restoreRecovered(const ElementVector& recovered, int device
                                       const QString& originalName, const ElementVector& saved) {
     replaceLayout(recovered, device, originalName);
     m_savedElements = saved;
+    fillShownTexts(m_savedElements);
     emit fileNameChanged();
+    updateModified();
 }
 
 void LayoutDocument::markSaved(const QString& fileName) {
     m_fileName = fileName;
+    m_suggestedName.clear();
     m_savedElements = m_elements;
     emit fileNameChanged();
+    updateModified();
+}
+
+void LayoutDocument::newLayout() {
+    replaceLayout({}, m_selectedDevice, QString());
 }
 
 } // namespace zef

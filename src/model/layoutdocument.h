@@ -37,9 +37,18 @@ public:
     // fills a value's sample and pattern when it shows them; nothing else
     // writes through this.
     ElementVector& elementsForDrawing() { return m_elements; }
+    // The file the layout came from or was saved to; empty while the layout is
+    // untitled (new, read from a string, or a start-up file that did not load).
     const QString& fileName() const { return m_fileName; }
     // Names the file the layout belongs to (start-up, before its load).
     void setFileName(const QString& name);
+    // Makes the layout untitled; suggestion is where Save as starts (a start-up
+    // file the user named that could not be loaded).
+    void setUntitled(const QString& suggestion);
+    // Where Save as starts: the file name, or for an untitled layout the suggestion.
+    const QString& suggestedFileName() const {
+        return m_fileName.isEmpty() ? m_suggestedName : m_fileName;
+    }
     // The elements as last loaded or saved, from which "modified" follows.
     const ElementVector& savedElements() const { return m_savedElements; }
     const UndoHistory& history() const { return m_history; }
@@ -141,6 +150,9 @@ public:
     // as the saved state of fileName with a new undo history, selects the last
     // element and repaints. Returns the number of refused elements.
     int replaceLayout(ElementVector loaded, int device, const QString& fileName);
+    // New: an empty, untitled layout on the selected device, with a new undo
+    // history and nothing unsaved.
+    void newLayout();
     // Adds elements after the current ones (Append): the file name, the saved
     // state and the history stay, so the layout is modified afterwards.
     int appendElements(ElementVector loaded);
@@ -174,6 +186,8 @@ signals:
     void fileNameChanged();
     // What undo or redo can do may have changed.
     void undoStateChanged();
+    // isModified() turned true or false (after a change, an undo, a load or a save).
+    void modifiedChanged(bool modified);
 
 private:
     void moveSelected(int delta);
@@ -181,6 +195,9 @@ private:
     bool placeNewElement(LayoutElement& e) const;
     // Undo and redo: the state and selection of a step, shown and committed.
     void restoreStep(UndoHistory::Step step);
+    void fillShownTexts(ElementVector& elements) const;
+    // Tells the window when isModified() has turned.
+    void updateModified();
     void adoptLoadedLayout(const QString& name);
     // What every load ends with: lines, counts, the last element selected and
     // shown, the list focused, the view repainted.
@@ -192,6 +209,7 @@ private:
     Platform& m_platform;
     ElementVector m_elements;
     QString m_fileName;
+    QString m_suggestedName;
     ElementVector m_savedElements;
     ElementVector m_committedElements; // at the last commit; empty right after a load
     UndoHistory m_history;
@@ -207,6 +225,7 @@ private:
     const void* m_editSource = nullptr; // the EditScope in force
     const void* m_openEdit = nullptr;   // the edit the last commit belonged to
     int m_openEditSelection = -1;
+    bool m_modified = false; // isModified() when last told
 };
 
 } // namespace zef

@@ -55,4 +55,10 @@ QString valueElementText(LayoutElement& element, TextMode mode, const ValueTypeC
     return text;
 }
 
+void fillShownTexts(LayoutElement& element, const ValueTypeCatalog& catalog) {
+    // The edit text fills everything the preview text does, and the display
+    // pattern of the gear value as well, which only the panel shows.
+    if (element.kind == KindValue) valueElementText(element, TextMode::Edit, catalog);
+}
+
 } // namespace zef

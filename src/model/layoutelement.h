@@ -118,6 +118,11 @@ template <typename Vec> bool isSameLayout(const Vec& a, const Vec& b) {
 // from the value type's sample and pattern while they are empty.
 QString valueElementText(LayoutElement& element, TextMode mode, const ValueTypeCatalog& catalog);
 
+// Fills in a value element what showing it fills (the sample and the display
+// pattern the preview and the property panel put into empty members), so that
+// a loaded layout is not changed by being looked at. Other kinds stay as they are.
+void fillShownTexts(LayoutElement& element, const ValueTypeCatalog& catalog);
+
 // The colour of an element's line in the element list, as 0x00BBGGRR.
 Bgr elementLineColor(const LayoutElement& element);
 

@@ -20,6 +20,7 @@ void UndoHistory::record(const ElementVector& before, int selection) {
     }
     // A new change: what was undone cannot come back any more.
     m_redo.clear();
+    if (before.empty()) return;
     const int next = m_position + 1;
     const int stored = size();
     if (stored >= Depth) {

@@ -32,7 +32,9 @@ public:
     void clear();
 
     // Records the state before a change, unless the change is the one that an
-    // undo itself caused (see undo()); that one is skipped once.
+    // undo itself caused (see undo()); that one is skipped once. An empty state
+    // (before the first element, or no baseline right after a load) is not a
+    // step to go back to; it still uses up a pending skip.
     void record(const ElementVector& before, int selection);
 
     bool canUndo() const { return m_count > 0 && !m_snapshots.empty(); }

@@ -88,7 +88,19 @@ void Autosave::start(int intervalMs) {
 }
 
 bool Autosave::saveNow() {
-    if (m_slot < 0 || m_recovering) return false;
+    if (m_recovering) return false;
+    if (m_slot < 0) {
+        if (m_document.isModified()) {
+            const QFileInfo folder(recoveryFolder());
+            warnUnprotected(folder.isDir() && folder.isWritable()
+                                ? QStringLiteral("every recovery slot in \"%1\" is held by "
+                                                 "another running designer")
+                                      .arg(QDir::toNativeSeparators(recoveryFolder()))
+                                : QStringLiteral("the folder \"%1\" cannot be written")
+                                      .arg(QDir::toNativeSeparators(recoveryFolder())));
+        }
+        return false;
+    }
     if (!m_document.isModified()) {
         // Back at the saved state (an undo, say): our copy is no longer news.
         if (m_owned) discard();
@@ -125,8 +137,21 @@ bool Autosave::saveNow() {
     if (written) {
         m_owned = true;
         m_written = state;
+    } else {
+        warnUnprotected(QStringLiteral("the recovery copy \"%1\" cannot be written")
+                            .arg(QDir::toNativeSeparators(recoveryFilePath())));
     }
     return written;
+}
+
+void Autosave::warnUnprotected(const QString& reason) {
+    if (m_warned) return;
+    m_warned = true;
+    m_document.platform().showMessage(
+        QStringLiteral("Unsaved changes are not protected against a crash: %1.\n\nSave your "
+                       "work yourself until this is put right. This is said once per run.")
+            .arg(reason),
+        MessageButtons::Ok, MessageIcon::Warning);
 }
 
 bool Autosave::offerRecovery() {
@@ -177,9 +202,12 @@ bool Autosave::offerRecovery() {
     return true;
 }
 
-void Autosave::windowClosed() {
+void Autosave::windowClosed(bool changesDropped) {
     m_timer.stop();
-    if (!m_document.isModified()) discard();
+    if (changesDropped || !m_document.isModified())
+        discard();
+    else
+        saveNow();
 }
 
 void Autosave::discard() {

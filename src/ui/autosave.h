@@ -21,7 +21,8 @@ namespace zef {
 // On the next start offerRecovery() asks to bring it back.
 //
 // The recovery file is removed after a successful save, when the window
-// closes without unsaved changes, and when the user declines the recovery.
+// closes without unsaved changes or the user chose not to save them, and when
+// the user declines the recovery.
 //
 // Each running designer holds its own recovery slot (a lock file), so two
 // designers at once neither overwrite nor offer each other's copies; a slot
@@ -41,7 +42,9 @@ public:
 
     // One autosave step: writes the recovery copy when the document is
     // modified and differs from the copy, removes our copy when it is not
-    // modified. True when a copy was written.
+    // modified. True when a copy was written. When a modified layout cannot be
+    // protected (no slot, or the folder cannot be written), the user is told
+    // once per run.
     bool saveNow();
 
     // At start-up: when a recovery copy exists, asks "Recover the unsaved
@@ -49,8 +52,11 @@ public:
     // file name and leaves it modified; No removes it. True when recovered.
     bool offerRecovery();
 
-    // The window closed normally: removes the copy unless changes are unsaved.
-    void windowClosed();
+    // The window closes. The user dropped the changes (an explicit No), or
+    // none are left: the copy goes. Otherwise (a close that asked nothing, such
+    // as the end of the desktop session) a fresh copy of the unsaved layout is
+    // written and kept for the next start.
+    void windowClosed(bool changesDropped = false);
 
     // Removes the recovery copy of this slot.
     void discard();
@@ -68,12 +74,15 @@ public:
 private:
     void onFileNameChanged();
     QString slotPath(const QString& suffix) const;
+    // Tells the user, once, that unsaved changes are not protected.
+    void warnUnprotected(const QString& reason);
 
     LayoutDocument& m_document;
     QTimer m_timer;
     std::unique_ptr<QLockFile> m_lock;
     int m_slot = -1;
     bool m_recovering = false;
+    bool m_warned = false;
     // The copy in our slot is this run's (written, or recovered and kept).
     bool m_owned = false;
     // What the copy holds, so that an unchanged layout is not written again.

@@ -4,6 +4,7 @@
 #include "cli/documentio.h"
 #include "config/configstring.h"
 #include "findingsline.h"
+#include "layoutfilecommands.h"
 #include "model/layoutdocument.h"
 #include "model/platform.h"
 
@@ -35,7 +36,15 @@ void OnLoadFromClipboard(LayoutDocument& document) {
                        "layout?\n(You must select correct device manually afterwards!)"),
         MessageButtons::YesNo, MessageIcon::Question);
     if (answer != MessageAnswer::Yes) return;
-    loadConfigString(document, platform.clipboardText());
+    // A string that cannot be read is told before anything is asked about the
+    // current layout; unsaved work is offered for saving before it is replaced.
+    const ConfigReadResult read = readConfigStringFor(document, platform.clipboardText());
+    if (!read.ok) {
+        platform.showMessage(read.error, MessageButtons::Ok, MessageIcon::None);
+        return;
+    }
+    if (!mayDiscardLayout(askToSaveChanges(document))) return;
+    adoptConfigString(document, read);
 }
 
 } // namespace zef

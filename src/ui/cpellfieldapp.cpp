@@ -4,9 +4,11 @@
 #include "cli/commandline.h"
 #include "cpellfielddlg.h"
 #include "qtplatform.h"
+#include "terminationrequests.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QSessionManager>
 #include <QStyleFactory>
 
 namespace zef {
@@ -35,6 +37,20 @@ int CPellFieldApp::run() {
     QtPlatform platform;
     CPellFieldDlg dlg(platform, QApplication::arguments());
     platform.setParentWidget(&dlg);
+
+    // Unsaved work outlives the end of the session and a request to terminate:
+    // it is kept as a recovery copy (message boxes that are open are closed by
+    // leaving every event loop).
+#ifndef QT_NO_SESSIONMANAGER
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &dlg,
+                     [&dlg](QSessionManager&) { dlg.keepUnsavedWork(); });
+#endif
+    TerminationRequests termination;
+    QObject::connect(&termination, &TerminationRequests::requested, &dlg, [&dlg] {
+        dlg.endWithoutQuestions();
+        QCoreApplication::exit(0);
+    });
+
     dlg.exec();
     return 0;
 }

@@ -343,6 +343,7 @@ void CPellFieldDlg::connectDocument() {
             [this] { updateArea(m_renderer.requestRepaint(true, true, false, true)); });
     connect(doc, &LayoutDocument::deviceChanged, this, &CPellFieldDlg::onDeviceChanged);
     connect(doc, &LayoutDocument::fileNameChanged, this, &CPellFieldDlg::updateTitle);
+    connect(doc, &LayoutDocument::modifiedChanged, this, &QWidget::setWindowModified);
     // A file loaded or saved is a recent file.
     connect(doc, &LayoutDocument::fileNameChanged, this, [this] {
         const QString name = m_document.fileName();
@@ -400,9 +401,9 @@ void CPellFieldDlg::OnInitDialog(const QStringList& arguments) {
     restoreViewOptions();
 
     setWindowTitle(windowTitle(QString()));
-    // A missing or unreadable start-up file is not reported: the window starts
-    // empty and keeps the path for a later Save.
+    // A start-up file that cannot be loaded leaves an empty untitled layout.
     loadStartupLayout(m_document);
+    updateTitle();
 
     m_autosave = std::make_unique<Autosave>(m_document);
     m_autosave->offerRecovery();
@@ -425,7 +426,10 @@ void CPellFieldDlg::restoreViewOptions() {
 }
 
 void CPellFieldDlg::updateTitle() {
-    setWindowTitle(windowTitle(m_document.fileName()));
+    // "[*]" is where Qt shows the desktop's mark for unsaved changes.
+    const QString& file = m_document.fileName();
+    setWindowTitle(windowTitle(file.isEmpty() ? untitledName() : file) + QStringLiteral("[*]"));
+    setWindowModified(m_document.isModified());
 }
 
 void CPellFieldDlg::updateCounts() {
@@ -624,10 +628,7 @@ void CPellFieldDlg::onNightModeClicked() {
 // --- commands of the menus ---------------------------------------------------------
 
 void CPellFieldDlg::commandNew() {
-    if (!askToSaveChanges(m_document)) return;
-    // An untitled layout for the device selected now: Save asks for a name.
-    m_document.replaceLayout({}, -1, QString());
-    m_document.setDesignDevice(m_document.selectedDevice());
+    newLayout(m_document);
 }
 void CPellFieldDlg::commandUndo() {
     m_document.undo();
@@ -776,34 +777,44 @@ void CPellFieldDlg::writeSettings() {
     QSettings settings;
     settings.beginGroup(settingsGroup());
     settings.setValue(KeyWindowPosition, placement.toBytes());
-    settings.setValue(KeyLastFile, m_document.fileName());
+    // An untitled layout has no file to reopen; the last one stays.
+    if (!m_document.fileName().isEmpty()) settings.setValue(KeyLastFile, m_document.fileName());
     settings.sync();
     designersettings::setViewOption(ViewOption::HighlightSelected, m_ui.highlight->isChecked());
     designersettings::setViewOption(ViewOption::DynamicColorGradient, m_ui.gradient->isChecked());
     designersettings::setViewOption(ViewOption::NightMode, m_ui.nightMode->isChecked());
+    // Written once, when the window closes: said then, once.
+    if (settings.status() == QSettings::AccessError)
+        m_platform.showMessage(
+            QStringLiteral("The window position and the last file could not be saved to \"%1\"; "
+                           "the next start uses the defaults.")
+                .arg(QDir::toNativeSeparators(settings.fileName())),
+            MessageButtons::Ok, MessageIcon::Warning);
 }
 
 bool CPellFieldDlg::OnClose() {
-    if (m_document.isModified()) {
-        switch (m_platform.showMessage(QStringLiteral("Do you want to save your changes?"),
-                                       MessageButtons::YesNoCancel, MessageIcon::Question)) {
-        case MessageAnswer::Yes:
-            // A cancelled file dialog or a failed save still closes, as Save
-            // was the user's answer; a failure has been told already, and the
-            // recovery copy stays for the next start.
-            saveLayout(m_document, false);
-            break;
-        case MessageAnswer::No:
-            // The user chose to drop the changes: nothing to recover later.
-            if (m_autosave) m_autosave->discard();
-            break;
-        default:
-            return false;
-        }
-    }
+    // A failed save or a cancelled Save as keeps the window open with the
+    // changes, as Cancel does.
+    const UnsavedChanges answer = askToSaveChanges(m_document);
+    if (!mayDiscardLayout(answer)) return false;
     writeSettings();
-    if (m_autosave) m_autosave->windowClosed();
+    // Only an explicit No drops the changes; otherwise a fresh recovery copy
+    // of what is still unsaved is kept for the next start.
+    if (m_autosave) m_autosave->windowClosed(answer == UnsavedChanges::Dropped);
     return true;
+}
+
+void CPellFieldDlg::keepUnsavedWork() {
+    if (m_autosave) m_autosave->saveNow();
+}
+
+void CPellFieldDlg::endWithoutQuestions() {
+    if (m_closing) return;
+    keepUnsavedWork();
+    writeSettings();
+    if (m_autosave) m_autosave->windowClosed(false);
+    m_closing = true;
+    QDialog::done(QDialog::Rejected);
 }
 
 void CPellFieldDlg::closeEvent(QCloseEvent* event) {

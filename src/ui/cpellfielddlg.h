@@ -45,6 +45,8 @@ public:
 
     // "Quennicks ZEF designer v3.8.1 (C)" plus " <file>" when a file is named.
     static QString windowTitle(const QString& file);
+    // What the title names instead of a file for a layout that has none.
+    static QString untitledName() { return QStringLiteral("untitled"); }
     // The title the window shows now.
     using QDialog::windowTitle;
 
@@ -68,8 +70,21 @@ public:
     LayoutCheckView& layoutCheck() { return *m_layoutCheck; }
 
     // The close handling: asks to save a modified layout; returns false when
-    // the user cancelled. Writes the settings when the close goes ahead.
+    // the user cancelled or the save did not happen. Writes the settings when
+    // the close goes ahead.
     bool OnClose();
+    // New (Ctrl+N): asks to save unsaved changes, then an empty untitled layout
+    // on the selected device.
+    void commandNew();
+    // The desktop session is ending: nothing may be asked, and the process may
+    // be ended at any moment. Unsaved changes are written to a fresh recovery
+    // copy now (offered at the next start).
+    void keepUnsavedWork();
+    // The process was asked to end (SIGTERM, the session's end): keeps unsaved
+    // work as a recovery copy, writes the settings and closes without a question.
+    void endWithoutQuestions();
+    // File > New, as the menu, the keys and the tests reach it.
+    QAction* newAction() const { return action(EditorCommand::New); }
     void showAbout();
 
     // Settings group and keys.
@@ -100,8 +115,6 @@ public:
     void onGradientClicked();
     void onNightModeClicked();
     // --- commands of the menus ----------------------------------------------
-    // An empty layout on the selected device, after asking to save changes.
-    void commandNew();
     void commandUndo();
     void commandRedo();
     void commandCut();

@@ -72,8 +72,11 @@ void ElementListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     }
     painter->setPen(textColor);
     painter->setFont(option.font);
-    painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                      index.data(Qt::DisplayRole).toString());
+    // A long text is shown up to the row's end (or the mark) with an ellipsis,
+    // and only the part that fits is laid out.
+    const QString text = option.fontMetrics.elidedText(index.data(Qt::DisplayRole).toString(),
+                                                       Qt::ElideRight, textRect.width());
+    painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
 
     if (option.state & QStyle::State_HasFocus) {
         // The focus rectangle: a dotted outline that inverts what is under it.

@@ -9,6 +9,29 @@
 
 namespace zef {
 
+QString saveFailureText(const QString& path, const QString& error) {
+    const QFileInfo file(path);
+    const QString folderPath = QDir::toNativeSeparators(file.absolutePath());
+    const QFileInfo folder(file.absolutePath());
+    QString reason;
+    // Where the folder is the cause, it is named; the system's words for the
+    // file would only say that the file could not be opened.
+    if (!folder.exists())
+        reason = QStringLiteral("The folder \"%1\" does not exist (it may have been moved or "
+                                "deleted).")
+                     .arg(folderPath);
+    else if (!folder.isDir())
+        reason = QStringLiteral("\"%1\" is not a folder.").arg(folderPath);
+    else if (!folder.isWritable())
+        reason = QStringLiteral("The folder \"%1\" cannot be written (%2).").arg(folderPath, error);
+    else
+        reason = error;
+    if (file.isFile()) reason += QStringLiteral("\n\nThe existing file was left unchanged.");
+    return QStringLiteral("The layout could not be saved to \"%1\".\n\n%2\n\nUse Save as to "
+                          "save it elsewhere.")
+        .arg(QDir::toNativeSeparators(path), reason);
+}
+
 bool saveLayout(LayoutDocument& document, bool saveAs) {
     // An empty layout is never saved, not even through Save as.
     if (document.elements().empty()) return false;
@@ -16,8 +39,9 @@ bool saveLayout(LayoutDocument& document, bool saveAs) {
 
     if (saveAs || document.fileName().size() < 2) {
         using namespace designersettings;
-        // The file's own name, in the folder Save as was last used in.
-        const QString current = document.fileName();
+        // The layout's own name (or the suggested one), in the folder Save as
+        // was last used in.
+        const QString current = document.suggestedFileName();
         const QString folder = lastFolder(FileDialog::SaveAs);
         const QString suggested = folder.isEmpty() || current.isEmpty()
                                       ? current
@@ -34,27 +58,12 @@ bool saveLayout(LayoutDocument& document, bool saveAs) {
 
     QString error;
     if (!writeLayoutFile(document, path, &error)) {
-        platform.showMessage(QStringLiteral("The layout could not be saved to \"%1\".\n\n%2\n\n"
-                                            "An existing file of that name was left unchanged.")
-                                 .arg(QDir::toNativeSeparators(path), error),
-                             MessageButtons::Ok, MessageIcon::Critical);
+        platform.showMessage(saveFailureText(path, error), MessageButtons::Ok,
+                             MessageIcon::Critical);
         return false;
     }
     document.markSaved(path);
     return true;
-}
-
-bool askToSaveChanges(LayoutDocument& document) {
-    if (!document.isModified() || document.elements().empty()) return true;
-    switch (document.platform().showMessage(QStringLiteral("Do you want to save your changes?"),
-                                            MessageButtons::YesNoCancel, MessageIcon::Question)) {
-    case MessageAnswer::Yes:
-        return saveLayout(document, false);
-    case MessageAnswer::No:
-        return true;
-    default:
-        return false;
-    }
 }
 
 bool openLayoutDialog(LayoutDocument& document, bool append) {
@@ -71,18 +80,55 @@ bool openLayoutDialog(LayoutDocument& document, bool append) {
 
 bool openLayoutFile(LayoutDocument& document, const QString& path, bool append) {
     Platform& platform = document.platform();
+    // The file is read first: one that cannot be loaded is told without a
+    // question, and changes nothing.
+    const LayoutReadResult read = readLayoutFor(document, path, append);
+    if (read.status != LoadStatus::Loaded) {
+        platform.showMessage(QStringLiteral("The file \"%1\" cannot be loaded as a layout.\n\n%2")
+                                 .arg(QDir::toNativeSeparators(path), read.error),
+                             MessageButtons::Ok, MessageIcon::Warning);
+        return false;
+    }
     // A Load replaces the layout: unsaved work is offered for saving first.
-    if (!append && !askToSaveChanges(document)) return false;
-    const LoadResult result = loadLayout(document, path, append);
-    if (result.status == LoadStatus::Loaded) return true;
-    platform.showMessage(QStringLiteral("The file \"%1\" cannot be loaded as a layout.\n\n%2")
-                             .arg(QDir::toNativeSeparators(path), result.error),
-                         MessageButtons::Ok, MessageIcon::Warning);
-    return false;
+    if (!append && !mayDiscardLayout(askToSaveChanges(document))) return false;
+    return loadReadLayout(document, read, path, append).status == LoadStatus::Loaded;
 }
 
 LoadResult loadStartupLayout(LayoutDocument& document) {
-    return loadLayout(document, document.fileName(), false);
+    const QString path = document.fileName();
+    const LoadResult result = loadLayout(document, path, false);
+    if (result.status == LoadStatus::Loaded) return result;
+    // Only a file the layout came from may be replaced by a plain Save; Save
+    // as starts at the named file.
+    document.setUntitled(path);
+    if (result.status == LoadStatus::UnknownDevice)
+        document.platform().showMessage(QStringLiteral("The file \"%1\" was not opened.\n\n%2")
+                                            .arg(QDir::toNativeSeparators(path), result.error),
+                                        MessageButtons::Ok, MessageIcon::Warning);
+    return result;
+}
+
+UnsavedChanges askToSaveChanges(LayoutDocument& document) {
+    if (!document.isModified()) return UnsavedChanges::None;
+    // An empty layout is never saved, so there is nothing to offer.
+    if (document.elements().empty()) return UnsavedChanges::Dropped;
+    switch (document.platform().showMessage(QStringLiteral("Do you want to save your changes?"),
+                                            MessageButtons::YesNoCancel, MessageIcon::Question)) {
+    case MessageAnswer::Yes:
+        // A failed save has been told; a cancelled Save as is the user's
+        // choice not to go on. Either way the layout stays.
+        return saveLayout(document, false) ? UnsavedChanges::Saved : UnsavedChanges::Kept;
+    case MessageAnswer::No:
+        return UnsavedChanges::Dropped;
+    default:
+        return UnsavedChanges::Kept;
+    }
+}
+
+bool newLayout(LayoutDocument& document) {
+    if (!mayDiscardLayout(askToSaveChanges(document))) return false;
+    document.newLayout();
+    return true;
 }
 
 } // namespace zef

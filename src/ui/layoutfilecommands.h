@@ -13,19 +13,41 @@ class LayoutDocument;
 // told to the user and leaves the document modified.
 bool saveLayout(LayoutDocument& document, bool saveAs);
 
+// The message for a failed save: names the folder when the folder is the
+// cause, and says that an existing file was left unchanged only when there is one.
+QString saveFailureText(const QString& path, const QString& error);
+
 // Load (append false) and Append (true) through the file dialog. A chosen file
 // that cannot be read as a layout is told in a message. True when loaded.
 bool openLayoutDialog(LayoutDocument& document, bool append);
 // The same for a file already chosen (the recent-files menu).
 bool openLayoutFile(LayoutDocument& document, const QString& path, bool append);
 
-// Before the layout is replaced: a modified layout is offered for saving.
-// False when the user cancelled (or the save failed): keep the layout.
-bool askToSaveChanges(LayoutDocument& document);
-
-// The start-up load of the document's file: silent; a missing or unreadable
-// file leaves the document empty and keeps its file name, so that Save writes
-// there.
+// The start-up load of the document's file. A file that cannot be loaded
+// leaves an empty, untitled layout (Save asks where to write); a missing or
+// unreadable file is not reported, a layout for a device the catalog does not
+// know is, since the user named that file or last worked on it.
 LoadResult loadStartupLayout(LayoutDocument& document);
+
+// What became of unsaved changes when the user was asked about them.
+enum class UnsavedChanges {
+    None,    // there were none
+    Saved,   // Yes, and the layout was written
+    Dropped, // No (or an empty layout, which is never saved)
+    Kept,    // Cancel, a cancelled Save as, or a failed save: keep the layout
+};
+
+// Asks "Do you want to save your changes?" (Yes, No, Cancel) before something
+// replaces or closes a layout with unsaved changes; Yes saves it (through the
+// Save as dialog when it is untitled).
+UnsavedChanges askToSaveChanges(LayoutDocument& document);
+// True when the answer lets the layout be replaced or closed.
+inline bool mayDiscardLayout(UnsavedChanges answer) {
+    return answer != UnsavedChanges::Kept;
+}
+
+// New: after the question about unsaved changes, an empty untitled layout on
+// the selected device. False when the user kept the old layout.
+bool newLayout(LayoutDocument& document);
 
 } // namespace zef

@@ -309,8 +309,6 @@ TEST_P(FontsFileTest, ReadsOneLine) {
     }
 }
 
-constexpr std::int32_t Max32 = std::numeric_limits<std::int32_t>::max();
-constexpr std::int32_t Min32 = std::numeric_limits<std::int32_t>::min();
 const PreviewFace DejaVu20 = {239, 20, 3, 2, 1, 4};
 
 // clang-format off
@@ -347,8 +345,12 @@ const ParseCase ParseCases[] = {
      true, DejaVu20},
     {"a tab stays in the font name", "FNT_X\t;IDR_FNT_DEJAVUSANS;20;1;2;3;4", "FNT_X\t", true,
      DejaVu20},
-    {"numbers beyond 32 bits saturate", "FNT_X;IDR_FNT_DEJAVUSANS;99999999999999999999;-2147483649;"
-     "2147483647;-2147483648;4", "FNT_X", true, {239, Max32, Min32, Max32, Min32, 4}},
+    {"numbers beyond 32 bits are clamped", "FNT_X;IDR_FNT_DEJAVUSANS;99999999999999999999;-2147483649;"
+     "2147483647;-2147483648;4", "FNT_X", true, {239, 1000, -1000, 1000, -1000, 4}},
+    {"a size no device needs is clamped", "FNT_X;IDR_FNT_DEJAVUSANS;100000;1001;-1001;1000;-1000",
+     "FNT_X", true, {239, 1000, 1000, -1000, 1000, -1000}},
+    {"a negative size is 0", "FNT_X;IDR_FNT_DEJAVUSANS;-20;1;2;3;4", "FNT_X", true,
+     {239, 0, 3, 2, 1, 4}},
     {"comment right after the last separator", "FNT_X;IDR_FNT_DEJAVUSANS;20;1;2;3;/4", "FNT_X", true,
      {239, 20, 3, 2, 1, 0}},
     {"more separators in the last field", "FNT_X;IDR_FNT_DEJAVUSANS;20;1;2;3;4;5;6", "FNT_X", true,

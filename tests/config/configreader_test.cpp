@@ -28,8 +28,9 @@ class ReaderTest : public ConfigDocumentTest {
 protected:
     void SetUp() override {
         ASSERT_GE(edgeIndex(), 0);
-        // Start from another device and another layout: the reader replaces both.
-        selectDevice("Forerunner 965");
+        // Start from another layout, modified, on the device strings are read
+        // for when none is selected (ReadsForTheSelectedDevice covers others).
+        selectDevice("Edge 1030");
         LayoutElement old(KindGraphic);
         old.x = 77;
         setLayout({old, old});
@@ -54,6 +55,7 @@ TEST_F(ReaderTest, ReferenceStringComesBackAsFourElements) {
 
     ElementVector expected = referenceLayout();
     expected.pop_back(); // the separator is not carried
+    expected = asShown(expected);
     ASSERT_EQ(doc.count(), 4);
     for (int i = 0; i < 4; ++i)
         expectSameElement(doc.elements()[i], expected[i], "element " + std::to_string(i));
@@ -62,7 +64,7 @@ TEST_F(ReaderTest, ReferenceStringComesBackAsFourElements) {
     EXPECT_EQ(doc.elements()[0].font, fontSlotsOf(edgeIndex()).at(4));
     EXPECT_EQ(doc.elements()[1].font, fontSlotsOf(edgeIndex()).at(2));
 
-    EXPECT_EQ(doc.fileName(), QStringLiteral("layout.xml"));
+    EXPECT_TRUE(doc.fileName().isEmpty()) << "a string is no file: the layout is untitled";
     EXPECT_FALSE(doc.isModified());
     EXPECT_EQ(doc.history().count(), 0);
     EXPECT_EQ(doc.history().position(), -1);
@@ -82,9 +84,17 @@ TEST_F(ReaderTest, ReferenceStringComesBackAsFourElements) {
     EXPECT_FALSE(doc.isModified());
 }
 
-TEST_F(ReaderTest, WritingTheReadLayoutGivesTheStringBack) {
+// The value's empty text reads back as the display pattern the window shows
+// for it ("$V"); from then on the string is stable.
+TEST_F(ReaderTest, WritingTheReadLayoutGivesTheStringAsShown) {
     ParseConfigStringC(doc, referenceString());
-    EXPECT_EQ(build(doc.elements()), referenceString());
+    ElementVector expected = referenceLayout();
+    expected.pop_back();
+    const QString again = build(doc.elements());
+    EXPECT_EQ(again, build(asShown(expected)));
+    EXPECT_TRUE(again.contains(QStringLiteral("$V")));
+    ParseConfigStringC(doc, again);
+    EXPECT_EQ(build(doc.elements()), again);
 }
 
 TEST_F(ReaderTest, ShortAndForeignStringsChangeNothing) {
@@ -213,7 +223,7 @@ TEST_F(ReaderTest, ValueFields) {
     for (const auto& c : cases) {
         ParseConfigStringC(doc, QStringLiteral("C") + c.record);
         ASSERT_EQ(doc.count(), 1) << c.what;
-        expectSameElement(doc.elements()[0], c.expected, c.what);
+        expectSameElement(doc.elements()[0], asShown({c.expected})[0], c.what);
     }
 }
 
@@ -344,7 +354,7 @@ TEST_F(ReaderTest, VersionBHasNoOffsetsAndShorterRecords) {
     value.y = 20;
     value.font = fontSlotsOf(edgeIndex()).at(4);
     value.text = QStringLiteral("wxyz");
-    expectSameElement(doc.elements()[0], value, "B value");
+    expectSameElement(doc.elements()[0], asShown({value})[0], "B value");
 
     LayoutElement line(KindGraphic);
     line.color = 0x0000FF;
@@ -404,5 +414,41 @@ TEST_F(ReaderTest, WithoutTheReadingDeviceTheCurrentOneStays) {
     ParseConfigStringC(d, referenceString());
     EXPECT_EQ(d.selectedDevice(), -1);
     EXPECT_EQ(d.count(), 0);
-    EXPECT_EQ(d.fileName(), QStringLiteral("layout.xml"));
+    EXPECT_TRUE(d.fileName().isEmpty());
+}
+
+// The string names no device: it is read with the font slots of the selected
+// device, which stays; only with none selected is "Edge 1030" chosen. Font
+// index 12 is S_MEDIUM and 18 GLANCE where the device offers them.
+TEST_F(ReaderTest, ReadsForTheSelectedDevice) {
+    const struct {
+        const char* selected; // nullptr: none
+        const char* device;   // selected afterwards
+        const char* font12;
+        const char* font18;
+    } cases[] = {
+        {nullptr, "Edge 1030", "XTINY", "XTINY"},
+        {"Edge 1030", "Edge 1030", "XTINY", "XTINY"},
+        {"fenix 7", "fenix 7", "S_MEDIUM", "XTINY"},
+        {"Forerunner 965", "Forerunner 965", "S_MEDIUM", "GLANCE"},
+    };
+    const QString s =
+        QStringLiteral("C") + groups({0, 0, 12u << 20, 0}) + groups({0, 0, 18u << 20, 0});
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.selected ? c.selected : "no device");
+        ScriptedPlatform p;
+        LayoutDocument d(catalogs(), p);
+        if (c.selected) d.selectDevice(deviceIndex(c.selected));
+        ASSERT_TRUE(loadConfigString(d, s));
+        EXPECT_EQ(d.selectedDevice(), deviceIndex(c.device));
+        EXPECT_EQ(d.designDevice(), deviceIndex(c.device));
+        ASSERT_EQ(d.count(), 2);
+        EXPECT_EQ(d.elements()[0].font, QString::fromLatin1(c.font12));
+        EXPECT_EQ(d.elements()[1].font, QString::fromLatin1(c.font18));
+        // Written for the same device, the indices come back.
+        if (QString::fromLatin1(c.font12) != QStringLiteral("XTINY")) {
+            const QString again = build(d.elements(), d.selectedDevice());
+            EXPECT_EQ(DecodeConfigNumber(QStringView(again).sliced(11, 5)) >> 20 & 0x1F, 12u);
+        }
+    }
 }

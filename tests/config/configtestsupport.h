@@ -35,6 +35,13 @@ inline int valueTypePosition(int id) {
     return catalogs().valueTypes.positionById(id);
 }
 
+// The elements as a load gives them: with what showing them fills in (a
+// value's sample and display pattern) already there.
+inline ElementVector asShown(ElementVector elements) {
+    for (LayoutElement& e : elements) fillShownTexts(e, catalogs().valueTypes);
+    return elements;
+}
+
 inline QString build(const ElementVector& elements, int device = edgeIndex()) {
     return BuildConfigString(elements, catalogs().valueTypes, fontSlotsOf(device));
 }

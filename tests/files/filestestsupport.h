@@ -44,6 +44,13 @@ struct Session {
     }
 };
 
+// The elements as a load gives them: with what showing them fills in (a
+// value's sample and display pattern) already there.
+inline ElementVector asShown(ElementVector elements) {
+    for (LayoutElement& e : elements) fillShownTexts(e, catalogs().valueTypes);
+    return elements;
+}
+
 inline QByteArray readFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {};

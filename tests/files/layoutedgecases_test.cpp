@@ -117,16 +117,17 @@ const LoadEdgeCase LoadCases[] = {
      [](const Session& s) {
          EXPECT_EQ(s.document.selectedDevice(), test::deviceIndex("vivoactive 3"));
      }},
-    {"OtherLetterCaseKeepsTheDeviceButReplacesElements", "Edge 530",
-     test::layoutXml("edge 1030", {valueLine("eletype=\"CS\"")}), LoadStatus::Loaded, 1,
-     [](const Session& s) {
-         EXPECT_EQ(s.document.selectedDevice(), test::deviceIndex("Edge 530"));
-         EXPECT_EQ(s.document.designDevice(), -1);
-         EXPECT_EQ(at(s, 0).valueType, 31);
-     }},
-    {"UnknownDeviceWithNoneSelectedLoadsAnEmptyLayout", nullptr,
-     test::layoutXml("No Such Watch", {valueLine("eletype=\"CS\"")}), LoadStatus::Loaded, 0,
+    // A layout the catalog has no device for cannot be shown as it is: it is
+    // not adopted, so that a Save cannot replace it with what another device
+    // would keep of it.
+    {"OtherLetterCaseIsAnUnknownDeviceAndChangesNothing", "Edge 530",
+     test::layoutXml("edge 1030", {valueLine("eletype=\"CS\"")}), LoadStatus::UnknownDevice, 1,
+     [](const Session& s) { EXPECT_EQ(at(s, 0).text, QStringLiteral("before the load")); }},
+    {"UnknownDeviceWithNoneSelectedChangesNothing", nullptr,
+     test::layoutXml("No Such Watch", {valueLine("eletype=\"CS\"")}), LoadStatus::UnknownDevice, 0,
      [](const Session& s) { EXPECT_EQ(s.document.selectedDevice(), -1); }},
+    {"EmptyDeviceNameChangesNothing", "Edge 530",
+     test::layoutXml("", {valueLine("eletype=\"CS\"")}), LoadStatus::UnknownDevice, 1, nullptr},
     {"Windows1252File", nullptr,
      test::layoutXml("epix Pro (Gen 2) 51mm / D2 Mach 1 Pro / tactix 7  \x96 AMOLED Edition",
                      {valueLine("eletype=\"FX\" text=\"Gr\xFC\xDF\x65 \x80\" sampletext=\"\xE9\""),
@@ -289,6 +290,13 @@ TEST_P(LoadEdgeCases, LoadsAsTheRulesSay) {
         EXPECT_EQ(s.document.fileName(), QStringLiteral("/previous/file.xml"));
         EXPECT_FALSE(result.error.isEmpty());
         EXPECT_TRUE(s.platform.messages.empty()) << "a load by path is silent";
+        if (c.status == LoadStatus::UnknownDevice) {
+            const QString device = QString::fromUtf8(
+                c.file.mid(c.file.indexOf("name=\"") + 6).split('"').constFirst());
+            EXPECT_TRUE(result.error.contains(device.isEmpty() ? QStringLiteral("no device")
+                                                               : QLatin1Char('"') + device + '"'))
+                << "the message names the device: " << result.error.toStdString();
+        }
     }
     if (c.check) c.check(s);
 }

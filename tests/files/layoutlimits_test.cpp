@@ -2,6 +2,7 @@
 // and mutated layouts. None may crash or hang; each either loads as the rules
 // say or leaves the document as it was.
 #include "cli/documentio.h"
+#include "config/configstring.h"
 #include "filestestsupport.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
+#include <cctype>
 #include <random>
 
 namespace zef {
@@ -108,6 +110,120 @@ TEST(LayoutLimits, PathsThatAreNoFilesAreUnreadable) {
     }
 }
 
+// Hostile inputs are bounded at load: element texts are cut (never inside a
+// surrogate pair) with one message for the whole file, and nothing else of
+// the layout changes.
+struct HostileTextCase {
+    const char* name;
+    QByteArray element; // %T is replaced by the text
+    qsizetype length;   // UTF-16 units of the text in the file
+    char16_t lastUnit;  // 0: plain 'a' throughout; else the unit at the bound
+    qsizetype kept;     // of the text, after the load
+    int cut;            // elements reported as cut
+};
+
+void PrintTo(const HostileTextCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+const HostileTextCase HostileTextCases[] = {
+    {"4 MiB value text", "<LayoutElement type=\"0\" eletype=\"FX\" text=\"%T\"/>", 4 << 20, 0,
+     MaxElementTextLength, 1},
+    {"4 MiB separator", "<LayoutElement type=\"3\" text=\"%T\"/>", 4 << 20, 0, MaxElementTextLength,
+     1},
+    {"4 MiB sample text", "<LayoutElement type=\"0\" eletype=\"CS\" sampletext=\"%T\"/>", 4 << 20,
+     0, MaxElementTextLength, 1},
+    {"a text at the bound is kept", "<LayoutElement type=\"3\" text=\"%T\"/>", MaxElementTextLength,
+     0, MaxElementTextLength, 0},
+    {"one unit over the bound", "<LayoutElement type=\"3\" text=\"%T\"/>", MaxElementTextLength + 1,
+     0, MaxElementTextLength, 1},
+    {"a pair across the bound goes whole", "<LayoutElement type=\"3\" text=\"%T\"/>",
+     MaxElementTextLength + 1, 0xD83D, MaxElementTextLength - 1, 1},
+};
+
+class HostileTexts : public ::testing::TestWithParam<HostileTextCase> {};
+
+TEST_P(HostileTexts, AreBoundedAtLoadWithOneMessage) {
+    const HostileTextCase& c = GetParam();
+    QString text(c.length, QLatin1Char('a'));
+    if (c.lastUnit) {
+        // A pair whose high half is the last unit the bound keeps.
+        text[MaxElementTextLength - 1] = QChar(c.lastUnit);
+        text[MaxElementTextLength] = QChar(0xDE00);
+    }
+    QByteArray element = c.element;
+    element.replace("%T", text.toUtf8());
+    Session s(test::deviceIndex("Edge 1030"));
+    const LoadResult r =
+        loadLayoutFromBytes(s.document, test::layoutXml("Edge 1030", {element, element}),
+                            QStringLiteral("/t.xml"), false);
+    ASSERT_EQ(r.status, LoadStatus::Loaded);
+    ASSERT_EQ(s.document.count(), 2);
+    for (const LayoutElement& e : s.document.elements()) {
+        const QString& loaded = c.element.contains("sampletext") ? e.sampleText : e.text;
+        EXPECT_EQ(loaded.size(), c.kept);
+        EXPECT_FALSE(loaded.back().isHighSurrogate());
+    }
+    if (c.cut) {
+        ASSERT_EQ(s.platform.messages.size(), 1u);
+        EXPECT_TRUE(s.platform.messages[0].text.contains(QStringLiteral("2 elements")))
+            << s.platform.messages[0].text.toStdString();
+    } else {
+        EXPECT_TRUE(s.platform.messages.empty());
+    }
+    EXPECT_FALSE(s.document.isModified()) << "the file stays as it is until saved";
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, HostileTexts, ::testing::ValuesIn(HostileTextCases),
+                         [](const auto& info) {
+                             std::string name;
+                             for (const char* p = info.param.name; *p; ++p)
+                                 if (std::isalnum(static_cast<unsigned char>(*p))) name += *p;
+                             return name;
+                         });
+
+// Control characters a config string can bring survive a save and a load;
+// a NUL, which ends an attribute value, makes the string refused with a
+// message instead of a text silently cut short.
+TEST(LayoutLimits, ControlCharactersSurviveASaveOrAreRefused) {
+    const QString texts[] = {
+        QStringLiteral("a\rb"),
+        QStringLiteral("tab\there"),
+        QStringLiteral("line\r\nend"),
+        QString::fromUtf16(u"\u0001\u001F\u007F<&>\"'"),
+    };
+    for (const QString& text : texts) {
+        SCOPED_TRACE(text.toStdString());
+        LayoutElement unit(KindValue);
+        unit.fixedText = true;
+        unit.text = text;
+        Session s(test::deviceIndex("Edge 1030"));
+        const QString string = BuildConfigString({unit}, test::catalogs().valueTypes, {});
+        ASSERT_TRUE(loadConfigString(s.document, string));
+        ASSERT_EQ(s.document.elements().at(0).text, text);
+        const QByteArray bytes = layoutFileBytes(s.document, QDateTime::currentDateTime());
+        Session reader;
+        ASSERT_EQ(
+            loadLayoutFromBytes(reader.document, bytes, QStringLiteral("/c.xml"), false).status,
+            LoadStatus::Loaded);
+        EXPECT_EQ(reader.document.elements().at(0).text, text);
+    }
+
+    LayoutElement withNul(KindValue);
+    withNul.fixedText = true;
+    withNul.text = QStringLiteral("before") + QChar(u'\0') + QStringLiteral("after");
+    Session s(test::deviceIndex("Edge 1030"));
+    s.document.addNew();
+    const QString string =
+        BuildConfigString({LayoutElement(KindGraphic), withNul}, test::catalogs().valueTypes, {});
+    EXPECT_FALSE(loadConfigString(s.document, string));
+    ASSERT_EQ(s.platform.messages.size(), 1u);
+    EXPECT_TRUE(
+        s.platform.messages[0].text.startsWith(QStringLiteral("The string cannot be loaded!")));
+    EXPECT_TRUE(s.platform.messages[0].text.contains(QStringLiteral("element 2")));
+    EXPECT_EQ(s.document.count(), 1) << "the layout stays";
+}
+
 // Random damage to real layouts, from a fixed seed so that a failure repeats.
 QByteArray mutate(QByteArray bytes, std::mt19937& rng) {
     static const QByteArray snippets[] = {
@@ -202,6 +318,7 @@ TEST(LayoutLimits, MutatedLayoutsNeverBreakTheDocument) {
         LayoutElement before(KindValue);
         before.valueType = 31;
         s.document.replaceLayout({before}, -1, QStringLiteral("/before.xml"));
+        before = s.document.elements()[0]; // as loaded: its sample and pattern filled in
 
         const std::string context = "round " + std::to_string(round);
         const LoadResult r =

@@ -7,6 +7,8 @@
 
 #include <QRect>
 
+#include <limits>
+
 using namespace zef;
 
 namespace {
@@ -231,6 +233,55 @@ TEST_F(DocumentTest, UndoAfterLoad) {
     EXPECT_EQ(doc.history().count(), 1);
 }
 
+TEST_F(DocumentTest, UndoingTheRemovalOfTheOnlyElementLeavesTheNextEditUndoable) {
+    selectDevice("Edge 1030");
+    add(KindValue);
+    editX(3);
+    doc.removeSelected();
+    ASSERT_EQ(doc.count(), 0);
+    doc.undo();
+    ASSERT_EQ(doc.count(), 1);
+    EXPECT_FALSE(doc.history().skipsNextRecord()) << "the restoring commit took the skip";
+    doc.setSelection(0);
+    editX(9);
+    ASSERT_TRUE(doc.canUndo());
+    doc.undo();
+    EXPECT_EQ(doc.elements()[0].x, 3);
+}
+
+// Opening is not editing: showing a loaded layout (the preview draws every
+// value, the panel shows any of them) leaves it unmodified.
+TEST_F(DocumentTest, ShowingALoadedLayoutChangesNothing) {
+    const auto& vt = catalogs().valueTypes;
+    selectDevice("Edge 1030");
+    LayoutElement speed(KindValue);
+    speed.valueType = vt.positionById(60); // "Current speed": pattern "$V"
+    LayoutElement gear(KindValue);
+    gear.valueType = vt.positionByCode(SelectValueTypes, QStringLiteral("BG"));
+    ASSERT_GT(gear.valueType, 0);
+    LayoutElement fixed(KindValue);
+    fixed.fixedText = true;
+    const ElementVector loaded{speed, gear, fixed, LayoutElement(KindGraphic)};
+    for (const bool append : {false, true}) {
+        SCOPED_TRACE(append ? "append" : "load");
+        doc.replaceLayout(append ? ElementVector{} : loaded, -1, QStringLiteral("a.xml"));
+        if (append) {
+            doc.appendElements(loaded);
+            doc.markSaved();
+        }
+        EXPECT_FALSE(doc.isModified());
+        for (LayoutElement& e : doc.elementsForDrawing()) {
+            if (e.kind != KindValue) continue;
+            valueElementText(e, TextMode::Preview, vt);
+            valueElementText(e, TextMode::Edit, vt);
+        }
+        EXPECT_FALSE(doc.isModified());
+        EXPECT_FALSE(doc.hasUncommittedChange());
+        EXPECT_EQ(doc.elements()[0].text, QStringLiteral("$V"));
+        EXPECT_FALSE(doc.elements()[0].sampleText.isEmpty());
+    }
+}
+
 TEST_F(DocumentTest, RingKeepsTheLatestHundredSteps) {
     selectDevice("Edge 1030");
     add(KindValue);
@@ -304,6 +355,36 @@ TEST_F(DocumentTest, ScaleToDevice) {
     doc.scaleToDevice(); // 416 -> 240: stroke 1 gives 0.577, raised to 1
     EXPECT_EQ(doc.elements()[0].stroke, 1);
     EXPECT_EQ(doc.elements()[0].x, 99);
+}
+
+// Products beyond the 32-bit range saturate instead of wrapping.
+TEST_F(DocumentTest, ScaleToDeviceSaturates) {
+    const struct {
+        std::int32_t before;
+        std::int32_t after; // 240 -> 416 wide
+    } cases[] = {
+        {2000000000, std::numeric_limits<std::int32_t>::max()},
+        {-2000000000, std::numeric_limits<std::int32_t>::min()},
+        {std::numeric_limits<std::int32_t>::max(), std::numeric_limits<std::int32_t>::max()},
+        {std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::min()},
+        {1000000000, 1733333376}, // still in range: the single-precision product
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.before);
+        doc.clearElements();
+        selectDevice("D2 Charlie"); // 240 x 240
+        add(KindGraphic);
+        doc.selectedElement()->x = c.before;
+        doc.selectedElement()->x2 = c.before;
+        doc.selectedElement()->stroke = c.before;
+        doc.setDesignDevice(doc.selectedDevice());
+        selectDevice("D2 Mach 1"); // 416 x 416
+        doc.scaleToDevice();
+        const LayoutElement& e = doc.elements()[0];
+        EXPECT_EQ(e.x, c.after);
+        EXPECT_EQ(e.x2, c.after);
+        EXPECT_EQ(e.stroke, std::max(c.after, 1));
+    }
 }
 
 TEST_F(DocumentTest, SmallerDeviceDropsWhatItLacks) {

@@ -42,7 +42,8 @@ protected:
         return std::make_unique<LayoutDocument>(catalogs(), platform);
     }
 
-    // A layout on the first device, with members off their defaults.
+    // A layout on the first device, with members off their defaults, as the
+    // window shows it (values with their sample and pattern filled in).
     void fill(LayoutDocument& doc) {
         doc.selectDevice(0);
         LayoutElement value(KindValue);
@@ -63,8 +64,10 @@ protected:
         LayoutElement text(KindValue);
         text.fixedText = true;
         text.text = QStringLiteral("Hi \"there\" <&>");
-        for (const LayoutElement* e : {&value, &line, &text})
+        for (LayoutElement* e : {&value, &line, &text}) {
+            fillShownTexts(*e, catalogs().valueTypes);
             ASSERT_TRUE(doc.addElement(e, true, true));
+        }
         doc.setFileName(userFile);
         ASSERT_TRUE(doc.isModified());
     }
@@ -288,6 +291,52 @@ TEST_F(AutosaveTest, StartupLoadBeforeTheQuestionKeepsTheCopy) {
     EXPECT_TRUE(recoveryExists(autosave));
     platform.answers = {MessageAnswer::Yes};
     EXPECT_TRUE(autosave.offerRecovery());
+}
+
+// When a modified layout cannot be protected, the user is told once per run,
+// not once a minute; an unmodified layout needs no protection and says nothing.
+TEST_F(AutosaveTest, UnprotectedChangesAreToldOnce) {
+    const struct {
+        const char* name;
+        bool folderIsAFile; // else the slot's copy cannot be written
+    } cases[] = {{"the recovery folder cannot be made", true},
+                 {"the copy cannot be written", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        platform.messages.clear();
+        const QString folder = Autosave::recoveryFolder();
+        QDir(folder).removeRecursively();
+        if (c.folderIsAFile) {
+            ASSERT_TRUE(QDir().mkpath(QFileInfo(folder).path()));
+            QFile blocker(folder);
+            ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+        }
+        auto doc = newDocument();
+        doc->selectDevice(0);
+        Autosave autosave(*doc);
+        EXPECT_FALSE(autosave.saveNow());
+        EXPECT_TRUE(platform.messages.empty()) << "nothing to protect yet";
+        fill(*doc);
+        if (!c.folderIsAFile) {
+            ASSERT_TRUE(autosave.hasSlot());
+            ASSERT_TRUE(QDir().mkpath(autosave.recoveryFilePath()));
+        }
+        EXPECT_FALSE(autosave.saveNow());
+        doc->setSelection(0);
+        doc->selectedElement()->x += 1;
+        EXPECT_FALSE(autosave.saveNow());
+        ASSERT_EQ(platform.messages.size(), 1u);
+        EXPECT_EQ(platform.messages[0].icon, MessageIcon::Warning);
+        EXPECT_TRUE(platform.messages[0].text.startsWith(
+            QStringLiteral("Unsaved changes are not protected")));
+        EXPECT_TRUE(platform.messages[0].text.contains(QDir::toNativeSeparators(folder)))
+            << platform.messages[0].text.toStdString();
+        if (c.folderIsAFile) {
+            QFile::remove(folder);
+        } else {
+            QDir(autosave.recoveryFilePath()).removeRecursively();
+        }
+    }
 }
 
 TEST_F(AutosaveTest, TwoDesignersKeepApartCopies) {

@@ -2,11 +2,15 @@
 
 #include "config/configtestsupport.h"
 
+#include <QFileInfo>
+#include <QTemporaryDir>
+
 namespace zef::test {
 namespace {
 
 const QString TooShort = QStringLiteral("The string is too short!");
 const QString CannotLoad = QStringLiteral("The string cannot be loaded!");
+const QString SaveQuestion = QStringLiteral("Do you want to save your changes?");
 const QString Question = QStringLiteral(
     "Do you want to load a configuration string\nfrom the clipboard to your layout?\n"
     "(You must select correct device manually afterwards!)");
@@ -42,12 +46,74 @@ TEST_F(ClipboardLoadTest, LoadFromClipboardAsksFirst) {
         EXPECT_TRUE(isSameLayout(doc.elements(), before));
     }
 
+    // Yes to the load, No to saving the changes.
     platform.messages.clear();
-    platform.answers = {MessageAnswer::Yes};
+    platform.answers = {MessageAnswer::Yes, MessageAnswer::No};
     OnLoadFromClipboard(doc);
-    EXPECT_EQ(platform.messageTexts(), QStringList{Question});
+    EXPECT_EQ(platform.messageTexts(), QStringList({Question, SaveQuestion}));
     EXPECT_EQ(doc.count(), 4);
     EXPECT_FALSE(doc.isModified());
+    EXPECT_TRUE(doc.fileName().isEmpty()) << "a string is no file: the layout is untitled";
+}
+
+// The layout the string replaces has unsaved changes: they are offered for
+// saving first, as before a Load.
+TEST_F(ClipboardLoadTest, UnsavedChangesAreOfferedForSavingFirst) {
+    const struct {
+        const char* name;
+        MessageAnswer answer;
+        const char* saveTo; // in the temporary folder
+        bool loaded;
+        bool written;
+    } cases[] = {
+        {"cancel keeps the layout", MessageAnswer::Cancel, "mine.xml", false, false},
+        {"no drops the changes", MessageAnswer::No, "mine.xml", true, false},
+        {"yes saves, then loads", MessageAnswer::Yes, "mine.xml", true, true},
+        {"a failed save keeps the layout", MessageAnswer::Yes, "gone/mine.xml", false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QString::fromLatin1(c.saveTo));
+        doc.markSaved(file);
+        doc.selectedElement()->x = 79;
+        doc.refresh();
+        const ElementVector before = doc.elements();
+        platform.messages.clear();
+        platform.clipboard = referenceString();
+        platform.answers = {MessageAnswer::Yes, c.answer};
+
+        OnLoadFromClipboard(doc);
+        EXPECT_EQ(platform.messageTexts().mid(0, 2), QStringList({Question, SaveQuestion}));
+        EXPECT_EQ(QFileInfo::exists(file), c.written);
+        if (c.loaded) {
+            EXPECT_EQ(doc.count(), 4);
+            EXPECT_TRUE(doc.fileName().isEmpty());
+        } else {
+            EXPECT_TRUE(isSameLayout(doc.elements(), before));
+            EXPECT_TRUE(doc.isModified());
+            EXPECT_EQ(doc.fileName(), file);
+        }
+    }
+}
+
+// The string is read with the selected device's font slots, and the device
+// stays: an S_ font of an eighteen-slot device is kept.
+TEST_F(ClipboardLoadTest, KeepsTheSelectedDeviceAndItsFonts) {
+    selectDevice("fenix 7");
+    const int fenix = deviceIndex("fenix 7");
+    LayoutElement value(KindValue);
+    value.valueType = valueTypePosition(60);
+    value.font = QStringLiteral("S_MEDIUM");
+    const QString s = build({value}, fenix);
+    platform.clipboard = s;
+    platform.answers = {MessageAnswer::Yes, MessageAnswer::No};
+    OnLoadFromClipboard(doc);
+    ASSERT_EQ(doc.count(), 1);
+    EXPECT_EQ(doc.selectedDevice(), fenix);
+    EXPECT_EQ(doc.elements()[0].font, QStringLiteral("S_MEDIUM"));
+    EXPECT_EQ(build(doc.elements(), fenix), build(asShown({value}), fenix));
 }
 
 TEST_F(ClipboardLoadTest, LoadFromClipboardReportsBadText) {
@@ -75,7 +141,7 @@ TEST_F(ClipboardCopyTest, PlacesTheStringAndChangesNothing) {
     platform.clipboard = QStringLiteral("old");
 
     OnCopyToClipboard(doc);
-    EXPECT_EQ(platform.clipboard, referenceString());
+    EXPECT_EQ(platform.clipboard, build(asShown(referenceLayout())));
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text, QStringLiteral("Config string copied to clipboard."));
     EXPECT_EQ(platform.messages[0].buttons, MessageButtons::Ok);
@@ -95,7 +161,7 @@ TEST_F(ClipboardCopyTest, WarnsAboutCutTexts) {
     setLayout(layout);
 
     OnCopyToClipboard(doc);
-    EXPECT_EQ(platform.clipboard, build(layout));
+    EXPECT_EQ(platform.clipboard, build(asShown(layout)));
     ASSERT_EQ(platform.messages.size(), 2u);
     EXPECT_EQ(platform.messages[0].text, QStringLiteral("Config string copied to clipboard."));
     EXPECT_EQ(platform.messages[1].icon, MessageIcon::Warning);

@@ -142,7 +142,9 @@ TEST_F(TemplateTest, ControlsCarryTheirCaptionsAndKinds) {
 class TypicalRequestTest : public WindowTest {};
 
 TEST_F(TypicalRequestTest, FromAnEmptyWindowToAConfigStringAndASavedFile) {
-    EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Quennicks ZEF designer v3.8.1 (C)"));
+    EXPECT_EQ(dlg->windowTitle(),
+              QStringLiteral("Quennicks ZEF designer v3.8.1 (C) <untitled>[*]"));
+    EXPECT_FALSE(dlg->isWindowModified());
 
     // 1. The device: the lists are filled with what it offers.
     chooseDevice(HDevice);
@@ -193,18 +195,22 @@ TEST_F(TypicalRequestTest, FromAnEmptyWindowToAConfigStringAndASavedFile) {
     EXPECT_EQ(platform.clipboard,
               BuildConfigString(doc().elements(), catalogs().valueTypes, fonts));
 
-    // 5. Closing asks to save; Yes writes the start-up path without a dialog.
+    // 5. Closing asks to save; Yes asks where, since the start-up file was
+    // not there to be loaded: the layout is untitled.
+    EXPECT_TRUE(dlg->isWindowModified());
     platform.answers.push_back(MessageAnswer::Yes);
+    platform.saveFileNames.push_back(startFile);
     EXPECT_TRUE(dlg->close());
     EXPECT_TRUE(messages().contains(QStringLiteral("Do you want to save your changes?")));
-    EXPECT_EQ(platform.saveDialogs, 0);
+    EXPECT_EQ(platform.saveDialogs, 1);
     ASSERT_TRUE(QFileInfo::exists(startFile));
 
     ScriptedPlatform other;
     CPellFieldDlg reopened(other, QStringList{QStringLiteral("zef-designer"), startFile});
     ASSERT_EQ(reopened.document().count(), 1);
     EXPECT_TRUE(isSameContent(reopened.document().elements()[0], doc().elements()[0]));
-    EXPECT_EQ(reopened.windowTitle(), CPellFieldDlg::windowTitle(startFile));
+    EXPECT_EQ(reopened.windowTitle(), titleFor(startFile));
+    EXPECT_FALSE(reopened.isWindowModified());
     EXPECT_EQ(reopened.ui().deviceList->currentText(), QString::fromUtf8(HDevice));
 }
 
@@ -359,7 +365,7 @@ TEST_F(CommandsTest, LoadAppendSaveAsAndTheClipboardGoThroughTheirCommands) {
     click(ui().saveAs);
     EXPECT_EQ(platform.saveDialogs, 1);
     ASSERT_TRUE(QFileInfo::exists(file));
-    EXPECT_EQ(dlg->windowTitle(), CPellFieldDlg::windowTitle(file));
+    EXPECT_EQ(dlg->windowTitle(), titleFor(file));
     EXPECT_FALSE(doc().isModified());
 
     platform.openFileNames.push_back(file);
@@ -380,7 +386,7 @@ TEST_F(CommandsTest, LoadAppendSaveAsAndTheClipboardGoThroughTheirCommands) {
     click(ui().loadFromClipboard);
     EXPECT_EQ(doc().count(), 1); // separators are not carried
     EXPECT_EQ(rows().rowCount(), 1);
-    EXPECT_EQ(dlg->windowTitle(), CPellFieldDlg::windowTitle(QStringLiteral("layout.xml")));
+    EXPECT_EQ(dlg->windowTitle(), titleFor(QString()));
     EXPECT_EQ(doc().selection(), 0);
     EXPECT_EQ(dlg->elementList().selectedRow(), 0);
     EXPECT_FALSE(config.isEmpty());
@@ -562,10 +568,10 @@ TEST_F(CommandsTest, ListKeysActOnTheSelectedElement) {
 
 class LifecycleTest : public WindowTest {};
 
-TEST_F(LifecycleTest, StartsEmptyWithTheMissingFileKeptForSave) {
-    EXPECT_EQ(doc().fileName(), startFile);
+TEST_F(LifecycleTest, AMissingStartupFileLeavesAnEmptyUntitledLayout) {
+    EXPECT_TRUE(doc().fileName().isEmpty());
     EXPECT_EQ(doc().count(), 0);
-    EXPECT_EQ(dlg->windowTitle(), CPellFieldDlg::windowTitle(QString()));
+    EXPECT_EQ(dlg->windowTitle(), titleFor(QString()));
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(dlg->randomPool().size(), 1024u);
     // Closing an unchanged layout asks nothing.
@@ -592,7 +598,9 @@ TEST_F(LifecycleTest, CancelKeepsTheWindowOpenAndWritesNoSettings) {
     EXPECT_FALSE(QFileInfo::exists(startFile));
     QSettings settings;
     settings.beginGroup(CPellFieldDlg::settingsGroup());
-    EXPECT_EQ(settings.value(QStringLiteral("last_file")).toString(), startFile);
+    EXPECT_TRUE(settings.contains(QStringLiteral("window_position")));
+    EXPECT_FALSE(settings.contains(QStringLiteral("last_file")))
+        << "an untitled layout has no file to remember";
     EXPECT_EQ(platform.messageTexts().count(QStringLiteral("Do you want to save your changes?")),
               2);
 }
@@ -625,7 +633,8 @@ TEST_F(LifecycleTest, ALoadedFileNamesItselfInTheTitle) {
     ScriptedPlatform other;
     CPellFieldDlg loaded(other, QStringList{QStringLiteral("zef-designer"), file});
     EXPECT_EQ(loaded.windowTitle(),
-              QStringLiteral("Quennicks ZEF designer v3.8.1 (C) <%1>").arg(file));
+              QStringLiteral("Quennicks ZEF designer v3.8.1 (C) <%1>[*]").arg(file));
+    EXPECT_FALSE(loaded.isWindowModified());
     EXPECT_EQ(loaded.document().selection(), 0);
     EXPECT_EQ(loaded.elementList().selectedRow(), 0);
     EXPECT_TRUE(loaded.ui().x.edit->isEnabled());

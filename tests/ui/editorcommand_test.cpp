@@ -400,7 +400,8 @@ TEST_F(CommandWindowTest, NewAsksToSaveThenStartsAnEmptyLayoutOnTheDevice) {
     EXPECT_EQ(doc().selectedDevice(), device);
     EXPECT_FALSE(doc().isModified());
     EXPECT_FALSE(doc().canUndo());
-    EXPECT_EQ(dlg->windowTitle(), CPellFieldDlg::windowTitle(QString()));
+    EXPECT_TRUE(doc().fileName().isEmpty());
+    EXPECT_EQ(dlg->windowTitle(), titleFor(QString()));
     // Untitled: Save asks where.
     add(KindValue);
     click(ui().save);

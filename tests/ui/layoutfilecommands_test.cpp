@@ -175,9 +175,15 @@ const SaveCase SaveCases[] = {
      "layout.xml", false, 0},
     {"EmptyLayoutIsNeverSavedAs", "layout.xml", false, 0, true, "chosen.xml", false, 0, nullptr,
      "layout.xml", false, 0},
-    {"StartupNameIsWrittenWithoutDialog", "program dir/layout.xml", true, 1, false, nullptr, true,
-     0, "program dir/layout.xml", "program dir/layout.xml", false, 0},
-    {"SaveAsAsksWithTheNamePresetAndMayBeCancelled", "program dir/layout.xml", true, 1, true,
+    // A start-up file that could not be loaded is not the layout's file: Save
+    // asks, and nothing is written where the user did not choose.
+    {"StartupFileThatWasNotLoadedIsNotWrittenUnasked", "program dir/layout.xml", true, 1, false,
+     "chosen.xml", true, 1, "chosen.xml", "chosen.xml", false, 0},
+    {"StartupFileThatWasNotLoadedAndCancelledSaveWriteNothing", "program dir/layout.xml", true, 1,
+     false, nullptr, false, 1, nullptr, "", true, 0},
+    {"SaveWritesTheLayoutsFileWithoutDialog", "program dir/layout.xml", false, 1, false, nullptr,
+     true, 0, "program dir/layout.xml", "program dir/layout.xml", false, 0},
+    {"SaveAsAsksWithTheNamePresetAndMayBeCancelled", "program dir/layout.xml", false, 1, true,
      nullptr, false, 1, nullptr, "program dir/layout.xml", true, 0},
     {"SaveAsWritesTheChosenFile", "layout.xml", false, 2, true, "zweites Layout ü.xml", true, 1,
      "zweites Layout ü.xml", "zweites Layout ü.xml", false, 0},
@@ -202,8 +208,9 @@ TEST_P(SaveDialogs, DialogTargetAndState) {
     s.document.setFileName(inDir(c.fileName));
     if (c.startupLoad) {
         EXPECT_EQ(loadStartupLayout(s.document).status, LoadStatus::Unreadable);
-        EXPECT_TRUE(s.platform.messages.empty()) << "the start-up load is silent";
-        EXPECT_EQ(s.document.fileName(), inDir(c.fileName)) << "the start-up name stays";
+        EXPECT_TRUE(s.platform.messages.empty()) << "a missing start-up file is not reported";
+        EXPECT_TRUE(s.document.fileName().isEmpty()) << "the layout is untitled";
+        EXPECT_EQ(s.document.suggestedFileName(), inDir(c.fileName)) << "Save as starts there";
     }
     s.document.selectDevice(test::deviceIndex("Edge 1030"));
     for (int i = 0; i < c.elements; ++i) s.document.addNew();
@@ -232,6 +239,38 @@ TEST_P(SaveDialogs, DialogTargetAndState) {
 
 INSTANTIATE_TEST_SUITE_P(Files, SaveDialogs, ::testing::ValuesIn(SaveCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The message says what happened: the folder when it is the cause, and the
+// existing file only when there is one.
+TEST(LayoutSave, FailureMessagesNameTheCause) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(test::writeFile(dir.filePath(QStringLiteral("a file")), "x"));
+    ASSERT_TRUE(test::writeFile(dir.filePath(QStringLiteral("old.xml")), "x"));
+    const struct {
+        const char* name;
+        QString path;
+        const char* says;
+        bool existingFile;
+    } cases[] = {
+        {"missing folder", dir.filePath(QStringLiteral("gone/mine.xml")), "does not exist", false},
+        {"a file where the folder should be", dir.filePath(QStringLiteral("a file/mine.xml")),
+         "is not a folder", false},
+        {"a write error over an existing file", dir.filePath(QStringLiteral("old.xml")),
+         "Input/output error", true},
+        {"a folder the system refuses", QStringLiteral("/proc/zef-designer-test.xml"), "", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString text = saveFailureText(c.path, QStringLiteral("Input/output error"));
+        EXPECT_TRUE(text.contains(QDir::toNativeSeparators(c.path)));
+        EXPECT_TRUE(text.contains(QString::fromLatin1(c.says))) << text.toStdString();
+        EXPECT_EQ(text.contains(QStringLiteral("existing file")), c.existingFile)
+            << text.toStdString();
+        if (QByteArray(c.says) != "Input/output error" && *c.says) {
+            EXPECT_TRUE(text.contains(QDir::toNativeSeparators(QFileInfo(c.path).absolutePath())));
+        }
+    }
+}
 
 TEST(LayoutSave, SavingReplacesAnExistingFileWhole) {
     QTemporaryDir dir;

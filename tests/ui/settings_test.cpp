@@ -157,12 +157,16 @@ protected:
                                                QStringList{QStringLiteral("zef-designer")});
     }
 
-    // Empty layout, no device, no file in the title, nothing asked.
-    void expectDefaults(CPellFieldDlg& dlg, const QString& fileName) {
-        EXPECT_EQ(dlg.document().fileName(), fileName);
+    // Empty untitled layout, no device, nothing asked; Save as starts at the
+    // file the window tried to open.
+    void expectDefaults(CPellFieldDlg& dlg, const QString& triedFile) {
+        EXPECT_TRUE(dlg.document().fileName().isEmpty());
+        EXPECT_EQ(dlg.document().suggestedFileName(), triedFile);
         EXPECT_EQ(dlg.document().count(), 0);
         EXPECT_EQ(dlg.document().selectedDevice(), -1);
-        EXPECT_EQ(dlg.QWidget::windowTitle(), CPellFieldDlg::windowTitle(QString()));
+        EXPECT_EQ(dlg.QWidget::windowTitle(),
+                  CPellFieldDlg::windowTitle(CPellFieldDlg::untitledName()) +
+                      QStringLiteral("[*]"));
         EXPECT_TRUE(platform.messages.empty()) << platform.messageTexts().join('|').toStdString();
     }
 
@@ -192,7 +196,7 @@ TEST_F(StartupSettingsTest, UnusableLastFileStartsWithTheDefaultFile) {
     }
 }
 
-TEST_F(StartupSettingsTest, MissingLastFileStartsEmptyButKeepsThePathForSave) {
+TEST_F(StartupSettingsTest, MissingLastFileStartsUntitledWithThePathSuggestedForSave) {
     const QString missing = dir.filePath(QStringLiteral("gone.xml"));
     setValue(QStringLiteral("last_file"), missing);
     auto dlg = start();
@@ -214,7 +218,8 @@ TEST_F(StartupSettingsTest, ReadableLastFileIsLoaded) {
     auto dlg = start();
     EXPECT_EQ(dlg->document().fileName(), file);
     EXPECT_EQ(dlg->document().count(), 1);
-    EXPECT_EQ(dlg->QWidget::windowTitle(), CPellFieldDlg::windowTitle(file));
+    EXPECT_EQ(dlg->QWidget::windowTitle(),
+              CPellFieldDlg::windowTitle(file) + QStringLiteral("[*]"));
 }
 
 TEST_F(StartupSettingsTest, DamagedOrUnreadableStoreStartsWithDefaults) {
@@ -241,8 +246,17 @@ TEST_F(StartupSettingsTest, DamagedOrUnreadableStoreStartsWithDefaults) {
             writeRaw(c.content);
         auto dlg = start();
         expectDefaults(*dlg, defaultFile);
-        // Closing still goes ahead; the settings are simply not kept.
+        // Closing still goes ahead; settings that cannot be kept are told once.
         EXPECT_TRUE(dlg->OnClose());
+        if (c.asFolder) {
+            ASSERT_EQ(platform.messages.size(), 1u);
+            EXPECT_TRUE(platform.messages[0].text.contains(QDir::toNativeSeparators(settingsPath)))
+                << platform.messages[0].text.toStdString();
+        } else {
+            EXPECT_TRUE(platform.messages.empty())
+                << platform.messageTexts().join('|').toStdString();
+        }
+        platform.messages.clear();
     }
 }
 

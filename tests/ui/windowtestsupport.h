@@ -106,6 +106,12 @@ protected:
         return texts;
     }
     QStringList messages() const { return platform.messageTexts(); }
+    // The title the window sets for a file ("untitled" for none), with the
+    // place of the unsaved-changes mark.
+    static QString titleFor(const QString& file) {
+        return CPellFieldDlg::windowTitle(file.isEmpty() ? CPellFieldDlg::untitledName() : file) +
+               QStringLiteral("[*]");
+    }
 
     ScriptedPlatform platform;
     QTemporaryDir dir;
