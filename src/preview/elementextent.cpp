@@ -11,14 +11,17 @@ std::optional<ElementExtent> elementExtent(const LayoutElement& e, const DeviceI
                                            bool widest) {
     const QPointF point(e.x, e.y);
     if (e.kind == KindGraphic) {
-        const QRectF bounds = graphicShape(e, d).bounds();
-        return ElementExtent{bounds.isNull() ? QRectF(point, QSizeF(0, 0)) : bounds, {}};
+        QRectF bounds = graphicShape(e, d).bounds();
+        if (bounds.isNull()) bounds = QRectF(point, QSizeF(0, 0));
+        return ElementExtent{bounds, {}, bounds};
     }
     if (e.kind == KindValue) {
         const ValueTextExtent text = valueTextExtent(e, d, catalogs, faces, widest);
         const QRectF bounds =
             text.hasFace ? text.placement.box.normalized() : QRectF(point, QSizeF(0, 0));
-        return ElementExtent{bounds, point};
+        QRectF painted = bounds;
+        if (text.hasFace && !text.placement.ink.isEmpty()) painted |= text.placement.ink;
+        return ElementExtent{bounds, point, painted};
     }
     return std::nullopt;
 }

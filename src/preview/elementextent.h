@@ -24,6 +24,9 @@ struct ElementExtent {
     QRectF bounds;
     // A value's text anchor (x, y).
     std::optional<QPointF> anchor;
+    // Where it paints: the bounds and, for a value, its glyphs' ink, which
+    // may reach beyond the text's box.
+    QRectF painted;
 };
 
 // The extent of e on device d; nothing for dynamic colours and separators,

@@ -361,6 +361,27 @@ std::vector<QRect> PreviewRenderer::invalidateDeviceRects(const std::vector<QRec
     return rects;
 }
 
+std::vector<QRect> PreviewRenderer::invalidateElement(const LayoutElement& e) {
+    const DeviceInfo* d = m_document.device();
+    if (!d) return {};
+    if (e.kind == KindValue) {
+        LayoutElement before = e;
+        before.x = e.prevX;
+        before.y = e.prevY;
+        std::vector<QRectF> boxes;
+        for (const LayoutElement* at : {static_cast<const LayoutElement*>(&before), &e})
+            if (const auto extent = elementExtent(*at)) boxes.push_back(extent->painted);
+        return invalidateDeviceRects(boxes);
+    }
+    std::vector<QRect> rects;
+    const QRect area = preview::area();
+    for (const QRect& r : elementRepaintRects(e, *d))
+        if (const QRect client = m_view.viewport.toClient(r) & area; !client.isEmpty())
+            rects.push_back(client);
+    if (!rects.empty()) m_repaintPreview = true;
+    return rects;
+}
+
 std::vector<QRect> PreviewRenderer::invalidateOverlay() {
     std::vector<QRect> rects;
     const DeviceInfo* d = m_document.device();

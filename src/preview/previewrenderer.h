@@ -139,6 +139,10 @@ public:
     // Marks the preview for repainting within device-pixel rectangles (widened
     // by a pixel for unsmoothed edges); returns their client rectangles.
     std::vector<QRect> invalidateDeviceRects(const std::vector<QRectF>& deviceRects);
+    // Marks the preview for repainting where element e was at its previous
+    // geometry and is now (a value by its text, a graphic as InvalidateView
+    // does); returns the client rectangles. Does not touch the element.
+    std::vector<QRect> invalidateElement(const LayoutElement& e);
     // Marks the preview for repainting where the overlay of the view state is
     // drawn now (call before and after changing it); returns the rectangles.
     std::vector<QRect> invalidateOverlay();
