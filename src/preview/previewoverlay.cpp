@@ -5,7 +5,6 @@
 #include "preview/previewviewstate.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
@@ -105,30 +104,47 @@ void drawPixelGrid(QPainter& painter, const PreviewViewState& view, const Device
     const PreviewViewport& v = view.viewport;
     if (!view.pixelGrid || v.zoom < PixelGridMinZoom) return;
     const QRectF screen = v.deviceToClient(d, QRectF(0, 0, d.screenWidth, d.screenHeight));
-    const QRect visible = (clip.boundingRect() & screen.toAlignedRect());
-    if (visible.isEmpty()) return;
+    const QRegion within = clip & screen.toAlignedRect();
+    if (within.isEmpty()) return;
+    const bool round = screenShape(d) == ScreenShape::Round;
+    const QPointF centre = screen.center();
+    const qreal radius = screen.width() / 2;
+
+    // The lines across (one pixel every zoom pixels) are a tiled brush, one
+    // span per row: a translucent fill per line would blend pixel by pixel.
+    QImage tile(v.zoom, 1, QImage::Format_ARGB32_Premultiplied);
+    tile.fill(Qt::transparent);
+    tile.setPixel(0, 0, qPremultiply(overlaycolors::PixelGrid));
+    const QBrush columns(tile);
+    const QColor rowColor = QColor::fromRgba(overlaycolors::PixelGrid);
+    const int firstLineX = int(std::lround(screen.left()));
+    const int firstLineY = int(std::lround(screen.top()));
+
     painter.save();
-    painter.setClipRegion(clip & screen.toAlignedRect(), Qt::IntersectClip);
-    if (screenShape(d) == ScreenShape::Round) {
-        QPainterPath circle;
-        circle.addEllipse(screen);
-        painter.setClipPath(circle, Qt::IntersectClip);
-    }
-    const QColor color = QColor::fromRgba(overlaycolors::PixelGrid);
-    // Only the device pixels that show in the visible part.
-    const QPointF from = v.clientToDevice(d, QPointF(visible.topLeft()));
-    const QPointF to = v.clientToDevice(d, QPointF(visible.bottomRight()) + QPointF(1, 1));
-    const int firstX = std::max(0, int(std::floor(from.x())));
-    const int lastX = std::min(d.screenWidth, int(std::ceil(to.x())));
-    const int firstY = std::max(0, int(std::floor(from.y())));
-    const int lastY = std::min(d.screenHeight, int(std::ceil(to.y())));
-    for (int x = firstX; x <= lastX; ++x) {
-        const int cx = int(std::lround(v.deviceToClient(d, QPointF(x, 0)).x()));
-        painter.fillRect(QRect(cx, visible.top(), 1, visible.height()), color);
-    }
-    for (int y = firstY; y <= lastY; ++y) {
-        const int cy = int(std::lround(v.deviceToClient(d, QPointF(0, y)).y()));
-        painter.fillRect(QRect(visible.left(), cy, visible.width(), 1), color);
+    // Everything is cut to the region's rectangles (and the round screen's
+    // circle) here rather than by a clip.
+    painter.setClipping(false);
+    painter.setBrushOrigin(firstLineX, 0);
+    for (const QRect& r : within) {
+        if (round) {
+            // Row by row within the circle.
+            for (int y = r.top(); y <= r.bottom(); ++y) {
+                const qreal dy = y + 0.5 - centre.y();
+                if (dy * dy >= radius * radius) continue;
+                const qreal w = std::sqrt(radius * radius - dy * dy);
+                const int left = std::max(r.left(), int(std::ceil(centre.x() - w)));
+                const int right = std::min(r.right(), int(std::floor(centre.x() + w)));
+                if (right < left) continue;
+                const bool gridRow = (y - firstLineY) % v.zoom == 0;
+                painter.fillRect(QRect(left, y, right - left + 1, 1),
+                                 gridRow ? QBrush(rowColor) : columns);
+            }
+            continue;
+        }
+        painter.fillRect(r, columns);
+        const int firstRow = firstLineY + ((r.top() - firstLineY + v.zoom - 1) / v.zoom) * v.zoom;
+        for (int y = firstRow; y <= r.bottom(); y += v.zoom)
+            painter.fillRect(QRect(r.left(), y, r.width(), 1), rowColor);
     }
     painter.restore();
 }

@@ -123,3 +123,36 @@ TEST_F(ZoomedPreviewTest, TheOverlayIsDrawnWhereItsRectanglesSay) {
 
 } // namespace
 } // namespace zef::testing
+
+namespace zef::testing {
+namespace {
+
+class RoundZoomedPreviewTest : public PreviewFixture {
+protected:
+    RoundZoomedPreviewTest() : PreviewFixture(QStringLiteral("fenix 7")) {}
+    QImage paint() {
+        renderer.InvalidateView(true, true, false, true);
+        QImage target(ClientSize, QImage::Format_RGB32);
+        QPainter p(&target);
+        renderer.RenderClientArea(p, ClientSize);
+        return target;
+    }
+};
+
+TEST_F(RoundZoomedPreviewTest, TheGridStaysWithinTheRoundScreen) {
+    renderer.setViewport({4, QPoint(200, 450)});
+    ASSERT_EQ(renderer.viewState().viewport.scroll, QPoint(200, 450));
+    const PreviewViewport& v = renderer.viewState().viewport;
+    const QPoint corner = v.deviceToClient(*device, QPointF(8, 8)).toPoint();   // the bezel
+    const QPoint middle = v.deviceToClient(*device, QPointF(60, 60)).toPoint(); // within the circle
+    ASSERT_TRUE(preview::area().contains(corner));
+    ASSERT_TRUE(preview::area().contains(middle));
+    const QImage grid = paint();
+    renderer.viewState().pixelGrid = false;
+    const QImage plain = paint();
+    EXPECT_EQ(grid.pixel(corner), plain.pixel(corner));
+    EXPECT_NE(grid.pixel(middle), plain.pixel(middle));
+}
+
+} // namespace
+} // namespace zef::testing
