@@ -13,9 +13,18 @@ namespace zef {
 
 namespace {
 
-// Shift keeps a move along the axis it has gone further on.
-QPoint constrained(QPoint raw) {
-    return std::abs(raw.x()) >= std::abs(raw.y()) ? QPoint(raw.x(), 0) : QPoint(0, raw.y());
+// A move and the axes along which it may go: with Shift only along the axis
+// it has gone further on (across on a tie).
+struct Constrained {
+    QPoint raw;
+    bool moveX = true;
+    bool moveY = true;
+};
+
+Constrained constrained(QPoint raw, Qt::KeyboardModifiers modifiers) {
+    if (!(modifiers & Qt::ShiftModifier)) return {raw, true, true};
+    const bool across = std::abs(raw.x()) >= std::abs(raw.y());
+    return {across ? QPoint(raw.x(), 0) : QPoint(0, raw.y()), across, !across};
 }
 
 QPoint wholePixels(QPointF p) {
@@ -203,16 +212,15 @@ DragOutcome DragController::step(QPoint client, Qt::KeyboardModifiers modifiers)
 
 DragOutcome DragController::stepElements(QPoint raw, Qt::KeyboardModifiers modifiers) {
     DragOutcome out;
-    const bool shift = modifiers & Qt::ShiftModifier;
-    if (shift) raw = constrained(raw);
-    QPoint delta = raw;
+    const Constrained move = constrained(raw, modifiers);
+    QPoint delta = move.raw;
     std::vector<SnapGuide> guides;
     if (snapsNow(modifiers) && m_box) {
         SnapSubject subject;
-        subject.box = m_box->translated(raw);
-        for (const QPointF& a : m_anchors) subject.points.push_back(a + QPointF(raw));
-        subject.moveX = !shift || raw.x() != 0 || raw.y() == 0;
-        subject.moveY = !shift || raw.y() != 0;
+        subject.box = m_box->translated(move.raw);
+        for (const QPointF& a : m_anchors) subject.points.push_back(a + QPointF(move.raw));
+        subject.moveX = move.moveX;
+        subject.moveY = move.moveY;
         const SnapResult snap = snapPosition(m_scene, subject, zoom());
         delta += wholePixels(snap.offset);
         guides = snap.guides;
@@ -231,18 +239,19 @@ DragOutcome DragController::stepHandle(QPoint raw, Qt::KeyboardModifiers modifie
     const bool shift = modifiers & Qt::ShiftModifier;
     const bool snaps = snapsNow(modifiers);
     std::vector<SnapGuide> guides;
-    QPointF at = m_handleStart + QPointF(shift ? constrained(raw) : raw);
+    // An offset handle moves up and down only, Shift or not.
+    const bool vertical = handleMotion(m_handle) == HandleMotion::Vertical;
+    const Constrained move = constrained(raw, vertical ? Qt::NoModifier : modifiers);
+    QPointF at = m_handleStart + QPointF(move.raw);
     switch (handleMotion(m_handle)) {
     case HandleMotion::Point:
     case HandleMotion::Vertical: {
-        const bool vertical = handleMotion(m_handle) == HandleMotion::Vertical;
         if (vertical) at.setX(m_handleStart.x());
         if (!snaps) break;
         SnapSubject subject;
         subject.points = {at};
-        subject.moveX =
-            !vertical && (!shift || at.x() != m_handleStart.x() || at.y() == m_handleStart.y());
-        subject.moveY = !shift || at.y() != m_handleStart.y();
+        subject.moveX = !vertical && move.moveX;
+        subject.moveY = move.moveY;
         const SnapResult snap = snapPosition(m_scene, subject, zoom());
         at += QPointF(wholePixels(snap.offset));
         guides = snap.guides;

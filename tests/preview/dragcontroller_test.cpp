@@ -208,15 +208,20 @@ TEST_F(DragTest, SnapsToAnotherElementsEdge) {
     EXPECT_TRUE(renderer.viewState().guides.empty()); // gone with the release
 }
 
-TEST_F(DragTest, ShiftKeepsTheMoveHorizontal) {
-    load({graphic(GraphicKind::RectangleFilled, 100, 500, 130, 520)});
+TEST_F(DragTest, ShiftKeepsTheMoveHorizontalEvenWhereTheHeightWouldSnap) {
+    // The other element's top edge is 5 pixels below the dragged one's.
+    load({graphic(GraphicKind::RectangleFilled, 300, 505, 320, 520),
+          graphic(GraphicKind::RectangleFilled, 100, 500, 130, 520)});
     // Shift at the press would take the element out of the selection; held
     // during the drag it constrains.
     drags.press(client(QPointF(110, 510)), Qt::NoModifier);
     drags.move(client(QPointF(140, 512)), Qt::ShiftModifier);
     drags.release(client(QPointF(170, 514)), Qt::ShiftModifier);
-    EXPECT_EQ(at(0).y, 500);
-    EXPECT_EQ(at(0).x, 160);
+    EXPECT_EQ(at(1).y, 500);
+    EXPECT_EQ(at(1).x, 160);
+    // Without Shift the same move snaps down onto that edge.
+    drag(QPointF(170, 510), QPointF(170, 514));
+    EXPECT_EQ(at(1).y, 505);
 }
 
 TEST_F(DragTest, EscPutsEverythingBackAndTheReleaseRecordsNothing) {
