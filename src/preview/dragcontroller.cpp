@@ -86,8 +86,11 @@ Qt::CursorShape DragController::cursorAt(QPoint client) const {
 
 DragOutcome DragController::press(QPoint client, Qt::KeyboardModifiers modifiers) {
     DragOutcome out;
+    // A release that never arrived (the button let go outside the window)
+    // ends the last drag; the click's highlight stays for the next release.
+    if (m_state != State::Idle) out.update = finish(m_lastClient, m_pressModifiers).update;
     const DeviceInfo* d = m_document.device();
-    if (!d || m_state != State::Idle) return out;
+    if (!d) return out;
     const PreviewViewport& v = m_renderer.viewState().viewport;
     m_pressClient = m_lastClient = client;
     m_pressPixel = v.devicePixelAt(*d, client);
@@ -112,6 +115,7 @@ DragOutcome DragController::press(QPoint client, Qt::KeyboardModifiers modifiers
     }
     out.picked = picked;
     out.holdHighlight = m_renderer.holdHighlight();
+    std::vector<QRect> earlier = std::move(out.update);
     if (adds(modifiers)) {
         m_selection.toggle(picked);
     } else if (m_selection.contains(picked) && m_selection.count() > 1) {
@@ -124,6 +128,7 @@ DragOutcome DragController::press(QPoint client, Qt::KeyboardModifiers modifiers
     m_target = m_selection.contains(picked) ? Target::Elements : Target::None;
     out.selectionChanged = true;
     out.update = updateOverlay();
+    append(out.update, earlier);
     return out;
 }
 
@@ -358,9 +363,8 @@ std::vector<QRect> DragController::updateOverlay() {
     return rects;
 }
 
-DragOutcome DragController::release(QPoint client, Qt::KeyboardModifiers modifiers) {
+DragOutcome DragController::finish(QPoint client, Qt::KeyboardModifiers modifiers) {
     DragOutcome out;
-    if (m_state == State::Idle) return out;
     if (m_state == State::Dragging) {
         // The last pointer position counts, then the drag becomes one step.
         out = step(client, modifiers);
@@ -371,10 +375,16 @@ DragOutcome DragController::release(QPoint client, Qt::KeyboardModifiers modifie
         view.rubberBand.reset();
         append(out.update, updateOverlay());
     }
-    out.releaseHighlight = m_renderer.OnLButtonUp();
     m_state = State::Idle;
     m_target = Target::None;
     m_extents.clear();
+    return out;
+}
+
+DragOutcome DragController::release(QPoint client, Qt::KeyboardModifiers modifiers) {
+    if (m_state == State::Idle) return {};
+    DragOutcome out = finish(client, modifiers);
+    out.releaseHighlight = m_renderer.OnLButtonUp();
     return out;
 }
 

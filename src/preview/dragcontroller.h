@@ -102,6 +102,8 @@ public:
 
 private:
     void startDrag();
+    // Ends a press or drag (a drag commits) without the release's highlight.
+    DragOutcome finish(QPoint client, Qt::KeyboardModifiers modifiers);
     DragOutcome step(QPoint client, Qt::KeyboardModifiers modifiers);
     DragOutcome stepElements(QPoint raw, Qt::KeyboardModifiers modifiers);
     DragOutcome stepHandle(QPoint raw, Qt::KeyboardModifiers modifiers);

@@ -208,6 +208,7 @@ std::vector<SnapGuide> verticalGuides(const SnapSubject& moved,
         }
     }
     std::vector<SnapGuide> guides;
+    guides.reserve(byX.size());
     for (auto& [x, g] : byX) guides.push_back(g);
     return guides;
 }

@@ -261,6 +261,21 @@ TEST_F(DragTest, ADragOfManyStepsIsOneUndoStep) {
     EXPECT_EQ(geometry(0), (ElementGeometry{100, 100, 130, 120, 0}));
 }
 
+TEST_F(DragTest, APressAfterAReleaseThatNeverCameEndsTheDragFirst) {
+    load({graphic(GraphicKind::RectangleFilled, 100, 100, 130, 120),
+          graphic(GraphicKind::RectangleFilled, 300, 300, 330, 320)});
+    drags.setSnapping(false);
+    drags.press(client(QPointF(310, 310)), Qt::NoModifier);
+    drags.move(client(QPointF(320, 330)), Qt::NoModifier);
+    // The button was let go outside the window; the next press comes.
+    const DragOutcome next = drags.press(client(QPointF(110, 110)), Qt::NoModifier);
+    EXPECT_EQ(next.picked, 0);
+    EXPECT_EQ(at(1).x, 310);
+    EXPECT_EQ(document.history().count(), 1);
+    // The first click's highlight goes off at this release, as it always did.
+    EXPECT_TRUE(drags.release(client(QPointF(110, 110)), Qt::NoModifier).releaseHighlight);
+}
+
 TEST_F(DragTest, AtThreeTimesPickingAndDraggingLandOnTheSameDevicePixels) {
     const ElementVector layout = {graphic(GraphicKind::RectangleFilled, 100, 100, 104, 103),
                                   graphic(GraphicKind::Line, 120, 100, 160, 100)};
