@@ -4,7 +4,9 @@
 #include "catalog/catalogs.h"
 #include "common/scriptedplatform.h"
 #include "files/layoutfile.h"
+#include "model/elementselection.h"
 #include "model/layoutdocument.h"
+#include "preview/dragcontroller.h"
 #include "preview/previewgeometry.h"
 #include "preview/previewrenderer.h"
 
@@ -141,6 +143,74 @@ void BM_RenderPreviewImage_Edge1050_500(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(w.renderer.RenderPreviewImage());
 }
 
+// The whole client area at 4x, scrolled to the middle of the device: the
+// screen drawn at 1x where it shows, enlarged, with the pixel grid.
+void BM_FullRepaint_Edge1050_500_Zoom4(benchmark::State& state) {
+    Window w(stress::LargeFile);
+    if (!w.ok) {
+        state.SkipWithError("layout not loaded");
+        return;
+    }
+    const QSize content = w.renderer.contentSize();
+    const QSize area = preview::area().size();
+    PreviewViewport v{4, QPoint()};
+    v.scroll = v.maxScroll(content, area) / 2;
+    w.paint(w.renderer.setViewport(v));
+    for (auto _ : state) w.paint(w.renderer.InvalidateView(true, true, false, true));
+}
+
+// One step of dragging a value text in the 500-element layout with snapping
+// on: the pointer moves, the drag controller snaps and changes the document,
+// and the rectangles it names are repainted (its old and new text, the
+// guides and handles).
+void BM_DragStep_Edge1050_500(benchmark::State& state) {
+    Window w(stress::LargeFile);
+    ElementSelection selection(w.document);
+    DragController drags(w.document, w.renderer, selection);
+    const DeviceInfo* d = w.document.device();
+    int row = -1;
+    for (int i = 0; i < w.document.count() && row < 0; ++i) {
+        const LayoutElement& e = w.document.elements()[std::size_t(i)];
+        // A value the click picks (nothing drawn over it) with room to move.
+        if (e.kind == KindValue && e.textWidth > 10 && e.textHeight > 5 && e.textLeft > 40 &&
+            e.textTop > 40 && e.textLeft + e.textWidth < d->screenWidth - 80 &&
+            w.renderer.ElementAtPoint(e.textLeft + e.textWidth / 2, e.textTop + e.textHeight / 2) ==
+                i)
+            row = i;
+    }
+    if (!w.ok || row < 0) {
+        state.SkipWithError("layout not loaded");
+        return;
+    }
+    const LayoutElement& e = w.document.elements()[std::size_t(row)];
+    const QPoint start = preview::screenOrigin(*d) +
+                         QPoint(e.textLeft + e.textWidth / 2, e.textTop + e.textHeight / 2);
+    const DragOutcome pressed = drags.press(start, Qt::NoModifier);
+    if (pressed.picked != row) {
+        state.SkipWithError("the value was not picked");
+        return;
+    }
+    w.paint(pressed.update);
+    // The drag starts: the other elements' extents are measured once.
+    w.paint(drags.move(start + QPoint(5, 0), Qt::NoModifier).update);
+    int step = 0;
+    double pixels = 0;
+    for (auto _ : state) {
+        // Back and forth over 24 pixels, one pixel further on each time.
+        const int phase = step++ % 48;
+        const QPoint to = start + QPoint(phase < 24 ? phase : 48 - phase, phase % 7);
+        const DragOutcome out = drags.move(to, Qt::NoModifier);
+        w.paint(out.update);
+        QRegion region;
+        for (const QRect& r : out.update) region += r;
+        pixels = 0;
+        for (const QRect& r : region) pixels += double(r.width()) * r.height();
+    }
+    drags.cancel();
+    drags.release(start, Qt::NoModifier);
+    state.counters["repainted_px"] = pixels;
+}
+
 // Medians over repetitions: the figures the targets are about.
 #define ZEF_PAINT_BENCHMARK(fn)                                                                    \
     BENCHMARK(fn)                                                                                  \
@@ -154,6 +224,8 @@ ZEF_PAINT_BENCHMARK(BM_FullRepaint_Fenix7_30);
 ZEF_PAINT_BENCHMARK(BM_MoveGraphic_Edge1050_500);
 ZEF_PAINT_BENCHMARK(BM_RenderPreviewImage_Edge1050_500);
 ZEF_PAINT_BENCHMARK(BM_FirstPaint_Edge1050_500);
+ZEF_PAINT_BENCHMARK(BM_FullRepaint_Edge1050_500_Zoom4);
+ZEF_PAINT_BENCHMARK(BM_DragStep_Edge1050_500);
 
 } // namespace
 } // namespace zef

@@ -194,7 +194,7 @@ void LayoutDocument::moveSelectedDown() {
 }
 
 void LayoutDocument::copySelected() {
-    if (const LayoutElement* selected = selectedElement()) m_clipboard = *selected;
+    if (const LayoutElement* selected = selectedElement()) m_clipboard = {*selected};
 }
 
 void LayoutDocument::cutSelected() {
@@ -204,8 +204,12 @@ void LayoutDocument::cutSelected() {
 }
 
 void LayoutDocument::pasteElement() {
-    if (m_clipboard.kind == KindNone) return;
-    const LayoutElement copy = m_clipboard;
+    if (m_clipboard.size() > 1) {
+        pasteElements();
+        return;
+    }
+    if (m_clipboard.empty()) return;
+    const LayoutElement copy = m_clipboard.front();
     addElement(&copy, false, false);
     emit countsChanged();
     refresh();

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "elementgeometry.h"
 #include "layoutelement.h"
 #include "undohistory.h"
 
 #include <QObject>
+#include <QPoint>
 #include <QString>
 
 #include <vector>
@@ -52,8 +54,11 @@ public:
     // The elements as last loaded or saved, from which "modified" follows.
     const ElementVector& savedElements() const { return m_savedElements; }
     const UndoHistory& history() const { return m_history; }
-    bool hasClipboardElement() const { return m_clipboard.kind != KindNone; }
-    const LayoutElement& clipboardElement() const { return m_clipboard; }
+    bool hasClipboardElement() const { return !m_clipboard.empty(); }
+    // The first element of the clipboard (an empty element when it is empty).
+    const LayoutElement& clipboardElement() const;
+    // Every element the clipboard holds, in document order.
+    const ElementVector& clipboardElements() const { return m_clipboard; }
     // The device the layout was made for (-1: none); Scale to device maps
     // from it to the selected device.
     int designDevice() const { return m_designDevice; }
@@ -92,6 +97,29 @@ public:
     void pasteElement();
     void scaleToDevice();
     bool canScaleToDevice() const;
+
+    // --- several elements, direct manipulation ------------------------------
+    // Rows are list rows; out-of-range rows are ignored. The geometry changes
+    // update the lines and record nothing until commit() (or refresh()), so
+    // that a drag of many steps is one undo step; the caller repaints.
+    // Each geometry edit keeps the old geometry as the previous one.
+    bool setGeometry(int row, const ElementGeometry& geometry);
+    void moveElements(const std::vector<int>& rows, int dx, int dy);
+    // Moves row i by moves[i] (the Arrange commands), then refreshes: one step.
+    void arrangeElements(const std::vector<int>& rows, const std::vector<QPoint>& moves);
+    // Removes the rows (one step); the row after the first removed one, or the
+    // new last one, becomes the selection.
+    void removeElements(std::vector<int> rows);
+    // The clipboard becomes copies of the rows, in document order.
+    void copyElements(std::vector<int> rows);
+    void cutElements(const std::vector<int>& rows);
+    // Inserts the clipboard's elements after the selection, in their order,
+    // within the element limit (one message for those refused), then
+    // refreshes. Returns the rows of the inserted elements.
+    std::vector<int> pasteElements();
+    // Inserts copies of the rows after the last of them, in their order;
+    // returns the rows of the copies.
+    std::vector<int> cloneElements(std::vector<int> rows);
 
     // Empties the layout and its list lines without recording anything.
     void clearElements();
@@ -204,6 +232,8 @@ private:
     void finishLoad(bool adopt, const QString& name);
     // Elements that count towards the device's limit: all but separators.
     int countedElements() const;
+    // Inserts copies of `elements` after the selection as one batch.
+    std::vector<int> insertAfterSelection(const ElementVector& elements);
 
     const Catalogs& m_catalogs;
     Platform& m_platform;
@@ -213,7 +243,7 @@ private:
     ElementVector m_savedElements;
     ElementVector m_committedElements; // at the last commit; empty right after a load
     UndoHistory m_history;
-    LayoutElement m_clipboard;
+    ElementVector m_clipboard;
     int m_designDevice = -1;
     int m_newElementKind = KindValue;
     int m_selection = -1;

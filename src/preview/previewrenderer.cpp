@@ -6,6 +6,7 @@
 #include "preview/devicepicture.h"
 #include "preview/elementhittest.h"
 #include "preview/elementpainter.h"
+#include "preview/previewoverlay.h"
 
 #include <QElapsedTimer>
 #include <QPainter>
@@ -133,8 +134,8 @@ std::vector<QRect> PreviewRenderer::invalidate(bool swatch, bool dcSwatches, boo
         if (e->kind == KindValue || !d) {
             rects.push_back(preview::area());
         } else {
-            const std::vector<QRect> own = elementRepaintRects(*e, *d);
-            rects.insert(rects.end(), own.begin(), own.end());
+            for (const QRect& r : elementRepaintRects(*e, *d))
+                rects.push_back(m_view.viewport.isIdentity() ? r : m_view.viewport.toClient(r));
             e->rememberGeometry();
         }
         m_repaintPreview = true;
@@ -192,10 +193,16 @@ PaintResult PreviewRenderer::RenderClientArea(QPainter& painter, QSize clientSiz
             const QRegion previewClip = region & preview::area();
             p.setClipRegion(previewClip);
             p.fillRect(preview::area(), QColor::fromRgba(preview::BackgroundArgb));
-            if (dpr == 1.0)
+            if (!m_view.viewport.isIdentity())
+                paintZoomedPreview(p, result, previewClip);
+            else if (dpr == 1.0)
                 paintPreview(p, result, previewClip);
             else
                 paintScaledPreview(p, result, previewClip);
+            if (d && m_view.hasOverlay()) {
+                p.setClipRegion(previewClip);
+                drawOverlay(p, m_view, *d);
+            }
         }
         p.setClipRegion(region);
         drawSwatches(p, m_repaintSwatch, m_repaintDcSwatches);
@@ -280,6 +287,123 @@ void PreviewRenderer::paintScaledPreview(QPainter& painter, PaintResult& result,
     painter.restore();
 }
 
+void PreviewRenderer::paintZoomedPreview(QPainter& painter, PaintResult& result,
+                                         const QRegion& clip) {
+    const DeviceInfo* d = m_document.device();
+    if (!d) return;
+    m_view.viewport.scroll = clampedScroll(m_view.viewport);
+    const PreviewViewport& v = m_view.viewport;
+    const QRect area = preview::area();
+    const QRegion within = clip.isEmpty() ? QRegion(area) : clip & area;
+    const QSize content = contentSize();
+    // The content is drawn at 1x where the region needs it, then enlarged, so
+    // that each device pixel becomes a sharp square block and the picture
+    // keeps its place around the screen.
+    const QRect needed = v.fromClient(within.boundingRect()) & QRect(preview::origin(), content);
+    if (m_zoomLayer.size() != content) m_zoomLayer = QImage(content, QImage::Format_RGB32);
+    if (!needed.isEmpty()) {
+        QPainter layer(&m_zoomLayer);
+        layer.translate(-preview::origin());
+        layer.setClipRect(needed);
+        layer.fillRect(needed, QColor::fromRgba(preview::BackgroundArgb));
+        paintScreen(layer, result, QRegion(needed));
+        layer.setClipRect(needed);
+        const QImage& picture = devicePictureFor(*d);
+        if (!picture.isNull()) layer.drawImage(preview::origin(), picture);
+    }
+    painter.save();
+    painter.setClipRegion(within);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    if (!needed.isEmpty())
+        painter.drawImage(QRectF(v.toClient(needed)), m_zoomLayer,
+                          QRectF(needed.translated(-preview::origin())));
+    drawPixelGrid(painter, m_view, *d, within);
+    if (!m_view.outlines.empty()) drawOutlines(painter, *d);
+    painter.restore();
+}
+
+QSize PreviewRenderer::contentSize() {
+    const DeviceInfo* d = m_document.device();
+    if (!d) return QSize();
+    const QImage& picture = devicePictureFor(*d);
+    const QRect frame = preview::frameRect(*d).translated(-preview::origin());
+    return QSize(std::max(picture.width(), frame.right() + 1),
+                 std::max(picture.height(), frame.bottom() + 1));
+}
+
+QPoint PreviewRenderer::clampedScroll(const PreviewViewport& viewport) {
+    const QPoint limit = viewport.maxScroll(contentSize(), preview::area().size());
+    return QPoint(std::clamp(viewport.scroll.x(), 0, limit.x()),
+                  std::clamp(viewport.scroll.y(), 0, limit.y()));
+}
+
+std::vector<QRect> PreviewRenderer::setViewport(const PreviewViewport& viewport) {
+    PreviewViewport v = viewport;
+    v.zoom = zoomStep(v.zoom);
+    v.scroll = clampedScroll(v);
+    m_view.viewport = v;
+    return requestRepaint(false, false, false, true);
+}
+
+std::vector<QRect> PreviewRenderer::zoomAbout(int zoom, QPoint anchor) {
+    return setViewport(
+        m_view.viewport.zoomedAbout(zoom, anchor, contentSize(), preview::area().size()));
+}
+
+std::vector<QRect> PreviewRenderer::invalidateDeviceRects(const std::vector<QRectF>& deviceRects) {
+    std::vector<QRect> rects;
+    const DeviceInfo* d = m_document.device();
+    if (!d) return rects;
+    const QRect area = preview::area();
+    for (const QRectF& r : deviceRects) {
+        // A pixel around: pens without smoothing may reach into the next pixel.
+        const QRect client =
+            m_view.viewport.deviceToClient(*d, r.adjusted(-1, -1, 1, 1)).toAlignedRect() & area;
+        if (!client.isEmpty()) rects.push_back(client);
+    }
+    if (!rects.empty()) m_repaintPreview = true;
+    return rects;
+}
+
+std::vector<QRect> PreviewRenderer::invalidateElement(const LayoutElement& e) {
+    const DeviceInfo* d = m_document.device();
+    if (!d) return {};
+    if (e.kind == KindValue) {
+        LayoutElement before = e;
+        before.x = e.prevX;
+        before.y = e.prevY;
+        std::vector<QRectF> boxes;
+        for (const LayoutElement* at : {static_cast<const LayoutElement*>(&before), &e})
+            if (const auto extent = elementExtent(*at)) boxes.push_back(extent->painted);
+        return invalidateDeviceRects(boxes);
+    }
+    std::vector<QRect> rects;
+    const QRect area = preview::area();
+    for (const QRect& r : elementRepaintRects(e, *d))
+        if (const QRect client = m_view.viewport.toClient(r) & area; !client.isEmpty())
+            rects.push_back(client);
+    if (!rects.empty()) m_repaintPreview = true;
+    return rects;
+}
+
+std::vector<QRect> PreviewRenderer::invalidateOverlay() {
+    std::vector<QRect> rects;
+    const DeviceInfo* d = m_document.device();
+    if (!d) return rects;
+    const QRect area = preview::area();
+    for (const QRect& r : overlayRects(m_view, *d))
+        if (const QRect within = r & area; !within.isEmpty()) rects.push_back(within);
+    if (!rects.empty()) m_repaintPreview = true;
+    return rects;
+}
+
+std::optional<ElementExtent> PreviewRenderer::elementExtent(const LayoutElement& e) {
+    const DeviceInfo* d = m_document.device();
+    if (!d) return std::nullopt;
+    return zef::elementExtent(e, *d, m_document.catalogs(), m_painter->faces(),
+                              m_view.widestValues);
+}
+
 void PreviewRenderer::paintScreen(QPainter& painter, PaintResult& result, const QRegion& clip) {
     const DeviceInfo& d = *m_document.device();
     painter.save();
@@ -339,13 +463,13 @@ void PreviewRenderer::drawOutlines(QPainter& painter, const DeviceInfo& d) {
     pen.setCosmetic(true);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
-    const QPointF o = preview::screenOrigin(d);
     constexpr qreal Margin = 2; // clear of the element's own pixels
     // Far out areas are cut a little beyond the preview, where no edge shows,
     // rather than handed to the rasteriser whole.
     const QRectF reach = QRectF(preview::area()).adjusted(-10, -10, 10, 10);
     for (const QRectF& area : m_view.outlines) {
-        const QRectF r = area.translated(o).adjusted(-Margin, -Margin, Margin, Margin);
+        const QRectF r =
+            m_view.viewport.deviceToClient(d, area).adjusted(-Margin, -Margin, Margin, Margin);
         if (r.intersects(reach)) painter.drawRect(r.intersected(reach));
     }
 }
@@ -365,14 +489,14 @@ QString PreviewRenderer::pointerText(QPoint p) {
 std::optional<QString> PreviewRenderer::OnMouseMove(QPoint client) {
     const DeviceInfo* d = m_document.device();
     if (!d) return std::nullopt;
-    m_pointer = preview::clientToScreen(*d, client);
+    m_pointer = m_view.viewport.devicePixelAt(*d, client);
     return pointerText(*m_pointer);
 }
 
 int PreviewRenderer::OnLButtonDown(QPoint client) {
     const DeviceInfo* d = m_document.device();
     if (!d) return -1;
-    const QPoint p = preview::clientToScreen(*d, client);
+    const QPoint p = m_view.viewport.devicePixelAt(*d, client);
     const int j = ElementAtPoint(p.x(), p.y());
     if (j == -1) return -1;
     if (!m_view.highlightSelected) m_holdHighlight = true;

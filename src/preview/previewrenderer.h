@@ -1,5 +1,6 @@
 #pragma once
 
+#include "preview/elementextent.h"
 #include "preview/previewgeometry.h"
 #include "preview/previewviewstate.h"
 
@@ -130,6 +131,30 @@ public:
     // when empty). Fills result's preview fields. Needs a selected device.
     void paintPreview(QPainter& painter, PaintResult& result, const QRegion& clip = QRegion());
 
+    // --- zoom and overlay --------------------------------------------------------
+    // The preview's content at 1x: from the picture's top-left corner (client
+    // (650, 35)) over the picture and the screen frame. Empty with no device.
+    QSize contentSize();
+    // Sets the zoom (a step of ZoomLevels) and scroll, the scroll kept within
+    // the content; returns the rectangles to update (the whole preview).
+    std::vector<QRect> setViewport(const PreviewViewport& viewport);
+    // Zooms to another step keeping the content under the client point anchor
+    // (the pointer for the wheel, the preview's centre for keys) in place.
+    std::vector<QRect> zoomAbout(int zoom, QPoint anchor);
+    // Marks the preview for repainting within device-pixel rectangles (widened
+    // by a pixel for unsmoothed edges); returns their client rectangles.
+    std::vector<QRect> invalidateDeviceRects(const std::vector<QRectF>& deviceRects);
+    // Marks the preview for repainting where element e was at its previous
+    // geometry and is now (a value by its text, a graphic as InvalidateView
+    // does); returns the client rectangles. Does not touch the element.
+    std::vector<QRect> invalidateElement(const LayoutElement& e);
+    // Marks the preview for repainting where the overlay of the view state is
+    // drawn now (call before and after changing it); returns the rectangles.
+    std::vector<QRect> invalidateOverlay();
+    // Where an element lies on the selected device, measured as the preview
+    // draws it (nothing without a device or for kinds without a place).
+    std::optional<ElementExtent> elementExtent(const LayoutElement& e);
+
     // "Please select a value type if a dynamic color is used!"
     static QString dcWarningText();
     // Shows dcWarningText() through the document's platform when result asks
@@ -170,6 +195,10 @@ private:
     // paintPreview for a painter with a device pixel ratio above 1: the screen
     // through m_screenLayer, at 1x.
     void paintScaledPreview(QPainter& painter, PaintResult& result, const QRegion& clip);
+    // paintPreview for a zoomed or scrolled viewport: the content at 1x through
+    // m_zoomLayer, enlarged without smoothing, then the pixel grid.
+    void paintZoomedPreview(QPainter& painter, PaintResult& result, const QRegion& clip);
+    QPoint clampedScroll(const PreviewViewport& viewport);
     void drawOutlines(QPainter& painter, const DeviceInfo& d);
     QImage devicePictureFor(const DeviceInfo& d);
 
@@ -179,6 +208,7 @@ private:
     std::unique_ptr<DevicePictures> m_pictures;
     QImage m_client;
     QImage m_screenLayer; // the preview area at 1x, for paintScaledPreview
+    QImage m_zoomLayer;   // the content at 1x, for paintZoomedPreview
     bool m_repaintSwatch = false;
     bool m_repaintDcSwatches = false;
     bool m_repaintPreview = false;

@@ -1,12 +1,16 @@
 #pragma once
 
 #include "model/layoutelement.h"
+#include "preview/previewviewport.h"
+#include "preview/snapping.h"
 
+#include <QPointF>
 #include <QRectF>
 #include <QString>
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace zef {
@@ -40,6 +44,25 @@ struct PreviewViewState {
 
     // Directory of the executable (device pictures may be looked up beside it).
     QString programDir;
+
+    // Zoom and scroll of the preview column (identity: the preview as at 1:1).
+    PreviewViewport viewport;
+    // View "pixel grid": lines between the device pixels from PixelGridMinZoom on.
+    bool pixelGrid = true;
+
+    // Drawn over the preview while the pointer works on it, in device pixels;
+    // all empty, nothing is drawn. What snapped during a drag:
+    std::vector<SnapGuide> guides;
+    // The handles of the element the property panel shows.
+    std::vector<QPointF> handles;
+    // The extents of the selected elements when more than one is selected.
+    std::vector<QRectF> selectionBoxes;
+    // The rubber band being dragged.
+    std::optional<QRectF> rubberBand;
+
+    bool hasOverlay() const {
+        return !guides.empty() || !handles.empty() || !selectionBoxes.empty() || rubberBand;
+    }
 };
 
 } // namespace zef
