@@ -673,7 +673,7 @@ void CPellFieldDlg::fillRecentFilesMenu() {
     const QStringList files = designersettings::recentFiles();
     if (files.isEmpty()) menu->addAction(QStringLiteral("No recent files"))->setEnabled(false);
     for (qsizetype i = 0; i < files.size(); ++i) {
-        const QString file = files.at(i);
+        const QString& file = files.at(i);
         QAction* item = menu->addAction(
             QStringLiteral("&%1 %2").arg((i + 1) % 10).arg(QDir::toNativeSeparators(file)));
         // A file that has gone stays listed, greyed, so the list does not
