@@ -18,25 +18,13 @@ QString shortGroup(std::uint32_t word) {
     return EncodeConfigNumber(word).mid(1);
 }
 
-const QString TooShort = QStringLiteral("The string is too short!");
-const QString CannotLoad = QStringLiteral("The string cannot be loaded!");
-const QString Question = QStringLiteral(
-    "Do you want to load a configuration string\nfrom the clipboard to your layout?\n"
-    "(You must select correct device manually afterwards!)");
-
 class ReaderTest : public ConfigDocumentTest {
 protected:
     void SetUp() override {
         ASSERT_GE(edgeIndex(), 0);
         // Start from another layout, modified, on the device strings are read
         // for when none is selected (ReadsForTheSelectedDevice covers others).
-        selectDevice("Edge 1030");
-        LayoutElement old(KindGraphic);
-        old.x = 77;
-        setLayout({old, old});
-        doc.selectedElement()->x = 78;
-        doc.refresh();
-        ASSERT_TRUE(doc.isModified());
+        setModifiedLayoutOn("Edge 1030");
     }
 };
 

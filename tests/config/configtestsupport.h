@@ -129,6 +129,13 @@ inline const QString& referenceString() {
     return s;
 }
 
+// The messages of "Load from clipboard".
+inline const QString TooShort = QStringLiteral("The string is too short!");
+inline const QString CannotLoad = QStringLiteral("The string cannot be loaded!");
+inline const QString Question = QStringLiteral(
+    "Do you want to load a configuration string\nfrom the clipboard to your layout?\n"
+    "(You must select correct device manually afterwards!)");
+
 // A document with a platform that records messages.
 class ConfigDocumentTest : public ::testing::Test {
 protected:
@@ -139,6 +146,17 @@ protected:
         const int index = deviceIndex(name);
         ASSERT_GE(index, 0) << name;
         doc.selectDevice(index);
+    }
+    // Two graphics loaded from "before.xml" on the device, then one edited: a
+    // modified layout that a reader has to replace.
+    void setModifiedLayoutOn(const char* device) {
+        selectDevice(device);
+        LayoutElement old(KindGraphic);
+        old.x = 77;
+        setLayout({old, old});
+        doc.selectedElement()->x = 78;
+        doc.refresh();
+        ASSERT_TRUE(doc.isModified());
     }
     // A layout loaded from "before.xml".
     void setLayout(const ElementVector& elements) {

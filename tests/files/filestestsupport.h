@@ -85,4 +85,12 @@ inline QByteArray layoutXml(const QByteArray& device, const QList<QByteArray>& e
     return xml;
 }
 
+// A layout file one byte above the size limit (sparse: no 64 MiB written).
+inline bool writeOversizedLayout(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) &&
+           file.write(layoutXml("Edge 1030", {"<LayoutElement type=\"3\"/>"})) > 0 &&
+           file.resize(MaxLayoutFileBytes + 1);
+}
+
 } // namespace zef::test

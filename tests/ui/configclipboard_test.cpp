@@ -8,25 +8,14 @@
 namespace zef::test {
 namespace {
 
-const QString TooShort = QStringLiteral("The string is too short!");
-const QString CannotLoad = QStringLiteral("The string cannot be loaded!");
 const QString SaveQuestion = QStringLiteral("Do you want to save your changes?");
-const QString Question = QStringLiteral(
-    "Do you want to load a configuration string\nfrom the clipboard to your layout?\n"
-    "(You must select correct device manually afterwards!)");
 
 // A modified layout on another device than the one strings are read for.
 class ClipboardLoadTest : public ConfigDocumentTest {
 protected:
     void SetUp() override {
         ASSERT_GE(edgeIndex(), 0);
-        selectDevice("Forerunner 965");
-        LayoutElement old(KindGraphic);
-        old.x = 77;
-        setLayout({old, old});
-        doc.selectedElement()->x = 78;
-        doc.refresh();
-        ASSERT_TRUE(doc.isModified());
+        setModifiedLayoutOn("Forerunner 965");
     }
 };
 

@@ -418,12 +418,7 @@ INSTANTIATE_TEST_SUITE_P(Files, LoadDialog, ::testing::ValuesIn(DialogCases),
 TEST(LayoutLoad, FileAboveTheMaximumChosenInTheDialogIsToldWhy) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("huge layout.xml"));
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_TRUE(file.write(test::layoutXml("Edge 1030", {"<LayoutElement type=\"3\"/>"})) > 0);
-        ASSERT_TRUE(file.resize(MaxLayoutFileBytes + 1)); // sparse: no 64 MiB written
-    }
+    ASSERT_TRUE(test::writeOversizedLayout(path));
     Session s(test::deviceIndex("Edge 530"));
     s.document.addNew();
     s.document.markSaved(); // no unsaved work: Load asks nothing first
