@@ -332,7 +332,7 @@ QSize PreviewRenderer::contentSize() {
 }
 
 QPoint PreviewRenderer::clampedScroll(const PreviewViewport& viewport) {
-    const QPoint limit = viewport.maxScroll(contentSize(), preview::area().size());
+    const QPoint limit = viewport.maxScroll(contentSize(), m_view.viewSize);
     return QPoint(std::clamp(viewport.scroll.x(), 0, limit.x()),
                   std::clamp(viewport.scroll.y(), 0, limit.y()));
 }
@@ -347,7 +347,7 @@ std::vector<QRect> PreviewRenderer::setViewport(const PreviewViewport& viewport)
 
 std::vector<QRect> PreviewRenderer::zoomAbout(int zoom, QPoint anchor) {
     return setViewport(
-        m_view.viewport.zoomedAbout(zoom, anchor, contentSize(), preview::area().size()));
+        m_view.viewport.zoomedAbout(zoom, anchor, contentSize(), m_view.viewSize));
 }
 
 std::vector<QRect> PreviewRenderer::invalidateDeviceRects(const std::vector<QRectF>& deviceRects) {

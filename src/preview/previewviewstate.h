@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/layoutelement.h"
+#include "preview/previewgeometry.h"
 #include "preview/previewviewport.h"
 #include "preview/snapping.h"
 
@@ -47,6 +48,9 @@ struct PreviewViewState {
 
     // Zoom and scroll of the preview column (identity: the preview as at 1:1).
     PreviewViewport viewport;
+    // The part of the preview area the content shows in: the whole area less
+    // the scroll bars the window lays over its right and bottom edges.
+    QSize viewSize = preview::area().size();
     // View "pixel grid": lines between the device pixels from PixelGridMinZoom on.
     bool pixelGrid = true;
 

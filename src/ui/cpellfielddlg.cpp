@@ -17,13 +17,16 @@
 #include "layoutcheckview.h"
 #include "layoutfilecommands.h"
 #include "model/platform.h"
+#include "preview/arrangecommands.h"
 #include "preview/randompool.h"
 #include "previewexport.h"
+#include "previewinteraction.h"
 #include "qrcodewindow.h"
 #include "shortcutwindow.h"
 #include "windowsettings.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -199,6 +202,8 @@ void CPellFieldDlg::createControls() {
 
     m_keys = std::make_unique<KeyCommands>(*this, this);
     m_keys->install();
+    // After the keys: it sees Space over the preview before they do.
+    m_preview = new PreviewInteraction(m_area, m_document, m_renderer, m_selection);
 }
 
 void CPellFieldDlg::createMenus() {
@@ -217,6 +222,7 @@ QAction* CPellFieldDlg::action(EditorCommand id) const {
 
 void CPellFieldDlg::connectCommands() {
     connectActions();
+    connectPreview();
 
     // The template's buttons run their commands, as the menu items do.
     using C = EditorCommand;
@@ -246,8 +252,8 @@ void CPellFieldDlg::connectCommands() {
 
     connect(m_ui.deviceList, &QComboBox::activated, this, &CPellFieldDlg::onDeviceSelected);
     connect(m_ui.elementKind, &QComboBox::activated, this, &CPellFieldDlg::onElementKindSelected);
-    connect(&elementList(), &ElementListView::userSelectedRow, this,
-            &CPellFieldDlg::onUserSelectedRow);
+    connect(&elementList(), &ElementListView::userSelectedRows, this,
+            &CPellFieldDlg::onUserSelectedRows);
     connect(m_layoutCheck, &LayoutCheckView::elementChosen, this,
             &CPellFieldDlg::onUserSelectedRow);
 }
@@ -277,9 +283,10 @@ void CPellFieldDlg::connectActions() {
         {C::Cut, &CPellFieldDlg::commandCut},
         {C::Copy, &CPellFieldDlg::commandCopy},
         {C::Paste, &CPellFieldDlg::commandPaste},
-        {C::Delete, &CPellFieldDlg::onRemove},
+        {C::Delete, &CPellFieldDlg::commandDelete},
+        {C::SelectAll, &CPellFieldDlg::commandSelectAll},
         {C::Add, &CPellFieldDlg::onAdd},
-        {C::Clone, &CPellFieldDlg::onClone},
+        {C::Clone, &CPellFieldDlg::commandClone},
         {C::MoveUp, &CPellFieldDlg::onUp},
         {C::MoveDown, &CPellFieldDlg::onDown},
         {C::ScaleToDevice, &CPellFieldDlg::onScaleToDevice},
@@ -292,8 +299,49 @@ void CPellFieldDlg::connectActions() {
     // Quit goes through the close handling (which may ask to save).
     connect(action(C::Quit), &QAction::triggered, this, &QWidget::close);
     for (const StepCommand& step : StepCommands)
-        connect(action(step.command), &QAction::triggered, this,
-                [this, step] { m_panel->onStep(step.field, step.delta); });
+        connect(action(step.command), &QAction::triggered, this, [this, step] {
+            // Several selected: Ctrl+arrows move them all by a pixel.
+            if (m_selection.count() > 1 &&
+                (step.field == NumberField::X || step.field == NumberField::Y)) {
+                const int d = step.delta;
+                m_selection.nudge(step.field == NumberField::X ? d : 0,
+                                  step.field == NumberField::Y ? d : 0);
+                return;
+            }
+            m_panel->onStep(step.field, step.delta);
+        });
+
+    // The preview's zoom.
+    connect(action(C::ZoomIn), &QAction::triggered, m_preview, &PreviewInteraction::zoomIn);
+    connect(action(C::ZoomOut), &QAction::triggered, m_preview, &PreviewInteraction::zoomOut);
+    connect(action(C::ActualSize), &QAction::triggered, m_preview,
+            &PreviewInteraction::zoomActual);
+    connect(action(C::ZoomToFit), &QAction::triggered, m_preview, &PreviewInteraction::zoomToFit);
+    connect(action(C::PixelGrid), &QAction::toggled, this, [this](bool on) {
+        m_renderer.viewState().pixelGrid = on;
+        invalidateView(false, false, false, true);
+    });
+    connect(action(C::Snapping), &QAction::toggled, this,
+            [this](bool on) { m_preview->drags().setSnapping(on); });
+
+    // Arrange.
+    const std::pair<EditorCommand, Alignment> alignments[] = {
+        {C::AlignLeft, Alignment::Left},     {C::AlignCentre, Alignment::Centre},
+        {C::AlignRight, Alignment::Right},   {C::AlignTop, Alignment::Top},
+        {C::AlignMiddle, Alignment::Middle}, {C::AlignBottom, Alignment::Bottom},
+    };
+    for (const auto& [id, alignment] : alignments)
+        connect(action(id), &QAction::triggered, this, [this, alignment = alignment] {
+            alignSelection(m_document, m_renderer, m_selection, alignment);
+        });
+    const std::pair<EditorCommand, Qt::Orientation> distributions[] = {
+        {C::DistributeHorizontally, Qt::Horizontal},
+        {C::DistributeVertically, Qt::Vertical},
+    };
+    for (const auto& [id, orientation] : distributions)
+        connect(action(id), &QAction::triggered, this, [this, orientation = orientation] {
+            distributeSelection(m_document, m_renderer, m_selection, orientation);
+        });
     connect(action(C::FirstPointToPointer), &QAction::triggered, this, [this] {
         if (const auto p = m_renderer.pointer()) m_panel->moveFirstPointTo(p->x(), p->y());
     });
@@ -327,10 +375,12 @@ void CPellFieldDlg::connectDocument() {
     LayoutDocument* doc = &m_document;
     // The list model has connected itself first, so its rows are up to date
     // when these run.
-    connect(doc, &LayoutDocument::linesReset, this,
-            [this] { elementList().selectRow(m_document.selection()); });
-    connect(doc, &LayoutDocument::selectionChanged, this,
-            [this](int row) { elementList().selectRow(row); });
+    connect(doc, &LayoutDocument::linesReset, this, &CPellFieldDlg::showSelection);
+    connect(doc, &LayoutDocument::selectionChanged, this, &CPellFieldDlg::showSelection);
+    connect(&m_selection, &ElementSelection::changed, this, [this] {
+        showSelection();
+        updateCommandStates();
+    });
     connect(doc, &LayoutDocument::showElementRequested, this, [this] {
         if (LayoutElement* e = m_document.selectedElement())
             m_panel->showElement(e);
@@ -339,8 +389,10 @@ void CPellFieldDlg::connectDocument() {
     });
     connect(doc, &LayoutDocument::listFocusRequested, this, [this] { elementList().setFocus(); });
     connect(doc, &LayoutDocument::countsChanged, this, &CPellFieldDlg::updateCounts);
-    connect(doc, &LayoutDocument::viewInvalidated, this,
-            [this] { updateArea(m_renderer.requestRepaint(true, true, false, true)); });
+    connect(doc, &LayoutDocument::viewInvalidated, this, [this] {
+        updateArea(m_renderer.requestRepaint(true, true, false, true));
+        m_preview->refreshOverlay();
+    });
     connect(doc, &LayoutDocument::deviceChanged, this, &CPellFieldDlg::onDeviceChanged);
     connect(doc, &LayoutDocument::fileNameChanged, this, &CPellFieldDlg::updateTitle);
     connect(doc, &LayoutDocument::modifiedChanged, this, &QWidget::setWindowModified);
@@ -355,6 +407,22 @@ void CPellFieldDlg::connectDocument() {
         connect(doc, signal, this, &CPellFieldDlg::updateCommandStates);
     connect(doc, &LayoutDocument::selectionChanged, this, &CPellFieldDlg::updateCommandStates);
     connect(doc, &LayoutDocument::deviceChanged, this, &CPellFieldDlg::updateCommandStates);
+}
+
+void CPellFieldDlg::connectPreview() {
+    connect(m_preview, &PreviewInteraction::pointerTextChanged, m_ui.pointer, &QLineEdit::setText);
+    connect(m_preview, &PreviewInteraction::elementPicked, this, &CPellFieldDlg::previewPicked);
+    connect(m_preview, &PreviewInteraction::highlightReleased, this,
+            &CPellFieldDlg::previewReleasedHighlight);
+    connect(m_preview, &PreviewInteraction::currentElementChanged, this,
+            &CPellFieldDlg::showCurrentElement);
+    connect(m_preview, &PreviewInteraction::zoomChanged, this,
+            &CPellFieldDlg::updateCommandStates);
+}
+
+void CPellFieldDlg::showSelection() {
+    elementList().selectRows(m_selection.rows(), m_document.selection());
+    m_preview->refreshOverlay();
 }
 
 void CPellFieldDlg::OnInitDialog(const QStringList& arguments) {
@@ -420,9 +488,14 @@ void CPellFieldDlg::restoreViewOptions() {
         {ViewOption::HighlightSelected, C::HighlightSelected},
         {ViewOption::DynamicColorGradient, C::DynamicColorGradient},
         {ViewOption::NightMode, C::NightMode},
+        {ViewOption::PixelGrid, C::PixelGrid},
+        {ViewOption::Snapping, C::Snapping},
     };
     for (const auto& [option, command] : options)
         action(command)->setChecked(designersettings::viewOption(option));
+    // The actions start unchecked; these two are on unless stored off.
+    m_renderer.viewState().pixelGrid = action(C::PixelGrid)->isChecked();
+    m_preview->drags().setSnapping(action(C::Snapping)->isChecked());
 }
 
 void CPellFieldDlg::updateTitle() {
@@ -445,6 +518,7 @@ void CPellFieldDlg::updateArea(const std::vector<QRect>& rects) {
 void CPellFieldDlg::invalidateView(bool swatch, bool dcSwatches, bool elementArea,
                                    bool wholePreview) {
     updateArea(m_renderer.InvalidateView(swatch, dcSwatches, elementArea, wholePreview));
+    m_preview->refreshOverlay();
     m_layoutCheck->schedule();
 }
 
@@ -454,15 +528,6 @@ bool CPellFieldDlg::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::Paint:
         paintTemplate(static_cast<QPaintEvent*>(event));
         return true;
-    case QEvent::MouseMove:
-        templateMouseMove(static_cast<QMouseEvent*>(event));
-        return false;
-    case QEvent::MouseButtonPress:
-        templateMousePress(static_cast<QMouseEvent*>(event));
-        return false;
-    case QEvent::MouseButtonRelease:
-        templateMouseRelease(static_cast<QMouseEvent*>(event));
-        return false;
     default:
         return false;
     }
@@ -507,28 +572,23 @@ void CPellFieldDlg::selectListRow(int row) {
 
 // --- the preview's mouse -------------------------------------------------------
 
-void CPellFieldDlg::templateMouseMove(QMouseEvent* event) {
-    if (const auto text = m_renderer.OnMouseMove(event->position().toPoint()))
-        m_ui.pointer->setText(*text);
-}
-
-void CPellFieldDlg::templateMousePress(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        const int row = m_renderer.OnLButtonDown(event->position().toPoint());
-        if (row >= 0) {
-            m_ui.highlight->setChecked(true);
-            onHighlightClicked();
-            m_document.setSelection(row);
-            m_panel->onElementSelected();
-        }
-    }
-}
-
-void CPellFieldDlg::templateMouseRelease(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && m_renderer.OnLButtonUp()) {
-        m_ui.highlight->setChecked(false);
+void CPellFieldDlg::previewPicked(int row, bool holdHighlight) {
+    // The click of old: the highlight is on while the button is held.
+    if (holdHighlight) {
+        m_ui.highlight->setChecked(true);
         onHighlightClicked();
     }
+    Q_UNUSED(row); // the selection has taken it (or, Ctrl+click, let it go)
+    m_panel->onElementSelected();
+}
+
+void CPellFieldDlg::previewReleasedHighlight() {
+    m_ui.highlight->setChecked(false);
+    onHighlightClicked();
+}
+
+void CPellFieldDlg::showCurrentElement() {
+    if (LayoutElement* e = m_document.selectedElement()) m_panel->showElement(e);
 }
 
 // --- commands ------------------------------------------------------------------
@@ -548,6 +608,7 @@ void CPellFieldDlg::onDeviceChanged(int index) {
         m_panel->showElement(e);
     else
         m_panel->enableForKind(KindNone);
+    m_preview->contentChanged();
     invalidateView(true, true, false, true);
 }
 
@@ -557,6 +618,11 @@ void CPellFieldDlg::onElementKindSelected(int index) {
 
 void CPellFieldDlg::onUserSelectedRow(int row) {
     m_document.setSelection(row);
+    m_panel->onElementSelected();
+}
+
+void CPellFieldDlg::onUserSelectedRows(const std::vector<int>& rows, int current) {
+    m_selection.setRows(rows, current);
     m_panel->onElementSelected();
 }
 
@@ -636,14 +702,40 @@ void CPellFieldDlg::commandUndo() {
 void CPellFieldDlg::commandRedo() {
     m_document.redo();
 }
+// Several selected elements are cut, copied, deleted and cloned together (one
+// undo step); a single one as it always was.
 void CPellFieldDlg::commandCut() {
-    m_document.cutSelected();
+    if (m_selection.count() > 1)
+        m_selection.cut();
+    else
+        m_document.cutSelected();
 }
 void CPellFieldDlg::commandCopy() {
-    m_document.copySelected();
+    if (m_selection.count() > 1)
+        m_selection.copy();
+    else
+        m_document.copySelected();
 }
 void CPellFieldDlg::commandPaste() {
-    m_document.pasteElement();
+    // Pasted elements come selected (several when the clipboard holds them).
+    m_selection.paste();
+}
+void CPellFieldDlg::commandDelete() {
+    if (m_selection.count() > 1)
+        m_selection.remove();
+    else
+        onRemove();
+}
+void CPellFieldDlg::commandClone() {
+    if (m_panel->updatingControls()) return;
+    if (m_selection.count() > 1)
+        m_selection.clone();
+    else
+        onClone();
+}
+void CPellFieldDlg::commandSelectAll() {
+    m_selection.selectAll();
+    m_panel->onElementSelected();
 }
 
 void CPellFieldDlg::commandShowQrCode() {
@@ -701,6 +793,18 @@ void CPellFieldDlg::updateCommandStates() const {
     action(C::MoveDown)->setEnabled(selected && row + 1 < m_document.count());
     action(C::Paste)->setEnabled(m_document.hasClipboardElement());
     action(C::ExportPreview)->setEnabled(m_document.device() != nullptr);
+    action(C::SelectAll)->setEnabled(m_document.count() > 0);
+    action(C::ZoomIn)->setEnabled(m_preview->canZoomIn());
+    action(C::ZoomOut)->setEnabled(m_preview->canZoomOut());
+    action(C::ActualSize)->setEnabled(m_document.device() && m_preview->zoom() != 1);
+    action(C::ZoomToFit)->setEnabled(m_document.device() != nullptr);
+    // One element is aligned to the screen; distributing needs three.
+    const bool placed = selected && m_document.device();
+    for (C c : {C::AlignLeft, C::AlignCentre, C::AlignRight, C::AlignTop, C::AlignMiddle,
+                C::AlignBottom})
+        action(c)->setEnabled(placed);
+    for (C c : {C::DistributeHorizontally, C::DistributeVertically})
+        action(c)->setEnabled(placed && m_selection.count() >= 3);
 }
 
 // --- keyboard ------------------------------------------------------------------
@@ -712,11 +816,25 @@ bool CPellFieldDlg::hasSelectedElement() const {
     return m_document.selectedElement() != nullptr;
 }
 
+bool CPellFieldDlg::textFieldHasFocus() const {
+    const QWidget* focus = QApplication::focusWidget();
+    if (qobject_cast<const QLineEdit*>(focus)) return true;
+    const auto* combo = qobject_cast<const QComboBox*>(focus);
+    return combo && combo->isEditable();
+}
+
+bool CPellFieldDlg::cancelPointerDrag() {
+    return m_preview->cancelDrag();
+}
+
 bool CPellFieldDlg::commandApplies(EditorCommand command) const {
     using C = EditorCommand;
     const bool selected = hasSelectedElement();
-    if (const StepCommand* step = stepCommand(command))
+    if (const StepCommand* step = stepCommand(command)) {
+        const bool firstPoint = step->field == NumberField::X || step->field == NumberField::Y;
+        if (firstPoint && m_selection.count() > 1) return true;
         return selected && m_panel->numberEdit(step->field)->isEnabled();
+    }
     switch (command) {
     case C::FirstPointToPointer:
     case C::SecondPointToPointer: {
@@ -783,6 +901,10 @@ void CPellFieldDlg::writeSettings() {
     designersettings::setViewOption(ViewOption::HighlightSelected, m_ui.highlight->isChecked());
     designersettings::setViewOption(ViewOption::DynamicColorGradient, m_ui.gradient->isChecked());
     designersettings::setViewOption(ViewOption::NightMode, m_ui.nightMode->isChecked());
+    designersettings::setViewOption(ViewOption::PixelGrid,
+                                    action(EditorCommand::PixelGrid)->isChecked());
+    designersettings::setViewOption(ViewOption::Snapping,
+                                    action(EditorCommand::Snapping)->isChecked());
     // Written once, when the window closes: said then, once.
     if (settings.status() == QSettings::AccessError)
         m_platform.showMessage(

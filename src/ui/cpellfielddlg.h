@@ -3,6 +3,7 @@
 #include "catalog/catalogs.h"
 #include "designercontrols.h"
 #include "keycommands.h"
+#include "model/elementselection.h"
 #include "model/layoutdocument.h"
 #include "preview/previewrenderer.h"
 #include "propertypanel.h"
@@ -26,6 +27,7 @@ class ElementListModel;
 class ElementListView;
 class LayoutCheckView;
 class Platform;
+class PreviewInteraction;
 class QrCodeWindow;
 class ShortcutWindow;
 
@@ -68,6 +70,10 @@ public:
     ElementListView& elementList() const;
     PreviewRenderer& renderer() { return m_renderer; }
     LayoutCheckView& layoutCheck() { return *m_layoutCheck; }
+    // The selected elements (the document's selection is the current one).
+    ElementSelection& selection() { return m_selection; }
+    // The mouse, wheel, zoom and scroll bars of the preview.
+    PreviewInteraction& previewInteraction() { return *m_preview; }
 
     // The close handling: asks to save a modified layout; returns false when
     // the user cancelled or the save did not happen. Writes the settings when
@@ -98,6 +104,8 @@ public:
     void onDeviceChanged(int index);
     void onElementKindSelected(int index);
     void onUserSelectedRow(int row);
+    // The user selected rows in the element list; current is the one clicked.
+    void onUserSelectedRows(const std::vector<int>& rows, int current);
     void onAdd();
     void onClone();
     void onRemove();
@@ -120,6 +128,9 @@ public:
     void commandCut();
     void commandCopy();
     void commandPaste();
+    void commandSelectAll();
+    void commandDelete();
+    void commandClone();
     void commandShowQrCode();
     void commandExportPreview();
     void commandKeyboardShortcuts();
@@ -138,6 +149,8 @@ public:
     // --- KeyCommandTarget ---------------------------------------------------
     bool listHasFocus() const override;
     bool hasSelectedElement() const override;
+    bool textFieldHasFocus() const override;
+    bool cancelPointerDrag() override;
     bool commandApplies(EditorCommand command) const override;
     // The one way every command runs: its action is triggered (the menu item
     // triggers it itself).
@@ -156,9 +169,10 @@ public slots:
 private:
     // The template area's paint and mouse, in its client coordinates.
     void paintTemplate(QPaintEvent* event);
-    void templateMouseMove(QMouseEvent* event);
-    void templateMousePress(QMouseEvent* event);
-    void templateMouseRelease(QMouseEvent* event);
+    // The preview's pointer picked an element, or released that pick.
+    void previewPicked(int row, bool holdHighlight);
+    void previewReleasedHighlight();
+    void showCurrentElement();
 
     void createControls();
     void createMenus();
@@ -167,6 +181,9 @@ private:
     void fillRecentFilesMenu();
     void restoreViewOptions();
     void connectDocument();
+    void connectPreview();
+    // The list shows the selected rows; the handles and boxes follow.
+    void showSelection();
     void OnInitDialog(const QStringList& arguments);
     void restoreWindowPosition();
     void writeSettings();
@@ -187,10 +204,12 @@ private:
     bool m_keyRepeating = false;
     Catalogs m_catalogs;
     LayoutDocument m_document;
+    ElementSelection m_selection{m_document};
     PreviewRenderer m_renderer;
     DesignerControls m_ui;
     ElementListModel* m_listModel = nullptr;
     LayoutCheckView* m_layoutCheck = nullptr;
+    PreviewInteraction* m_preview = nullptr;
     std::unique_ptr<PropertyPanel> m_panel;
     std::unique_ptr<KeyCommands> m_keys;
     std::unique_ptr<Autosave> m_autosave;

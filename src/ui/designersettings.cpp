@@ -33,6 +33,10 @@ QString viewKey(ViewOption option) {
         return QStringLiteral("view_gradient");
     case ViewOption::NightMode:
         return QStringLiteral("view_night_mode");
+    case ViewOption::PixelGrid:
+        return QStringLiteral("view_pixel_grid");
+    case ViewOption::Snapping:
+        return QStringLiteral("view_snapping");
     }
     return {};
 }
@@ -85,7 +89,8 @@ void rememberFolderOf(FileDialog dialog, const QString& chosenFile) {
 
 bool viewOption(ViewOption option) {
     Store store;
-    return store.settings.value(viewKey(option), false).toBool();
+    const bool onByDefault = option == ViewOption::PixelGrid || option == ViewOption::Snapping;
+    return store.settings.value(viewKey(option), onByDefault).toBool();
 }
 
 void setViewOption(ViewOption option, bool on) {

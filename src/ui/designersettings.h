@@ -17,8 +17,8 @@ constexpr int MaxRecentFiles = 10;
 // The file dialogs that remember their folder.
 enum class FileDialog { Open, Append, SaveAs, ExportPreview };
 
-// The three view check boxes.
-enum class ViewOption { HighlightSelected, DynamicColorGradient, NightMode };
+// The three view check boxes and the preview's View menu toggles.
+enum class ViewOption { HighlightSelected, DynamicColorGradient, NightMode, PixelGrid, Snapping };
 
 // The recent files, newest first: at most MaxRecentFiles, no empty names.
 QStringList recentFiles();
@@ -32,6 +32,7 @@ QString lastFolder(FileDialog dialog, const QString& fallback = QString());
 // Remembers the folder of a file chosen in the dialog.
 void rememberFolderOf(FileDialog dialog, const QString& chosenFile);
 
+// Unset: the check boxes off, the pixel grid and snapping on.
 bool viewOption(ViewOption option);
 void setViewOption(ViewOption option, bool on);
 

@@ -13,6 +13,7 @@ using C = EditorCommand;
 using M = CommandMenu;
 constexpr auto Window = KeyScope::Window;
 constexpr auto List = KeyScope::ElementList;
+constexpr auto NotTyping = KeyScope::NotTyping;
 constexpr auto Swallow = KeyMiss::Swallow;
 constexpr auto PassOn = KeyMiss::PassOn;
 
@@ -76,21 +77,25 @@ constexpr CommandRow Commands[] = {
      "Redo what was undone last", keys(Ctrl | Qt::Key_Y, Ctrl | Shift | Qt::Key_Z),
      Window, Swallow, false},
     {C::Cut,                  M::Edit, true,  "Cu&t",
-     "Copy the selected element, then remove it (in an edit field the keys edit its text)",
+     "Copy the selected elements, then remove them (in an edit field the keys edit its text)",
      keys(Ctrl | Qt::Key_X), List, Swallow, false},
     {C::Copy,                 M::Edit, false, "&Copy",
-     "Copy the selected element (in an edit field the keys copy its text)",
+     "Copy the selected elements (in an edit field the keys copy its text)",
      keys(Ctrl | Qt::Key_C), List, Swallow, false},
     {C::Paste,                M::Edit, false, "&Paste",
-     "Add the copied element after the selected one (in an edit field the keys paste text)",
+     "Add the copied elements after the selected one, in their order (in an edit field the "
+     "keys paste text)",
      keys(Ctrl | Qt::Key_V), List, PassOn, false},
     {C::Delete,               M::Edit, false, "&Delete",
-     "Remove the selected element", keys(QKeyCombination(Qt::Key_Delete)), List, Swallow, false},
+     "Remove the selected elements", keys(QKeyCombination(Qt::Key_Delete)), List, Swallow, false},
+    {C::SelectAll,            M::Edit, false, "Select &All",
+     "Select every element of the layout (in an edit field the keys select its text)",
+     keys(Ctrl | Qt::Key_A), NotTyping, PassOn, false},
     {C::Add,                  M::Edit, true,  "&Add element",
      "Add an element of the kind chosen in the element-kind list, after the selected one",
      keys(), Window, Swallow, false},
     {C::Clone,                M::Edit, false, "C&lone",
-     "Add a copy of the selected element after it", keys(Ctrl | Qt::Key_D), Window, Swallow,
+     "Add copies of the selected elements after the last of them", keys(Ctrl | Qt::Key_D), Window, Swallow,
      false},
     {C::MoveUp,               M::Edit, false, "Move &Up",
      "Move the selected element one place up in the list (drawn earlier)",
@@ -118,6 +123,47 @@ constexpr CommandRow Commands[] = {
     {C::Refresh,              M::View, true,  "&Refresh",
      "Repaint the preview and rebuild every line of the element list",
      keys(QKeyCombination(Qt::Key_F5)), Window, Swallow, false},
+    {C::ZoomIn,               M::View, true,  "Zoom &In",
+     "Enlarge the preview to the next step (1x, 2x, 3x, 4x, 6x, 8x)",
+     keys(Ctrl | Qt::Key_Plus, Ctrl | Qt::Key_Equal), Window, Swallow, false},
+    {C::ZoomOut,              M::View, false, "Zoom &Out",
+     "Shrink the preview to the step before", keys(Ctrl | Qt::Key_Minus), Window, Swallow, false},
+    {C::ActualSize,           M::View, false, "&Actual Size",
+     "Show the preview at 1:1, one screen pixel per device pixel",
+     keys(Ctrl | Qt::Key_0), Window, Swallow, false},
+    {C::ZoomToFit,            M::View, false, "&Fit",
+     "The largest zoom at which the whole device picture fits the preview",
+     keys(Ctrl | Qt::Key_9), Window, Swallow, false},
+    {C::PixelGrid,            M::View, false, "&Pixel grid",
+     "Draw lines between the device pixels from 4x zoom on", keys(), Window, Swallow, true},
+    {C::Snapping,             M::View, false, "&Snapping",
+     "Snap dragged elements and handles to the screen and to other elements (Alt held: "
+     "not now)", keys(), Window, Swallow, true},
+
+    {C::AlignLeft,            M::Arrange, false, "Align &Left",
+     "Line up the selected elements' left edges (one element: at the screen's left edge)",
+     keys(), Window, Swallow, false},
+    {C::AlignCentre,          M::Arrange, false, "Align &Centre",
+     "Line up the selected elements' centres across (one element: at the screen's centre)",
+     keys(), Window, Swallow, false},
+    {C::AlignRight,           M::Arrange, false, "Align &Right",
+     "Line up the selected elements' right edges (one element: at the screen's right edge)",
+     keys(), Window, Swallow, false},
+    {C::AlignTop,             M::Arrange, true,  "Align &Top",
+     "Line up the selected elements' top edges (one element: at the screen's top edge)",
+     keys(), Window, Swallow, false},
+    {C::AlignMiddle,          M::Arrange, false, "Align &Middle",
+     "Line up the selected elements' middles down (one element: at the screen's middle)",
+     keys(), Window, Swallow, false},
+    {C::AlignBottom,          M::Arrange, false, "Align &Bottom",
+     "Line up the selected elements' bottom edges (one element: at the screen's bottom edge)",
+     keys(), Window, Swallow, false},
+    {C::DistributeHorizontally, M::Arrange, true, "Distribute &Horizontally",
+     "Make the gaps between three or more selected elements equal from left to right",
+     keys(), Window, Swallow, false},
+    {C::DistributeVertically, M::Arrange, false, "Distribute &Vertically",
+     "Make the gaps between three or more selected elements equal from top to bottom",
+     keys(), Window, Swallow, false},
 
     {C::KeyboardShortcuts,    M::Help, false, "&Keyboard shortcuts",
      "List every keyboard shortcut of the designer", keys(QKeyCombination(Qt::Key_F1)),
@@ -139,7 +185,8 @@ constexpr CommandRow Commands[] = {
     {C::SecondPointDown,      M::None, false, "Second point down",
      "Y2 \"+\" of the selected element", keys(Shift | Qt::Key_Down), Window, PassOn, false},
     {C::FirstPointLeft,       M::None, false, "First point left",
-     "X \"-\" of the selected element (held: one undo step per press)",
+     "X \"-\" of the selected element, or move the selected elements one pixel left "
+     "(held: one undo step per press)",
      keys(Ctrl | Qt::Key_Left), Window, PassOn, false},
     {C::FirstPointRight,      M::None, false, "First point right",
      "X \"+\" of the selected element", keys(Ctrl | Qt::Key_Right), Window, PassOn, false},
@@ -208,6 +255,8 @@ QString menuTitle(CommandMenu menu) {
         return QStringLiteral("&Edit");
     case CommandMenu::View:
         return QStringLiteral("&View");
+    case CommandMenu::Arrange:
+        return QStringLiteral("&Arrange");
     case CommandMenu::Help:
         return QStringLiteral("&Help");
     case CommandMenu::None:
@@ -223,8 +272,15 @@ QString keysText(const CommandRow& row, QKeySequence::SequenceFormat format) {
 }
 
 QString scopeText(KeyScope scope) {
-    return scope == KeyScope::ElementList ? QStringLiteral("element list")
-                                          : QStringLiteral("anywhere");
+    switch (scope) {
+    case KeyScope::ElementList:
+        return QStringLiteral("element list");
+    case KeyScope::NotTyping:
+        return QStringLiteral("outside text fields");
+    case KeyScope::Window:
+        break;
+    }
+    return QStringLiteral("anywhere");
 }
 
 QString toolTipWithKeys(const CommandRow& row) {

@@ -30,6 +30,7 @@ enum class EditorCommand {
     Copy,
     Paste,
     Delete,
+    SelectAll,
     Add,
     Clone,
     MoveUp,
@@ -41,6 +42,20 @@ enum class EditorCommand {
     OutlineFindings, // the layout check's toggles
     WidestValues,
     Refresh,
+    ZoomIn, // the preview's zoom and what is drawn over it
+    ZoomOut,
+    ActualSize,
+    ZoomToFit,
+    PixelGrid,
+    Snapping,
+    AlignLeft, // the Arrange menu
+    AlignCentre,
+    AlignRight,
+    AlignTop,
+    AlignMiddle,
+    AlignBottom,
+    DistributeHorizontally,
+    DistributeVertically,
     KeyboardShortcuts,
     About,
     // Keys only: the "-" and "+" of the coordinate fields, the points to the
@@ -58,12 +73,13 @@ enum class EditorCommand {
     ToggleDayNight,
 };
 
-enum class CommandMenu { None, File, Edit, View, Help };
+enum class CommandMenu { None, File, Edit, View, Arrange, Help };
 
 // Where the keys of a command are taken.
 enum class KeyScope {
     Window,      // anywhere in the window, edit fields included
     ElementList, // while the element list has the focus and a row is selected
+    NotTyping,   // anywhere but in a text field (which keeps the key for its text)
 };
 
 // What becomes of a key whose command cannot run now.
@@ -98,13 +114,13 @@ const CommandRow& commandRow(EditorCommand id);
 
 // The menus in the order of the menu bar, and their titles ("&File").
 constexpr CommandMenu MenuBarMenus[] = {CommandMenu::File, CommandMenu::Edit, CommandMenu::View,
-                                        CommandMenu::Help};
+                                        CommandMenu::Arrange, CommandMenu::Help};
 QString menuTitle(CommandMenu menu);
 
 // The keys of a command as shown to the user: "Ctrl+Y or Ctrl+Shift+Z".
 QString keysText(const CommandRow& row,
                  QKeySequence::SequenceFormat format = QKeySequence::NativeText);
-// Where the keys apply: "anywhere" or "element list".
+// Where the keys apply: "anywhere", "element list" or "outside text fields".
 QString scopeText(KeyScope scope);
 // A tooltip with the keys: "Save the layout to its file (Ctrl+S)".
 QString toolTipWithKeys(const CommandRow& row);

@@ -2,10 +2,12 @@
 
 #include <QItemSelectionModel>
 
+#include <algorithm>
+
 namespace zef {
 
 ElementListView::ElementListView(QWidget* parent) : QListView(parent) {
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformItemSizes(true);
@@ -14,35 +16,59 @@ ElementListView::ElementListView(QWidget* parent) : QListView(parent) {
     setTextElideMode(Qt::ElideNone);
 }
 
+std::vector<int> ElementListView::selectedRows() const {
+    std::vector<int> rows;
+    if (!selectionModel()) return rows;
+    for (const QModelIndex& index : selectionModel()->selectedIndexes()) rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
 int ElementListView::selectedRow() const {
     if (!selectionModel()) return -1;
-    const QModelIndexList rows = selectionModel()->selectedIndexes();
-    return rows.isEmpty() ? -1 : rows.constFirst().row();
+    const QModelIndex current = selectionModel()->currentIndex();
+    if (current.isValid() && selectionModel()->isSelected(current)) return current.row();
+    const std::vector<int> rows = selectedRows();
+    return rows.empty() ? -1 : rows.front();
 }
 
 void ElementListView::selectRow(int row) {
+    selectRows(row >= 0 ? std::vector<int>{row} : std::vector<int>{}, row);
+}
+
+void ElementListView::selectRows(const std::vector<int>& rows, int current) {
     if (!model() || !selectionModel()) return;
-    if (row < 0 || row >= model()->rowCount()) {
+    const int count = model()->rowCount();
+    if (current < 0 || current >= count) {
         selectionModel()->clearSelection();
         selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
         return;
     }
-    const QModelIndex index = model()->index(row, 0);
-    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    if (rows == selectedRows() && selectionModel()->currentIndex().row() == current) return;
+    QItemSelection selection;
+    for (int row : rows)
+        if (row >= 0 && row < count) selection.select(model()->index(row, 0), model()->index(row, 0));
+    const QModelIndex index = model()->index(current, 0);
+    selection.select(index, index);
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
     scrollTo(index);
 }
 
 template <typename Handler> void ElementListView::asUser(Handler handler) {
-    const int before = selectedRow();
+    const std::vector<int> before = selectedRows();
+    const int beforeRow = selectedRow();
     handler();
-    const int after = selectedRow();
-    if (after == before) return;
-    if (after < 0) {
+    const std::vector<int> after = selectedRows();
+    const int afterRow = selectedRow();
+    if (after == before && afterRow == beforeRow) return;
+    if (after.empty()) {
         // A list box keeps its selection when the click hits no row.
-        selectRow(before);
+        selectRows(before, beforeRow);
         return;
     }
-    emit userSelectedRow(after);
+    emit userSelectedRows(after, afterRow);
 }
 
 void ElementListView::mousePressEvent(QMouseEvent* event) {

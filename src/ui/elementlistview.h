@@ -2,23 +2,32 @@
 
 #include <QListView>
 
+#include <vector>
+
 namespace zef {
 
-// The element list's view. It tells apart the user's selections (mouse and
-// keyboard) from the ones the program makes: only the user's are reported, by
-// userSelectedRow(). A click beside every row keeps the selection.
+// The element list's view. Several rows can be selected (Ctrl+click, Shift+
+// click, Shift+arrows); the current row is the one the property panel shows.
+// It tells apart the user's selections (mouse and keyboard) from the ones the
+// program makes: only the user's are reported, by userSelectedRows(). A click
+// beside every row keeps the selection.
 class ElementListView : public QListView {
     Q_OBJECT
 public:
     explicit ElementListView(QWidget* parent = nullptr);
 
-    // The selected row, or -1.
+    // The current row when it is selected, else the first selected row, or -1.
     int selectedRow() const;
+    // The selected rows, ascending.
+    std::vector<int> selectedRows() const;
     // Selects a row (-1: none) without reporting it.
     void selectRow(int row);
+    // Selects the rows with `current` as the current row, without reporting it.
+    void selectRows(const std::vector<int>& rows, int current);
 
 signals:
-    void userSelectedRow(int row);
+    // The user changed the selection: the rows (ascending) and the current one.
+    void userSelectedRows(const std::vector<int>& rows, int current);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -29,11 +29,13 @@ bool KeyCommands::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool KeyCommands::handleKeyPress(int key, Qt::KeyboardModifiers modifiers, bool repeated) {
+    if (key == Qt::Key_Escape && m_target.cancelPointerDrag()) return true;
     const CommandRow* row = commandForKey(key, modifiers);
     if (!row) return false;
     if (row->scope == KeyScope::ElementList &&
         !(m_target.listHasFocus() && m_target.hasSelectedElement()))
         return false;
+    if (row->scope == KeyScope::NotTyping && m_target.textFieldHasFocus()) return false;
     if (!m_target.commandApplies(row->id)) return row->miss == KeyMiss::Swallow;
     m_target.runCommand(row->id, repeated);
     return true;

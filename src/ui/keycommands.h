@@ -18,6 +18,11 @@ public:
     virtual bool listHasFocus() const = 0;
     // An element is selected in the list.
     virtual bool hasSelectedElement() const = 0;
+    // A text field has the keyboard focus (its keys edit its text).
+    virtual bool textFieldHasFocus() const { return false; }
+    // Esc while the mouse drags on the preview: puts back what the drag
+    // changed; false when no drag is going on (Esc keeps its other meaning).
+    virtual bool cancelPointerDrag() { return false; }
     // The command can run now: there is something to undo, the field a key
     // steps is enabled for the selected element, the pointer was seen on the
     // screen, ...

@@ -126,9 +126,8 @@ protected:
 
     // The user presses keys where they apply: in the element list or in an edit.
     void press(const QKeyCombination& k, KeyScope scope) {
-        QWidget* target = scope == KeyScope::ElementList
-                              ? static_cast<QWidget*>(&dlg->elementList())
-                              : ui().x.edit;
+        QWidget* target = scope == KeyScope::Window ? static_cast<QWidget*>(ui().x.edit)
+                                                    : &dlg->elementList();
         target->setFocus();
         QTest::keyClick(target, k.key(), k.keyboardModifiers());
     }

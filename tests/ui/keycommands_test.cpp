@@ -72,7 +72,10 @@ public:
     QList<bool> repeats; // the repeated flag of each command run
     mutable std::set<CoordinateField> askedFields;
 
+    bool textFocused = false;
+
     bool listHasFocus() const override { return listFocused; }
+    bool textFieldHasFocus() const override { return textFocused; }
     bool hasSelectedElement() const override { return selected; }
     bool fieldEnabled(CoordinateField field) const {
         askedFields.insert(field);
@@ -204,6 +207,10 @@ const KeyCase KeyCases[] = {
      true},
     {"Ctrl+Shift+A with X disabled: swallowed", Qt::Key_A, CtrlShift, Edit, XDisabled, "", true},
     {"Ctrl+A selects in the edit", Qt::Key_A, Ctrl, Edit, Plain, "", false},
+    {"Ctrl+A in the list selects every element", Qt::Key_A, Ctrl, List, Plain, "select all",
+     true},
+    {"Ctrl+A in the list with nothing selected", Qt::Key_A, Ctrl, List, NoSelection,
+     "select all", true},
     {"Ctrl+Shift+Y: second point to the pointer", Qt::Key_Y, CtrlShift, Edit, Plain, "second 5,7",
      true},
     {"Ctrl+Shift+Y with X2 disabled: swallowed", Qt::Key_Y, CtrlShift, Edit, X2Disabled, "", true},
@@ -265,6 +272,7 @@ protected:
     void apply(const KeyCase& c) {
         target = FakeTarget();
         target.listFocused = c.focus == List;
+        target.textFocused = c.focus == Edit;
         switch (c.tweak) {
         case Plain:
             break;
