@@ -42,8 +42,9 @@ PreviewInteraction::PreviewInteraction(QWidget* area, LayoutDocument& document,
         });
     }
     m_area->setMouseTracking(true);
-    m_area->installEventFilter(this);
-    // After the window's key commands: Space over the preview is seen first.
+    // One filter on the application sees the area's mouse and the window's
+    // keys; installed after the window's key commands, it sees Space over the
+    // preview first.
     if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(this);
 }
 
