@@ -254,7 +254,7 @@ void PreviewRenderer::paintPreview(QPainter& painter, PaintResult& result, const
     painter.setClipRegion(clip.isEmpty() ? QRegion(preview::area()) : clip);
     const QImage& picture = devicePictureFor(*d);
     if (!picture.isNull()) painter.drawImage(preview::origin(), picture);
-    if (!m_view.outlines.empty()) drawOutlines(painter, *d);
+    if (!m_view.outlines.empty()) drawOutlines(painter, *d, clip);
     painter.restore();
 }
 
@@ -283,7 +283,7 @@ void PreviewRenderer::paintScaledPreview(QPainter& painter, PaintResult& result,
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     const QImage& picture = devicePictureFor(*d);
     if (!picture.isNull()) painter.drawImage(preview::origin(), picture);
-    if (!m_view.outlines.empty()) drawOutlines(painter, *d);
+    if (!m_view.outlines.empty()) drawOutlines(painter, *d, clip);
     painter.restore();
 }
 
@@ -318,7 +318,7 @@ void PreviewRenderer::paintZoomedPreview(QPainter& painter, PaintResult& result,
         painter.drawImage(QRectF(v.toClient(needed)), m_zoomLayer,
                           QRectF(needed.translated(-preview::origin())));
     drawPixelGrid(painter, m_view, *d, within);
-    if (!m_view.outlines.empty()) drawOutlines(painter, *d);
+    if (!m_view.outlines.empty()) drawOutlines(painter, *d, clip);
     painter.restore();
 }
 
@@ -457,7 +457,7 @@ void PreviewRenderer::paintScreen(QPainter& painter, PaintResult& result, const 
         m_document.designDevice() != -1 && m_document.designDevice() != shown;
 }
 
-void PreviewRenderer::drawOutlines(QPainter& painter, const DeviceInfo& d) {
+void PreviewRenderer::drawOutlines(QPainter& painter, const DeviceInfo& d, const QRegion& clip) {
     // Over the picture too: an element outside the screen shows where it went.
     QPen pen(QColor::fromRgba(previewcolors::Outline), 1, Qt::DashLine);
     pen.setCosmetic(true);
@@ -467,9 +467,14 @@ void PreviewRenderer::drawOutlines(QPainter& painter, const DeviceInfo& d) {
     // Far out areas are cut a little beyond the preview, where no edge shows,
     // rather than handed to the rasteriser whole.
     const QRectF reach = QRectF(preview::area()).adjusted(-10, -10, 10, 10);
+    // Outlines wholly outside what is painted now are left out (a pixel
+    // around for the pen).
+    const QRectF painted =
+        clip.isEmpty() ? reach : QRectF(clip.boundingRect()).adjusted(-1, -1, 1, 1);
     for (const QRectF& area : m_view.outlines) {
         const QRectF r =
             m_view.viewport.deviceToClient(d, area).adjusted(-Margin, -Margin, Margin, Margin);
+        if (!r.adjusted(-1, -1, 1, 1).intersects(painted)) continue;
         if (r.intersects(reach)) painter.drawRect(r.intersected(reach));
     }
 }

@@ -199,7 +199,7 @@ private:
     // m_zoomLayer, enlarged without smoothing, then the pixel grid.
     void paintZoomedPreview(QPainter& painter, PaintResult& result, const QRegion& clip);
     QPoint clampedScroll(const PreviewViewport& viewport);
-    void drawOutlines(QPainter& painter, const DeviceInfo& d);
+    void drawOutlines(QPainter& painter, const DeviceInfo& d, const QRegion& clip);
     QImage devicePictureFor(const DeviceInfo& d);
 
     LayoutDocument& m_document;

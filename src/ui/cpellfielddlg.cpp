@@ -416,8 +416,14 @@ void CPellFieldDlg::connectPreview() {
             &CPellFieldDlg::previewReleasedHighlight);
     connect(m_preview, &PreviewInteraction::currentElementChanged, this,
             &CPellFieldDlg::showCurrentElement);
+    connect(m_preview, &PreviewInteraction::currentElementMoved, this, [this] {
+        if (LayoutElement* e = m_document.selectedElement()) m_panel->showGeometry(*e);
+    });
     connect(m_preview, &PreviewInteraction::zoomChanged, this,
             &CPellFieldDlg::updateCommandStates);
+    // The layout check runs once a drag is over, not at each of its steps.
+    connect(m_preview, &PreviewInteraction::draggingChanged, m_layoutCheck,
+            [this](bool dragging) { m_layoutCheck->setHeld(dragging); });
 }
 
 void CPellFieldDlg::showSelection() {

@@ -144,7 +144,11 @@ void ElementListModel::onLineRemoved(int row) {
 
 void ElementListModel::onLineChanged(int row) {
     if (row < 0 || row >= rowCount()) return;
-    rebuild(m_rows[static_cast<std::size_t>(row)], buildRow(row));
+    Row& shown = m_rows[static_cast<std::size_t>(row)];
+    const Row built = buildRow(row);
+    // A move keeps the row's text and colour (its tooltip is built when asked).
+    if (built.text == shown.text && built.color == shown.color) return;
+    rebuild(shown, built);
     const QModelIndex i = index(row);
     emit dataChanged(i, i);
 }

@@ -97,16 +97,26 @@ LayoutCheckView::LayoutCheckView(LayoutDocument& document, PreviewRenderer& rend
 LayoutCheckView::~LayoutCheckView() = default;
 
 void LayoutCheckView::schedule() {
+    if (m_held) {
+        m_pending = true;
+        return;
+    }
     if (!m_due.isActive()) m_due.start();
 }
 
+void LayoutCheckView::setHeld(bool held) {
+    m_held = held;
+    if (!held && m_pending) schedule();
+}
+
 const std::vector<Finding>& LayoutCheckView::findings() {
-    if (m_due.isActive()) run();
+    if (m_due.isActive() || m_pending) run();
     return m_findings;
 }
 
 void LayoutCheckView::run() {
     m_due.stop();
+    m_pending = false;
     const DeviceInfo* device = m_document.device();
     std::vector<Finding> findings;
     if (device) findings = m_check->run(m_document.elements(), *device);

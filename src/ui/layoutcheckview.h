@@ -44,6 +44,9 @@ public:
 
     // Asks for a check once the change being made is over.
     void schedule();
+    // While held (the pointer drags on the preview) a check asked for waits;
+    // it runs once the hold ends.
+    void setHeld(bool held);
     // The findings for the layout as it is now: a check still due runs first.
     const std::vector<Finding>& findings();
 
@@ -64,6 +67,8 @@ private:
     std::unique_ptr<LayoutCheck> m_check;
     std::vector<Finding> m_findings;
     QTimer m_due;
+    bool m_held = false;
+    bool m_pending = false; // asked for while held
     QAction* m_outlines;
     QAction* m_widestValues;
     FindingsLine* m_line;

@@ -186,7 +186,15 @@ bool PreviewInteraction::cancelDrag() {
 
 void PreviewInteraction::apply(const DragOutcome& outcome) {
     update(outcome.update);
-    if (outcome.geometryChanged || outcome.selectionChanged) emit currentElementChanged();
+    if (outcome.selectionChanged)
+        emit currentElementChanged();
+    else if (outcome.geometryChanged)
+        emit currentElementMoved();
+    const bool dragging = m_drags.state() == DragController::State::Dragging;
+    if (dragging != m_dragging) {
+        m_dragging = dragging;
+        emit draggingChanged(dragging);
+    }
 }
 
 void PreviewInteraction::update(const std::vector<QRect>& rects) {

@@ -74,11 +74,15 @@ signals:
     void elementPicked(int row, bool holdHighlight);
     // The release after such a press: the highlight goes off again.
     void highlightReleased();
-    // The dragged element changed or the selection did: the panel shows the
-    // current element.
+    // The selection changed: the panel shows the current element.
     void currentElementChanged();
+    // A drag moved or reshaped the elements: the panel's position fields follow.
+    void currentElementMoved();
     // The zoom changed (the View menu's zoom items follow).
     void zoomChanged(int zoom);
+    // A drag began (the pointer went far enough with the button down) or
+    // ended (released or cancelled).
+    void draggingChanged(bool dragging);
 
 private:
     void apply(const DragOutcome& outcome);
@@ -104,6 +108,7 @@ private:
     // step when Shift or Alt changes without a move.
     QPoint m_lastPoint{-1, -1};
     bool m_updatingBars = false;
+    bool m_dragging = false;
 };
 
 } // namespace zef

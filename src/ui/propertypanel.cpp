@@ -291,6 +291,21 @@ void PropertyPanel::showGraphic(LayoutElement& e) {
     }
 }
 
+void PropertyPanel::showGeometry(LayoutElement& e) {
+    UpdatingGuard guard(m_updatingControls);
+    const auto show = [](QLineEdit* edit, std::int32_t value) {
+        const QString text = number(value);
+        if (edit->text() != text) edit->setText(text);
+    };
+    show(m_ui.x.edit, e.x);
+    show(m_ui.y.edit, e.y);
+    if (e.kind != KindGraphic) return;
+    show(m_ui.x2.edit, e.x2);
+    show(m_ui.y2.edit, e.y2);
+    show(m_ui.radius.edit, e.radius);
+    recomputeGraphValues(e);
+}
+
 void PropertyPanel::showDynamicColor(const LayoutElement& e) {
     m_ui.replaceColorEdit->setText(ColorToHex(e.replaceColor));
     for (int row = 0; row < DynamicColorRows; ++row) showDcRow(e, row);

@@ -69,6 +69,9 @@ public:
     // the whole preview while the selection is highlighted).
     void onElementSelected();
     void showElement(LayoutElement* element);
+    // Only the fields a drag on the preview changes (X, Y, X2, Y2, radius and
+    // a graph's number of values), for the element shown already.
+    void showGeometry(LayoutElement& element);
     void enableForKind(int kind);
     void updateLabels();
 
