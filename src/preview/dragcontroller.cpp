@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace zef {
 
@@ -86,6 +87,7 @@ Qt::CursorShape DragController::cursorAt(QPoint client) const {
 
 DragOutcome DragController::press(QPoint client, Qt::KeyboardModifiers modifiers) {
     DragOutcome out;
+    m_aloneOnClick = -1;
     // A release that never arrived (the button let go outside the window)
     // ends the last drag; the click's highlight stays for the next release.
     if (m_state != State::Idle) out.update = finish(m_lastClient, m_pressModifiers).update;
@@ -119,8 +121,10 @@ DragOutcome DragController::press(QPoint client, Qt::KeyboardModifiers modifiers
     if (adds(modifiers)) {
         m_selection.toggle(picked);
     } else if (m_selection.contains(picked) && m_selection.count() > 1) {
-        // Pressing on one of several selected elements moves them all.
+        // Pressing on one of several selected elements moves them all; a
+        // release without a drag selects it alone.
         m_selection.setRows(m_selection.rows(), picked);
+        m_aloneOnClick = picked;
     } else {
         m_selection.select(picked);
     }
@@ -350,8 +354,13 @@ std::vector<QRect> DragController::updateOverlay() {
     view.selectionBoxes.clear();
     if (m_document.device()) {
         if (m_selection.count() == 1) {
-            if (const LayoutElement* e = m_document.selectedElement())
+            if (const LayoutElement* e = m_document.selectedElement()) {
                 for (const ElementHandle& h : elementHandles(*e)) view.handles.push_back(h.at);
+                // What has no handles (a value) shows where it is by its box.
+                if (view.handles.empty())
+                    if (const auto extent = m_renderer.elementExtent(*e))
+                        view.selectionBoxes.push_back(extent->bounds);
+            }
         } else if (m_selection.count() > 1) {
             for (int row : m_selection.rows())
                 if (const auto extent =
@@ -383,7 +392,14 @@ DragOutcome DragController::finish(QPoint client, Qt::KeyboardModifiers modifier
 
 DragOutcome DragController::release(QPoint client, Qt::KeyboardModifiers modifiers) {
     if (m_state == State::Idle) return {};
+    const bool clicked = m_state == State::Pressed;
+    const int alone = std::exchange(m_aloneOnClick, -1);
     DragOutcome out = finish(client, modifiers);
+    if (clicked && alone >= 0 && m_selection.contains(alone)) {
+        m_selection.select(alone);
+        out.selectionChanged = true;
+        append(out.update, updateOverlay());
+    }
     out.releaseHighlight = m_renderer.OnLButtonUp();
     return out;
 }

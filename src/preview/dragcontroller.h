@@ -51,7 +51,8 @@ struct DragOutcome {
 // A press on a handle of the current element grabs that handle; a press on an
 // element picks it by the preview's hit rules (Ctrl or Shift adds it to the
 // selection or takes it out; a press on a selected element keeps the
-// selection, so that the whole selection moves); a press on empty space starts
+// selection, so that the whole selection moves, and a release there without a
+// drag selects that element alone); a press on empty space starts
 // a rubber band (Ctrl or Shift adds to the selection). A release without a
 // drag is exactly the click of old.
 //
@@ -141,6 +142,9 @@ private:
     std::vector<std::optional<ElementExtent>> m_extents;
     std::vector<int> m_rowsBefore;
     int m_currentBefore = -1;
+    // A press on one of several selected elements: selected alone when the
+    // button comes up without a drag.
+    int m_aloneOnClick = -1;
 };
 
 } // namespace zef

@@ -306,6 +306,7 @@ void CPellFieldDlg::connectActions() {
                 const int d = step.delta;
                 m_selection.nudge(step.field == NumberField::X ? d : 0,
                                   step.field == NumberField::Y ? d : 0);
+                if (LayoutElement* e = m_document.selectedElement()) m_panel->showGeometry(*e);
                 return;
             }
             m_panel->onStep(step.field, step.delta);

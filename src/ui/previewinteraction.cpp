@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -19,6 +20,10 @@ namespace zef {
 
 namespace {
 
+// The zoom, under the preview between the findings line and its toggles.
+constexpr QRect ZoomLabelRect{982, 854, 26, 12};
+constexpr int ZoomLabelFontPixels = 10;
+
 // One notch of a mouse wheel (an angle of 120 eighths of a degree) scrolls
 // this many screen pixels.
 constexpr int PixelsPerNotch = 60;
@@ -30,7 +35,18 @@ PreviewInteraction::PreviewInteraction(QWidget* area, LayoutDocument& document,
                                        PreviewRenderer& renderer, ElementSelection& selection)
     : QObject(area), m_area(area), m_document(document), m_renderer(renderer),
       m_drags(document, renderer, selection), m_horizontal(new QScrollBar(Qt::Horizontal, area)),
-      m_vertical(new QScrollBar(Qt::Vertical, area)) {
+      m_vertical(new QScrollBar(Qt::Vertical, area)), m_corner(new QWidget(area)),
+      m_zoomLabel(new QLabel(QStringLiteral("1x"), area)) {
+    // The corner shows the window's background, as a scroll area's does.
+    m_corner->setAutoFillBackground(true);
+    m_corner->hide();
+    m_zoomLabel->setGeometry(ZoomLabelRect);
+    m_zoomLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QFont font = m_zoomLabel->font();
+    font.setPixelSize(ZoomLabelFontPixels);
+    m_zoomLabel->setFont(font);
+    m_zoomLabel->setToolTip(QStringLiteral(
+        "Zoom of the preview (Ctrl+wheel, Ctrl++, Ctrl+-, Ctrl+0 for 1:1, Ctrl+9 to fit)"));
     for (QScrollBar* bar : {m_horizontal, m_vertical}) {
         bar->hide();
         bar->setSingleStep(PixelsPerNotch / 3);
@@ -127,10 +143,14 @@ void PreviewInteraction::mousePress(QMouseEvent* event) {
         emit currentElementChanged();
 }
 
+void PreviewInteraction::showPointer() {
+    if (const auto text = m_renderer.OnMouseMove(m_lastPoint)) emit pointerTextChanged(*text);
+}
+
 void PreviewInteraction::mouseMove(QMouseEvent* event) {
     const QPoint point = event->position().toPoint();
     m_lastPoint = point;
-    if (const auto text = m_renderer.OnMouseMove(point)) emit pointerTextChanged(*text);
+    showPointer();
     if (m_panning) {
         scrollBy(m_panFrom - point);
         m_panFrom = point;
@@ -251,7 +271,11 @@ void PreviewInteraction::zoomTo(int newZoom, QPoint anchor) {
     viewport = v;
     setViewport(v.zoomedAbout(newZoom, anchor, m_renderer.contentSize(),
                               m_renderer.viewState().viewSize));
-    if (zoom() != before) emit zoomChanged(zoom());
+    if (zoom() == before) return;
+    m_zoomLabel->setText(QStringLiteral("%1x").arg(zoom()));
+    // Another device pixel may be under the pointer now.
+    if (previewContains(m_lastPoint)) showPointer();
+    emit zoomChanged(zoom());
 }
 
 void PreviewInteraction::contentChanged() {
@@ -293,6 +317,8 @@ void PreviewInteraction::layoutScrollBars() {
     m_vertical->setRange(0, limit.y());
     m_vertical->setPageStep(view.height());
     m_vertical->setVisible(down);
+    m_corner->setGeometry(area.left() + view.width(), area.top() + view.height(), extent, extent);
+    m_corner->setVisible(across && down);
     m_updatingBars = false;
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 class QKeyEvent;
+class QLabel;
 class QMouseEvent;
 class QScrollBar;
 class QWheelEvent;
@@ -90,6 +91,7 @@ private:
     void setViewport(const PreviewViewport& viewport);
     void layoutScrollBars();
     void scrollBy(QPoint delta);
+    void showPointer();
     bool scrolls() const;
     bool previewContains(QPoint client) const;
     QPoint previewCentre() const;
@@ -100,6 +102,8 @@ private:
     DragController m_drags;
     QScrollBar* m_horizontal;
     QScrollBar* m_vertical;
+    QWidget* m_corner; // between the two bars
+    QLabel* m_zoomLabel;
     // Panning with the middle button, or the left one while Space is held.
     bool m_panning = false;
     bool m_spaceHeld = false;

@@ -11,6 +11,7 @@
 #include "ui/previewinteraction.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -271,6 +272,9 @@ TEST_F(PreviewMouseTest, AtThreeTimesPickingAndDraggingUseDevicePixels) {
     action(EditorCommand::ZoomIn)->trigger();
     ASSERT_EQ(viewport().zoom, 3);
     paint();
+    QStringList labels;
+    for (const QLabel* label : dlg->templateArea()->findChildren<QLabel*>()) labels << label->text();
+    EXPECT_TRUE(labels.contains(QStringLiteral("3x"))) << "the zoom is shown";
     EXPECT_EQ(dlg->renderer().ElementAtPoint(p.x(), p.y()), 1);
     mouse(QEvent::MouseMove, client(p), Qt::NoButton, Qt::NoButton);
     EXPECT_EQ(ui().pointer->text(), PreviewRenderer::pointerText(p));
@@ -331,6 +335,11 @@ TEST_F(PreviewMouseTest, SelectingSeveral) {
     EXPECT_EQ(doc().selection(), 1);
     clickAt(pickPoint(0), Qt::ControlModifier);
     EXPECT_EQ(dlg->selection().rows(), (std::vector<int>{1}));
+    // A plain click on one of several selected selects it alone.
+    clickAt(pickPoint(0), Qt::ControlModifier);
+    clickAt(pickPoint(0));
+    EXPECT_EQ(dlg->selection().rows(), (std::vector<int>{0}));
+    clickAt(pickPoint(1));
 
     // Ctrl+click in the list adds the row; the panel shows it.
     ElementListView& list = dlg->elementList();
@@ -368,6 +377,7 @@ TEST_F(PreviewMouseTest, CommandsActOnEverySelectedElement) {
     QTest::keyClick(&list, Qt::Key_Right, Qt::ControlModifier);
     EXPECT_EQ(at(1).x, 104);
     EXPECT_EQ(at(2).x, 64);
+    EXPECT_EQ(ui().x.edit->text(), QString::number(at(doc().selection()).x));
 
     QTest::keyClick(&list, Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(doc().count(), 2);
