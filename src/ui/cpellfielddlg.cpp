@@ -174,7 +174,12 @@ CPellFieldDlg::CPellFieldDlg(Platform& platform, const QStringList& arguments, Q
     OnInitDialog(arguments);
 }
 
-CPellFieldDlg::~CPellFieldDlg() = default;
+CPellFieldDlg::~CPellFieldDlg() {
+    // The preview's pointer handling (a child of the template's area, which
+    // goes after the members) holds the document and the renderer.
+    delete m_preview;
+    m_preview = nullptr;
+}
 
 ElementListView& CPellFieldDlg::elementList() const {
     return *m_ui.elementList;
@@ -392,7 +397,7 @@ void CPellFieldDlg::connectDocument() {
     connect(doc, &LayoutDocument::countsChanged, this, &CPellFieldDlg::updateCounts);
     connect(doc, &LayoutDocument::viewInvalidated, this, [this] {
         updateArea(m_renderer.requestRepaint(true, true, false, true));
-        m_preview->refreshOverlay();
+        if (m_preview) m_preview->refreshOverlay();
     });
     connect(doc, &LayoutDocument::deviceChanged, this, &CPellFieldDlg::onDeviceChanged);
     connect(doc, &LayoutDocument::fileNameChanged, this, &CPellFieldDlg::updateTitle);
@@ -429,7 +434,7 @@ void CPellFieldDlg::connectPreview() {
 
 void CPellFieldDlg::showSelection() {
     elementList().selectRows(m_selection.rows(), m_document.selection());
-    m_preview->refreshOverlay();
+    if (m_preview) m_preview->refreshOverlay();
 }
 
 void CPellFieldDlg::OnInitDialog(const QStringList& arguments) {
@@ -525,7 +530,7 @@ void CPellFieldDlg::updateArea(const std::vector<QRect>& rects) {
 void CPellFieldDlg::invalidateView(bool swatch, bool dcSwatches, bool elementArea,
                                    bool wholePreview) {
     updateArea(m_renderer.InvalidateView(swatch, dcSwatches, elementArea, wholePreview));
-    m_preview->refreshOverlay();
+    if (m_preview) m_preview->refreshOverlay();
     m_layoutCheck->schedule();
 }
 
@@ -801,9 +806,9 @@ void CPellFieldDlg::updateCommandStates() const {
     action(C::Paste)->setEnabled(m_document.hasClipboardElement());
     action(C::ExportPreview)->setEnabled(m_document.device() != nullptr);
     action(C::SelectAll)->setEnabled(m_document.count() > 0);
-    action(C::ZoomIn)->setEnabled(m_preview->canZoomIn());
-    action(C::ZoomOut)->setEnabled(m_preview->canZoomOut());
-    action(C::ActualSize)->setEnabled(m_document.device() && m_preview->zoom() != 1);
+    action(C::ZoomIn)->setEnabled(m_preview && m_preview->canZoomIn());
+    action(C::ZoomOut)->setEnabled(m_preview && m_preview->canZoomOut());
+    action(C::ActualSize)->setEnabled(m_preview && m_document.device() && m_preview->zoom() != 1);
     action(C::ZoomToFit)->setEnabled(m_document.device() != nullptr);
     // One element is aligned to the screen; distributing needs three.
     const bool placed = selected && m_document.device();
@@ -831,7 +836,7 @@ bool CPellFieldDlg::textFieldHasFocus() const {
 }
 
 bool CPellFieldDlg::cancelPointerDrag() {
-    return m_preview->cancelDrag();
+    return m_preview && m_preview->cancelDrag();
 }
 
 bool CPellFieldDlg::commandApplies(EditorCommand command) const {
