@@ -26,8 +26,8 @@ QString benchFile(const char* name) {
 
 std::unique_ptr<CPellFieldDlg> openWindow(ScriptedPlatform& platform, const QString& file) {
     QStandardPaths::setTestModeEnabled(true);
-    auto window = std::make_unique<CPellFieldDlg>(
-        platform, QStringList{QStringLiteral("zef-bench"), file});
+    auto window =
+        std::make_unique<CPellFieldDlg>(platform, QStringList{QStringLiteral("zef-bench"), file});
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get())) return nullptr;
     QApplication::processEvents(); // the first paint

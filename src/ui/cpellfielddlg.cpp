@@ -729,8 +729,11 @@ void CPellFieldDlg::commandCopy() {
         m_document.copySelected();
 }
 void CPellFieldDlg::commandPaste() {
-    // Pasted elements come selected (several when the clipboard holds them).
-    m_selection.paste();
+    // Several pasted elements come selected together.
+    if (m_document.clipboardElements().size() > 1)
+        m_selection.paste();
+    else
+        m_document.pasteElement();
 }
 void CPellFieldDlg::commandDelete() {
     if (m_selection.count() > 1)

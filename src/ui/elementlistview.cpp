@@ -19,7 +19,8 @@ ElementListView::ElementListView(QWidget* parent) : QListView(parent) {
 std::vector<int> ElementListView::selectedRows() const {
     std::vector<int> rows;
     if (!selectionModel()) return rows;
-    for (const QModelIndex& index : selectionModel()->selectedIndexes()) rows.push_back(index.row());
+    for (const QModelIndex& index : selectionModel()->selectedIndexes())
+        rows.push_back(index.row());
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;
@@ -48,7 +49,8 @@ void ElementListView::selectRows(const std::vector<int>& rows, int current) {
     if (rows == selectedRows() && selectionModel()->currentIndex().row() == current) return;
     QItemSelection selection;
     for (int row : rows)
-        if (row >= 0 && row < count) selection.select(model()->index(row, 0), model()->index(row, 0));
+        if (row >= 0 && row < count)
+            selection.select(model()->index(row, 0), model()->index(row, 0));
     const QModelIndex index = model()->index(current, 0);
     selection.select(index, index);
     selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);

@@ -127,8 +127,7 @@ bool PreviewInteraction::eventFilter(QObject* watched, QEvent* event) {
 void PreviewInteraction::mousePress(QMouseEvent* event) {
     const QPoint point = event->position().toPoint();
     if (!previewContains(point)) return;
-    if (event->button() == Qt::MiddleButton ||
-        (event->button() == Qt::LeftButton && m_spaceHeld)) {
+    if (event->button() == Qt::MiddleButton || (event->button() == Qt::LeftButton && m_spaceHeld)) {
         m_panning = true;
         m_panFrom = point;
         m_area->setCursor(Qt::ClosedHandCursor);
@@ -269,8 +268,8 @@ void PreviewInteraction::zoomTo(int newZoom, QPoint anchor) {
     viewport.zoom = zoomStep(newZoom);
     layoutScrollBars();
     viewport = v;
-    setViewport(v.zoomedAbout(newZoom, anchor, m_renderer.contentSize(),
-                              m_renderer.viewState().viewSize));
+    setViewport(
+        v.zoomedAbout(newZoom, anchor, m_renderer.contentSize(), m_renderer.viewState().viewSize));
     if (zoom() == before) return;
     m_zoomLabel->setText(QStringLiteral("%1x").arg(zoom()));
     // Another device pixel may be under the pointer now.

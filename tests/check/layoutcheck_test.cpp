@@ -2,6 +2,7 @@
 #include "cli/documentio.h"
 
 #include "catalog/catalogs.h"
+#include "common/layoutelements.h"
 #include "common/scriptedplatform.h"
 #include "files/layoutfile.h"
 #include "model/layoutdocument.h"
@@ -68,20 +69,6 @@ LayoutElement speed(int x, int y, int alignment, const QString& sample = {}, Bgr
     return e;
 }
 
-LayoutElement graphic(GraphicKind type, int x, int y, int x2, int y2, int radius = 0,
-                      int stroke = 1, Bgr color = White) {
-    LayoutElement e(KindGraphic);
-    e.setGraphicKind(type);
-    e.x = x;
-    e.y = y;
-    e.x2 = x2;
-    e.y2 = y2;
-    e.radius = radius;
-    e.stroke = stroke;
-    e.color = color;
-    return e;
-}
-
 LayoutElement dynamicColor(Bgr replaced) {
     LayoutElement e(KindDynamicColor);
     e.replaceColor = replaced;
@@ -115,21 +102,23 @@ const CheckCase CheckCases[] = {
     {"RectClean",
      Rect,
      {text(115, 10, 1, QStringLiteral("Speed"), "SMALL", Grey), speed(115, 40, 1),
-      graphic(GraphicKind::Rectangle, 0, 0, 229, 302), // a frame on the screen's outermost pixels
+      graphicElement(GraphicKind::Rectangle, 0, 0, 229,
+                     302), // a frame on the screen's outermost pixels
       // A line paints half its pen past its end points.
-      graphic(GraphicKind::Line, 1, 150, 228, 150, 0, 2),
-      graphic(GraphicKind::Circle, 115, 200, 0, 0, 40, 3),
-      graphic(GraphicKind::Arc, 115, 200, 180, 360, 30, 4),
-      graphic(GraphicKind::RectangleHorizontalFill, 20, 260, 210, 290),
-      graphic(GraphicKind::CircleFilled, 12, 12, 0, 0, 10), // in a corner, which a rectangle shows
+      graphicElement(GraphicKind::Line, 1, 150, 228, 150, 0, 2),
+      graphicElement(GraphicKind::Circle, 115, 200, 0, 0, 40, 3),
+      graphicElement(GraphicKind::Arc, 115, 200, 180, 360, 30, 4),
+      graphicElement(GraphicKind::RectangleHorizontalFill, 20, 260, 210, 290),
+      graphicElement(GraphicKind::CircleFilled, 12, 12, 0, 0,
+                     10), // in a corner, which a rectangle shows
       dynamicColor(White)},
      {}},
     {"RectOffScreen",
      Rect,
      {text(235, 100, 2, QStringLiteral("km/h")), text(-3, 100, 0, QStringLiteral("km/h")),
-      graphic(GraphicKind::Line, 230, 10, 230, 50),
-      graphic(GraphicKind::RectangleFilled, 10, -40, 50, 0),
-      graphic(GraphicKind::Circle, 115, 150, 0, 0, 300)},
+      graphicElement(GraphicKind::Line, 230, 10, 230, 50),
+      graphicElement(GraphicKind::RectangleFilled, 10, -40, 50, 0),
+      graphicElement(GraphicKind::Circle, 115, 150, 0, 0, 300)},
      {QStringLiteral("1: off-screen: the text \"km/h\" lies outside the 230x303 screen (x 239 to "
                      "274, y 104 to 120)"),
       QStringLiteral("2: off-screen: the text \"km/h\" lies outside the 230x303 screen (x -43 to "
@@ -151,11 +140,11 @@ const CheckCase CheckCases[] = {
       QStringLiteral("4: clipped: the text \"Speed\" is cut off: 42 px past the left edge")}},
     {"RectClippedGraphics",
      Rect,
-     {graphic(GraphicKind::RectangleFilled, 200, 280, 240, 310),
-      graphic(GraphicKind::Line, 0, 0, 100, 0, 0, 3),
-      graphic(GraphicKind::Line, 0, 0, 100, 0, 0, 1),
-      graphic(GraphicKind::Circle, 40, 150, 0, 0, 50, 2),
-      graphic(GraphicKind::ArcFilled, 115, 150, 90, 270, 160, 4)},
+     {graphicElement(GraphicKind::RectangleFilled, 200, 280, 240, 310),
+      graphicElement(GraphicKind::Line, 0, 0, 100, 0, 0, 3),
+      graphicElement(GraphicKind::Line, 0, 0, 100, 0, 0, 1),
+      graphicElement(GraphicKind::Circle, 40, 150, 0, 0, 50, 2),
+      graphicElement(GraphicKind::ArcFilled, 115, 150, 90, 270, 160, 4)},
      {QStringLiteral("1: clipped: the \"Rectangle filled\" is cut off: 10 px past the right edge "
                      "and 7 px past the bottom edge"),
       QStringLiteral("2: clipped: the \"Line\" is cut off: 1 px past the left edge and 1 px past "
@@ -197,11 +186,11 @@ const CheckCase CheckCases[] = {
           return e;
       }(),
       [] {
-          LayoutElement e = graphic(GraphicKind::DirectionArrow, 100, 150, 0, 0, 20, 2);
+          LayoutElement e = graphicElement(GraphicKind::DirectionArrow, 100, 150, 0, 0, 20, 2);
           e.valueType = CurrentHeading;
           return e;
       }(),
-      graphic(GraphicKind::GraphLeftTop, 20, 200, 100, 250, 0, 2)},
+      graphicElement(GraphicKind::GraphLeftTop, 20, 200, 100, 250, 0, 2)},
      {QStringLiteral("1: value type: the value type \"(H) Current heading\" is not offered on "
                      "\"Edge 130\" (class M)"),
       QStringLiteral("2: value type: the value type \"(H) Current heading\" that drives it is not "
@@ -222,18 +211,19 @@ const CheckCase CheckCases[] = {
     {"RoundClean",
      Round,
      {text(130, 20, 1, QStringLiteral("Speed"), "SMALL", Grey), speed(130, 60, 1),
-      graphic(GraphicKind::Circle, 130, 130, 0, 0, 128, 2), // on the screen's outermost ring
-      graphic(GraphicKind::ArcFilled, 130, 130, 150, 390, 120, 6),
-      graphic(GraphicKind::RectangleFilled, 60, 200, 200, 220),
-      graphic(GraphicKind::CircleFilled, 130, 245, 0, 0, 10),
-      graphic(GraphicKind::Line, 10, 130, 249, 130), dynamicColor(White)},
+      graphicElement(GraphicKind::Circle, 130, 130, 0, 0, 128, 2), // on the screen's outermost ring
+      graphicElement(GraphicKind::ArcFilled, 130, 130, 150, 390, 120, 6),
+      graphicElement(GraphicKind::RectangleFilled, 60, 200, 200, 220),
+      graphicElement(GraphicKind::CircleFilled, 130, 245, 0, 0, 10),
+      graphicElement(GraphicKind::Line, 10, 130, 249, 130), dynamicColor(White)},
      {}},
     {"RoundOffScreen",
      Round,
      // Corners of the screen rectangle lie outside the round screen.
-     {graphic(GraphicKind::CircleFilled, 12, 12, 0, 0, 10), text(3, 250, 2, QStringLiteral("km/h")),
-      graphic(GraphicKind::Line, 250, 0, 260, 10, 0, 2),
-      graphic(GraphicKind::Circle, 130, 130, 0, 0, 200, 3)},
+     {graphicElement(GraphicKind::CircleFilled, 12, 12, 0, 0, 10),
+      text(3, 250, 2, QStringLiteral("km/h")),
+      graphicElement(GraphicKind::Line, 250, 0, 260, 10, 0, 2),
+      graphicElement(GraphicKind::Circle, 130, 130, 0, 0, 200, 3)},
      {QStringLiteral("1: off-screen: the \"Circle filled\" lies outside the round 260x260 screen "
                      "(x 2 to 21, y 2 to 21)"),
       QStringLiteral("2: off-screen: the text \"km/h\" lies outside the round 260x260 screen (x 7 "
@@ -244,11 +234,11 @@ const CheckCase CheckCases[] = {
                      "to 331, y -72 to 331)")}},
     {"RoundClipped",
      Round,
-     {graphic(GraphicKind::Circle, 130, 130, 0, 0, 130, 2),
+     {graphicElement(GraphicKind::Circle, 130, 130, 0, 0, 130, 2),
       text(10, 60, 2, QStringLiteral("Speed")),
       // Up to the circle, with every pixel whose centre lies inside: shown whole.
-      speed(130, 2, 1), graphic(GraphicKind::RectangleFilled, 60, 220, 200, 240),
-      graphic(GraphicKind::Arc, 130, 130, 200, 340, 131, 3)},
+      speed(130, 2, 1), graphicElement(GraphicKind::RectangleFilled, 60, 220, 200, 240),
+      graphicElement(GraphicKind::Arc, 130, 130, 200, 340, 131, 3)},
      {QStringLiteral(
           "1: clipped: the \"Circle\" is cut off: 1 px past the edge of the round screen"),
       QStringLiteral(
@@ -263,8 +253,8 @@ const CheckCase CheckCases[] = {
       QStringLiteral("2: overlap: the text \"km/h\" overlaps the text of element 1")}},
     {"RoundValueType",
      Round,
-     {graphic(GraphicKind::DirectionTriangle, 130, 130, 0, 40, 20, 2),
-      graphic(GraphicKind::Arc, 130, 130, 0, 90, 100, 2)},
+     {graphicElement(GraphicKind::DirectionTriangle, 130, 130, 0, 40, 20, 2),
+      graphicElement(GraphicKind::Arc, 130, 130, 0, 90, 100, 2)},
      {QStringLiteral("1: value type: the graphic kind \"(H) Direction triangle\" is not offered on "
                      "\"fenix 6\" (class M)")}},
     {"RoundDynamicColour",
@@ -357,10 +347,10 @@ TEST(LayoutCheckFarOut, ExtremeGeometryIsOffTheScreen) {
         // A direction mark's pen of 2^31 pixels, square-ended, would reach the
         // screen at some heading.
         const int stroke = isGraph(type) || isDirectionMark(type) ? 3 : Max;
+        far.push_back(graphicElement(type, Max - 1000, Max - 1000, arc ? 0 : Max, arc ? 270 : Max,
+                                     500, stroke));
         far.push_back(
-            graphic(type, Max - 1000, Max - 1000, arc ? 0 : Max, arc ? 270 : Max, 500, stroke));
-        far.push_back(
-            graphic(type, Min, Min, arc ? -90 : Min + 1000, arc ? 90 : Min + 1000, 500, 3));
+            graphicElement(type, Min, Min, arc ? -90 : Min + 1000, arc ? 90 : Min + 1000, 500, 3));
     }
     const QStringList lines = check(far, "Edge 1030");
     ASSERT_EQ(lines.size(), qsizetype(far.size())) << lines.join(QLatin1Char('\n')).toStdString();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalog/catalogs.h"
+#include "common/layoutelements.h"
 #include "common/scriptedplatform.h"
 #include "model/layoutdocument.h"
 #include "preview/previewrenderer.h"
@@ -36,18 +37,10 @@ inline const Catalogs& sharedCatalogs() {
     return catalogs;
 }
 
+// Graphics of the preview tests are red unless a colour is given.
 inline LayoutElement graphic(GraphicKind type, int x, int y, int x2, int y2, int radius = 0,
                              int stroke = 1, Bgr color = RedBgr) {
-    LayoutElement e(KindGraphic);
-    e.setGraphicKind(type);
-    e.x = x;
-    e.y = y;
-    e.x2 = x2;
-    e.y2 = y2;
-    e.radius = radius;
-    e.stroke = stroke;
-    e.color = color;
-    return e;
+    return graphicElement(type, x, y, x2, y2, radius, stroke, color);
 }
 
 inline LayoutElement valueElement(int x, int y, int alignment, const QString& text,

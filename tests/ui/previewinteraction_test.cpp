@@ -4,6 +4,8 @@
 
 #include "windowtestsupport.h"
 
+#include "common/layoutelements.h"
+
 #include "model/elementgeometry.h"
 #include "preview/elementhandles.h"
 #include "preview/previewgeometry.h"
@@ -11,8 +13,8 @@
 #include "ui/previewinteraction.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QApplication>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -21,20 +23,6 @@
 
 namespace zef::test {
 namespace {
-
-LayoutElement graphic(GraphicKind kind, int x, int y, int x2, int y2, int radius = 0,
-                      int stroke = 1) {
-    LayoutElement e(KindGraphic);
-    e.setGraphicKind(kind);
-    e.x = x;
-    e.y = y;
-    e.x2 = x2;
-    e.y2 = y2;
-    e.radius = radius;
-    e.stroke = stroke;
-    e.color = 0xFFFFFF;
-    return e;
-}
 
 LayoutElement fixedText(int x, int y, const QString& text) {
     LayoutElement e(KindValue);
@@ -58,11 +46,14 @@ protected:
     }
     void loadFour() {
         load({fixedText(40, 30, QStringLiteral("88")),
-              graphic(GraphicKind::Line, 100, 100, 140, 130, 0, 3),
-              graphic(GraphicKind::Circle, 60, 200, 0, 0, 25, 2),
-              graphic(GraphicKind::Arc, 170, 220, 0, 90, 30, 4)});
+              graphicElement(GraphicKind::Line, 100, 100, 140, 130, 0, 3),
+              graphicElement(GraphicKind::Circle, 60, 200, 0, 0, 25, 2),
+              graphicElement(GraphicKind::Arc, 170, 220, 0, 90, 30, 4)});
     }
-    void paint() { QTest::qWait(1); dlg->templateArea()->repaint(); }
+    void paint() {
+        QTest::qWait(1);
+        dlg->templateArea()->repaint();
+    }
 
     const LayoutElement& at(int row) { return doc().elements()[std::size_t(row)]; }
     QAction* action(EditorCommand id) { return dlg->action(id); }
@@ -82,15 +73,14 @@ protected:
         for (int y = box.top(); y <= box.bottom(); ++y)
             for (int x = box.left(); x <= box.right(); ++x)
                 if (dlg->renderer().ElementAtPoint(x, y) == row &&
-                    dlg->previewInteraction().drags().handleAt(client({x, y})) ==
-                        HandleRole::None)
+                    dlg->previewInteraction().drags().handleAt(client({x, y})) == HandleRole::None)
                     return {x, y};
         ADD_FAILURE() << "nothing of row " << row << " can be picked";
         return {};
     }
 
-    void mouse(QEvent::Type type, QPoint clientPoint, Qt::MouseButton button,
-               Qt::MouseButtons held, Qt::KeyboardModifiers modifiers = {}) {
+    void mouse(QEvent::Type type, QPoint clientPoint, Qt::MouseButton button, Qt::MouseButtons held,
+               Qt::KeyboardModifiers modifiers = {}) {
         QWidget* area = dlg->templateArea();
         QMouseEvent event(type, QPointF(clientPoint), area->mapToGlobal(QPointF(clientPoint)),
                           button, held, modifiers);
@@ -224,13 +214,13 @@ TEST_F(PreviewMouseTest, AHandleChangesItsMemberOnly) {
 TEST_F(PreviewMouseTest, SnappingAndItsExceptions) {
     // 19 pixels wide: centred on the 230-wide screen its left edge is at 105
     // or 106 (the centres 114.5 and 115.5 are as near to 115).
-    load({graphic(GraphicKind::RectangleFilled, 20, 20, 39, 39)});
+    load({graphicElement(GraphicKind::RectangleFilled, 20, 20, 39, 39)});
     EXPECT_TRUE(action(EditorCommand::Snapping)->isChecked());
     drag({25, 25}, {25 + 83, 25});
     const QRectF box = dlg->renderer().elementExtent(at(0))->bounds;
     EXPECT_LE(std::abs(box.center().x() - 115), 0.5) << at(0).x;
 
-    doc().replaceLayout({graphic(GraphicKind::RectangleFilled, 20, 20, 39, 39)},
+    doc().replaceLayout({graphicElement(GraphicKind::RectangleFilled, 20, 20, 39, 39)},
                         doc().selectedDevice(), startFile);
     drag({25, 25}, {25 + 83, 25}, Qt::AltModifier);
     EXPECT_EQ(at(0).x, 103);
@@ -273,7 +263,8 @@ TEST_F(PreviewMouseTest, AtThreeTimesPickingAndDraggingUseDevicePixels) {
     ASSERT_EQ(viewport().zoom, 3);
     paint();
     QStringList labels;
-    for (const QLabel* label : dlg->templateArea()->findChildren<QLabel*>()) labels << label->text();
+    for (const QLabel* label : dlg->templateArea()->findChildren<QLabel*>())
+        labels << label->text();
     EXPECT_TRUE(labels.contains(QStringLiteral("3x"))) << "the zoom is shown";
     EXPECT_EQ(dlg->renderer().ElementAtPoint(p.x(), p.y()), 1);
     mouse(QEvent::MouseMove, client(p), Qt::NoButton, Qt::NoButton);
@@ -407,9 +398,9 @@ TEST_F(PreviewMouseTest, CommandsActOnEverySelectedElement) {
 // Arrange: align the selected extents on an edge; distribute makes the gaps
 // between three equal, the outer two staying.
 TEST_F(PreviewMouseTest, AlignAndDistribute) {
-    load({graphic(GraphicKind::RectangleFilled, 10, 10, 29, 29),
-          graphic(GraphicKind::RectangleFilled, 50, 60, 59, 79),
-          graphic(GraphicKind::RectangleFilled, 200, 100, 219, 109)});
+    load({graphicElement(GraphicKind::RectangleFilled, 10, 10, 29, 29),
+          graphicElement(GraphicKind::RectangleFilled, 50, 60, 59, 79),
+          graphicElement(GraphicKind::RectangleFilled, 200, 100, 219, 109)});
     dlg->selection().selectAll();
     action(EditorCommand::DistributeHorizontally)->trigger();
     // Extents 10..29, 50..59 (10 wide), 200..219: gaps of (200 - 30 - 10) / 2.
