@@ -233,6 +233,16 @@ TEST_F(PreviewMouseTest, SnappingAndItsExceptions) {
     release({110 + 3, 25 + 40}, Qt::ShiftModifier);
     EXPECT_EQ(at(0).x, 103);
     EXPECT_EQ(at(0).y, 60);
+
+    // Another element's edge: dragged to a pixel beside the box below, the
+    // rectangle's left edge lines up with it.
+    action(EditorCommand::Snapping)->setChecked(true);
+    doc().replaceLayout({graphicElement(GraphicKind::RectangleFilled, 20, 20, 39, 39),
+                         graphicElement(GraphicKind::RectangleFilled, 150, 200, 199, 219)},
+                        doc().selectedDevice(), startFile);
+    drag({25, 25}, {25 + 129, 25 + 100});
+    EXPECT_EQ(dlg->renderer().elementExtent(at(0))->bounds.left(),
+              dlg->renderer().elementExtent(at(1))->bounds.left());
 }
 
 // Esc during a drag puts everything back and leaves the window open (Esc
@@ -274,6 +284,11 @@ TEST_F(PreviewMouseTest, AtThreeTimesPickingAndDraggingUseDevicePixels) {
     EXPECT_EQ(at(1).x, 104);
     EXPECT_EQ(at(1).y, 103);
     EXPECT_EQ(at(1).x2, 144);
+    // The keys place points at the device pixel under the pointer.
+    mouse(QEvent::MouseMove, client({30, 40}), Qt::NoButton, Qt::NoButton);
+    QTest::keyClick(&dlg->elementList(), Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(at(1).x, 30);
+    EXPECT_EQ(at(1).y, 40);
 
     action(EditorCommand::ActualSize)->trigger();
     EXPECT_EQ(viewport().zoom, 1);
