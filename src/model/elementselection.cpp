@@ -1,23 +1,11 @@
 #include "elementselection.h"
 
 #include "layoutdocument.h"
+#include "validrows.h"
 
 #include <algorithm>
 
 namespace zef {
-
-namespace {
-
-std::vector<int> normalised(std::vector<int> rows, int count) {
-    std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    rows.erase(
-        std::remove_if(rows.begin(), rows.end(), [count](int r) { return r < 0 || r >= count; }),
-        rows.end());
-    return rows;
-}
-
-} // namespace
 
 ElementSelection::ElementSelection(LayoutDocument& document, QObject* parent)
     : QObject(parent), m_document(document) {
@@ -73,7 +61,7 @@ void ElementSelection::extendTo(int row) {
 }
 
 void ElementSelection::setRows(std::vector<int> rows, int current) {
-    rows = normalised(std::move(rows), m_document.count());
+    rows = validRows(std::move(rows), m_document.count());
     if (!std::binary_search(rows.begin(), rows.end(), current))
         current = rows.empty() ? -1 : rows.back();
     const bool same = rows == m_rows && current == this->current();

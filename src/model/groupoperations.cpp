@@ -1,22 +1,13 @@
 // LayoutDocument's operations on several elements at once, and the geometry
 // edits that dragging on the preview makes.
 #include "layoutdocument.h"
+#include "validrows.h"
 
 #include <algorithm>
 
 namespace zef {
 
 namespace {
-
-// The rows that name elements, ascending, each once.
-std::vector<int> validRows(std::vector<int> rows, int count) {
-    std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    rows.erase(
-        std::remove_if(rows.begin(), rows.end(), [count](int r) { return r < 0 || r >= count; }),
-        rows.end());
-    return rows;
-}
 
 const LayoutElement& emptyElement() {
     static const LayoutElement empty;
