@@ -181,7 +181,8 @@ ElementGeometry geometryWithHandleAt(const LayoutElement& e, HandleRole role, QP
 Qt::CursorShape handleCursorShape(const LayoutElement& e, HandleRole role) {
     switch (handleMotion(role)) {
     case HandleMotion::Point:
-        return Qt::SizeAllCursor;
+        // The body moves under the four-way arrow; a point is placed exactly.
+        return Qt::CrossCursor;
     case HandleMotion::Ray:
         return sizeCursorAlong(handleDirection(e, role));
     case HandleMotion::Angle: {

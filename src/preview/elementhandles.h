@@ -50,8 +50,8 @@ QPointF handleDirection(const LayoutElement& e, HandleRole role);
 // stay within a half turn of their old value, radii at 0 or more.
 ElementGeometry geometryWithHandleAt(const LayoutElement& e, HandleRole role, QPointF at);
 
-// The pointer shape over a handle: a four-way arrow for points, a two-way
-// arrow along the way the others move.
+// The pointer shape over a handle: a cross for points (the element's body has
+// the four-way arrow), a two-way arrow along the way the others move.
 Qt::CursorShape handleCursorShape(const LayoutElement& e, HandleRole role);
 
 } // namespace zef

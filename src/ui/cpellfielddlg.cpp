@@ -311,7 +311,7 @@ void CPellFieldDlg::connectActions() {
                 const int d = step.delta;
                 m_selection.nudge(step.field == NumberField::X ? d : 0,
                                   step.field == NumberField::Y ? d : 0);
-                if (LayoutElement* e = m_document.selectedElement()) m_panel->showGeometry(*e);
+                showCurrentGeometry();
                 return;
             }
             m_panel->onStep(step.field, step.delta);
@@ -320,8 +320,7 @@ void CPellFieldDlg::connectActions() {
     // The preview's zoom.
     connect(action(C::ZoomIn), &QAction::triggered, m_preview, &PreviewInteraction::zoomIn);
     connect(action(C::ZoomOut), &QAction::triggered, m_preview, &PreviewInteraction::zoomOut);
-    connect(action(C::ActualSize), &QAction::triggered, m_preview,
-            &PreviewInteraction::zoomActual);
+    connect(action(C::ActualSize), &QAction::triggered, m_preview, &PreviewInteraction::zoomActual);
     connect(action(C::ZoomToFit), &QAction::triggered, m_preview, &PreviewInteraction::zoomToFit);
     connect(action(C::PixelGrid), &QAction::toggled, this, [this](bool on) {
         m_renderer.viewState().pixelGrid = on;
@@ -339,6 +338,7 @@ void CPellFieldDlg::connectActions() {
     for (const auto& [id, alignment] : alignments)
         connect(action(id), &QAction::triggered, this, [this, alignment = alignment] {
             alignSelection(m_document, m_renderer, m_selection, alignment);
+            showCurrentGeometry();
         });
     const std::pair<EditorCommand, Qt::Orientation> distributions[] = {
         {C::DistributeHorizontally, Qt::Horizontal},
@@ -347,6 +347,7 @@ void CPellFieldDlg::connectActions() {
     for (const auto& [id, orientation] : distributions)
         connect(action(id), &QAction::triggered, this, [this, orientation = orientation] {
             distributeSelection(m_document, m_renderer, m_selection, orientation);
+            showCurrentGeometry();
         });
     connect(action(C::FirstPointToPointer), &QAction::triggered, this, [this] {
         if (const auto p = m_renderer.pointer()) m_panel->moveFirstPointTo(p->x(), p->y());
@@ -422,11 +423,9 @@ void CPellFieldDlg::connectPreview() {
             &CPellFieldDlg::previewReleasedHighlight);
     connect(m_preview, &PreviewInteraction::currentElementChanged, this,
             &CPellFieldDlg::showCurrentElement);
-    connect(m_preview, &PreviewInteraction::currentElementMoved, this, [this] {
-        if (LayoutElement* e = m_document.selectedElement()) m_panel->showGeometry(*e);
-    });
-    connect(m_preview, &PreviewInteraction::zoomChanged, this,
-            &CPellFieldDlg::updateCommandStates);
+    connect(m_preview, &PreviewInteraction::currentElementMoved, this,
+            &CPellFieldDlg::showCurrentGeometry);
+    connect(m_preview, &PreviewInteraction::zoomChanged, this, &CPellFieldDlg::updateCommandStates);
     // The layout check runs once a drag is over, not at each of its steps.
     connect(m_preview, &PreviewInteraction::draggingChanged, m_layoutCheck,
             [this](bool dragging) { m_layoutCheck->setHeld(dragging); });
@@ -594,13 +593,18 @@ void CPellFieldDlg::previewPicked(int row, bool holdHighlight) {
     m_panel->onElementSelected();
 }
 
+void CPellFieldDlg::showCurrentGeometry() {
+    if (LayoutElement* e = m_document.selectedElement()) m_panel->showGeometry(*e);
+}
+
 void CPellFieldDlg::previewReleasedHighlight() {
     m_ui.highlight->setChecked(false);
     onHighlightClicked();
 }
 
 void CPellFieldDlg::showCurrentElement() {
-    if (LayoutElement* e = m_document.selectedElement()) m_panel->showElement(e);
+    // As a click in the list: the panel and its swatches show the element.
+    m_panel->onElementSelected();
 }
 
 // --- commands ------------------------------------------------------------------
@@ -815,8 +819,8 @@ void CPellFieldDlg::updateCommandStates() const {
     action(C::ZoomToFit)->setEnabled(m_document.device() != nullptr);
     // One element is aligned to the screen; distributing needs three.
     const bool placed = selected && m_document.device();
-    for (C c : {C::AlignLeft, C::AlignCentre, C::AlignRight, C::AlignTop, C::AlignMiddle,
-                C::AlignBottom})
+    for (C c :
+         {C::AlignLeft, C::AlignCentre, C::AlignRight, C::AlignTop, C::AlignMiddle, C::AlignBottom})
         action(c)->setEnabled(placed);
     for (C c : {C::DistributeHorizontally, C::DistributeVertically})
         action(c)->setEnabled(placed && m_selection.count() >= 3);

@@ -173,6 +173,8 @@ private:
     void previewPicked(int row, bool holdHighlight);
     void previewReleasedHighlight();
     void showCurrentElement();
+    // Drags, nudges and Arrange moved the current element: its fields follow.
+    void showCurrentGeometry();
 
     void createControls();
     void createMenus();

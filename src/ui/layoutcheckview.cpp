@@ -106,7 +106,19 @@ void LayoutCheckView::schedule() {
 
 void LayoutCheckView::setHeld(bool held) {
     m_held = held;
-    if (!held && m_pending) schedule();
+    if (held) {
+        // The outlines would stay where the findings were before: they are
+        // away until the check has run again.
+        if (!m_renderer.viewState().outlines.empty()) {
+            m_renderer.viewState().outlines.clear();
+            repaintPreview();
+        }
+        return;
+    }
+    if (m_pending)
+        schedule();
+    else
+        showOutlines();
 }
 
 const std::vector<Finding>& LayoutCheckView::findings() {
@@ -125,8 +137,7 @@ void LayoutCheckView::run() {
     // The list builds rows anew without their marks (a load, an undo): it is
     // told every time, and redraws only the rows whose marks change.
     m_list.setFindings(m_findings);
-    if (!changed) return;
-    m_line->setFindings(m_findings);
+    if (changed) m_line->setFindings(m_findings);
     showOutlines();
 }
 

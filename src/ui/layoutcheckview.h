@@ -44,8 +44,8 @@ public:
 
     // Asks for a check once the change being made is over.
     void schedule();
-    // While held (the pointer drags on the preview) a check asked for waits;
-    // it runs once the hold ends.
+    // While held (the pointer drags on the preview) a check asked for waits
+    // and the outlines are away; the check runs once the hold ends.
     void setHeld(bool held);
     // The findings for the layout as it is now: a check still due runs first.
     const std::vector<Finding>& findings();

@@ -14,6 +14,7 @@
 #include <QWheelEvent>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace zef {
@@ -28,6 +29,10 @@ constexpr int ZoomLabelFontPixels = 10;
 // this many screen pixels.
 constexpr int PixelsPerNotch = 60;
 constexpr int NotchAngle = 120;
+// A drag beyond the view scrolls every AutoScrollMs by the pointer's distance
+// from the view, at most AutoScrollMaxStep pixels.
+constexpr int AutoScrollMs = 30;
+constexpr int AutoScrollMaxStep = 40;
 
 } // namespace
 
@@ -57,6 +62,8 @@ PreviewInteraction::PreviewInteraction(QWidget* area, LayoutDocument& document,
             setViewport(v);
         });
     }
+    m_autoScroll.setInterval(AutoScrollMs);
+    connect(&m_autoScroll, &QTimer::timeout, this, &PreviewInteraction::followPointerOut);
     m_area->setMouseTracking(true);
     // One filter on the application sees the area's mouse and the window's
     // keys; installed after the window's key commands, it sees Space over the
@@ -155,8 +162,14 @@ void PreviewInteraction::mouseMove(QMouseEvent* event) {
         m_panFrom = point;
         return;
     }
-    if ((event->buttons() & Qt::LeftButton) && m_drags.isActive())
+    m_lastModifiers = event->modifiers();
+    if ((event->buttons() & Qt::LeftButton) && m_drags.isActive()) {
         apply(m_drags.move(point, event->modifiers()));
+        const bool out = m_drags.state() == DragController::State::Dragging &&
+                         !beyondView(point).isNull() && scrolls();
+        if (out && !m_autoScroll.isActive()) m_autoScroll.start();
+        if (!out) m_autoScroll.stop();
+    }
     if (m_spaceHeld)
         m_area->setCursor(Qt::OpenHandCursor);
     else if (m_drags.isActive() || previewContains(point))
@@ -172,6 +185,7 @@ void PreviewInteraction::mouseRelease(QMouseEvent* event) {
         return;
     }
     if (event->button() != Qt::LeftButton) return;
+    m_autoScroll.stop();
     const DragOutcome outcome = m_drags.release(event->position().toPoint(), event->modifiers());
     apply(outcome);
     if (outcome.releaseHighlight) emit highlightReleased();
@@ -196,11 +210,35 @@ void PreviewInteraction::wheel(QWheelEvent* event) {
 }
 
 bool PreviewInteraction::cancelDrag() {
+    m_autoScroll.stop();
     const DragOutcome outcome = m_drags.cancel();
     if (!outcome.handled) return false;
     apply(outcome);
     m_area->setCursor(Qt::ArrowCursor);
     return true;
+}
+
+QPoint PreviewInteraction::beyondView(QPoint client) const {
+    const QRect view(preview::origin(), m_renderer.viewState().viewSize);
+    const auto past = [](int v, int low, int high) {
+        return v < low ? v - low : (v > high ? v - high : 0);
+    };
+    return QPoint(past(client.x(), view.left(), view.right()),
+                  past(client.y(), view.top(), view.bottom()));
+}
+
+void PreviewInteraction::followPointerOut() {
+    const QPoint beyond = beyondView(m_lastPoint);
+    if (m_drags.state() != DragController::State::Dragging || beyond.isNull()) {
+        m_autoScroll.stop();
+        return;
+    }
+    const auto step = [](int d) { return std::clamp(d, -AutoScrollMaxStep, AutoScrollMaxStep); };
+    const QPoint before = m_renderer.viewState().viewport.scroll;
+    scrollBy(QPoint(step(beyond.x()), step(beyond.y())));
+    if (m_renderer.viewState().viewport.scroll == before) return; // at the end
+    // Another device pixel is under the pointer now: the drag goes on to it.
+    apply(m_drags.move(m_lastPoint, m_lastModifiers));
 }
 
 void PreviewInteraction::apply(const DragOutcome& outcome) {
@@ -272,8 +310,6 @@ void PreviewInteraction::zoomTo(int newZoom, QPoint anchor) {
         v.zoomedAbout(newZoom, anchor, m_renderer.contentSize(), m_renderer.viewState().viewSize));
     if (zoom() == before) return;
     m_zoomLabel->setText(QStringLiteral("%1x").arg(zoom()));
-    // Another device pixel may be under the pointer now.
-    if (previewContains(m_lastPoint)) showPointer();
     emit zoomChanged(zoom());
 }
 
@@ -292,6 +328,8 @@ void PreviewInteraction::setViewport(const PreviewViewport& viewport) {
     m_horizontal->setValue(scroll.x());
     m_vertical->setValue(scroll.y());
     m_updatingBars = false;
+    // Another device pixel may be under the pointer now.
+    if (previewContains(m_lastPoint)) showPointer();
 }
 
 void PreviewInteraction::layoutScrollBars() {

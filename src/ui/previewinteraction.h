@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QString>
+#include <QTimer>
 
 #include <vector>
 
@@ -92,6 +93,10 @@ private:
     void layoutScrollBars();
     void scrollBy(QPoint delta);
     void showPointer();
+    // While a drag holds the pointer beyond the shown part of the preview,
+    // the view scrolls that way and the drag follows.
+    void followPointerOut();
+    QPoint beyondView(QPoint client) const;
     bool scrolls() const;
     bool previewContains(QPoint client) const;
     QPoint previewCentre() const;
@@ -111,6 +116,8 @@ private:
     // The pointer's last place on the area and the modifiers then, for a drag
     // step when Shift or Alt changes without a move.
     QPoint m_lastPoint{-1, -1};
+    Qt::KeyboardModifiers m_lastModifiers;
+    QTimer m_autoScroll;
     bool m_updatingBars = false;
     bool m_dragging = false;
 };

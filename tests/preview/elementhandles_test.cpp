@@ -111,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, HandleMoveTest, ::testing::ValuesIn(HandleMoveCa
 
 TEST(ElementHandles, CursorsShowTheWayTheHandleMoves) {
     EXPECT_EQ(handleCursorShape(graphic(GraphicKind::Line, 0, 0, 9, 9), SecondPoint),
-              Qt::SizeAllCursor);
+              Qt::CrossCursor);
     EXPECT_EQ(handleCursorShape(graphic(GraphicKind::Circle, 0, 0, 0, 0, 9), Radius),
               Qt::SizeHorCursor);
     EXPECT_EQ(handleCursorShape(graphic(GraphicKind::DirectionArrow, 0, 0, 0, 5, 9), Radius),

@@ -10,6 +10,7 @@
 #include "preview/elementhandles.h"
 #include "preview/previewgeometry.h"
 #include "ui/editorcommand.h"
+#include "ui/layoutcheckview.h"
 #include "ui/previewinteraction.h"
 
 #include <QAction>
@@ -326,6 +327,78 @@ TEST_F(PreviewMouseTest, WheelZoomsAndScrolls) {
     EXPECT_EQ(viewport().zoom, 6);
 }
 
+// The findings' outlines would mark old places during a drag: they are away
+// while it lasts, and the check runs once at its end.
+TEST_F(PreviewMouseTest, FindingsWaitForTheDragsEnd) {
+    load({graphicElement(GraphicKind::RectangleFilled, -10, 50, 20, 60),
+          graphicElement(GraphicKind::RectangleFilled, 100, 100, 119, 119)});
+    ASSERT_FALSE(dlg->layoutCheck().findings().empty());
+    const auto& outlines = dlg->renderer().viewState().outlines;
+    ASSERT_EQ(outlines.size(), 1U);
+    press({110, 110});
+    moveTo({112, 110});
+    moveTo({115, 110});
+    EXPECT_TRUE(outlines.empty());
+    release({115, 110});
+    QTest::qWait(1);
+    EXPECT_EQ(outlines.size(), 1U);
+    // Dragged off the screen, the second one is found too.
+    drag({115, 110}, {250, 110});
+    QTest::qWait(1);
+    EXPECT_EQ(outlines.size(), 2U);
+}
+
+// A drag held beyond the shown part of the zoomed preview scrolls it, and the
+// element goes on with the pointer's device pixel; the release ends both.
+TEST_F(PreviewMouseTest, ADragBeyondTheViewScrollsIt) {
+    load({graphicElement(GraphicKind::RectangleFilled, 100, 100, 119, 119)},
+         "Venu 4 45mm / D2 Air X15");
+    action(EditorCommand::Snapping)->setChecked(false);
+    dlg->previewInteraction().zoomTo(4, client({110, 110}));
+    ASSERT_EQ(viewport().zoom, 4);
+    press({110, 110});
+    moveTo({112, 110});
+    const QSize view = dlg->renderer().viewState().viewSize;
+    const QPoint outside = preview::origin() + QPoint(view.width() + 30, view.height() / 2);
+    mouse(QEvent::MouseMove, outside, Qt::NoButton, Qt::LeftButton);
+    const int scrollBefore = viewport().scroll.x();
+    const int xBefore = at(0).x;
+    QTest::qWait(200);
+    EXPECT_GT(viewport().scroll.x(), scrollBefore);
+    EXPECT_GT(at(0).x, xBefore);
+    mouse(QEvent::MouseButtonRelease, outside, Qt::LeftButton, Qt::NoButton);
+    const int scrollAfter = viewport().scroll.x();
+    QTest::qWait(100);
+    EXPECT_EQ(viewport().scroll.x(), scrollAfter);
+    EXPECT_TRUE(doc().canUndo());
+}
+
+// The scroll bars span what can be scrolled at every zoom, back at 1x too:
+// the "Venu 4 45mm" picture is larger than the preview even at 1x.
+TEST_F(PreviewMouseTest, ScrollBarsFollowTheZoom) {
+    load({}, "Venu 4 45mm / D2 Air X15");
+    const auto bars = dlg->templateArea()->findChildren<QScrollBar*>(Qt::FindDirectChildrenOnly);
+    ASSERT_EQ(bars.size(), 2);
+    const QSize content = dlg->renderer().contentSize();
+    for (EditorCommand command : {EditorCommand::ActualSize, EditorCommand::ZoomIn,
+                                  EditorCommand::ZoomToFit, EditorCommand::ActualSize}) {
+        for (int i = 0; i < 5; ++i) action(EditorCommand::ZoomIn)->trigger();
+        action(command)->trigger();
+        SCOPED_TRACE(viewport().zoom);
+        const QPoint limit = viewport().maxScroll(content, dlg->renderer().viewState().viewSize);
+        for (QScrollBar* bar : bars) {
+            const int expected = bar->orientation() == Qt::Horizontal ? limit.x() : limit.y();
+            EXPECT_EQ(bar->maximum(), bar->isHidden() ? bar->maximum() : expected);
+            EXPECT_EQ(bar->isHidden(), expected == 0);
+        }
+        const QPoint before = viewport().scroll;
+        wheel(preview::origin() + QPoint(100, 100), -120, Qt::NoModifier);
+        if (limit.y() > before.y()) {
+            EXPECT_GT(viewport().scroll.y(), before.y());
+        }
+    }
+}
+
 // Rubber band and Ctrl+click in the preview and in the list select sets; the
 // list shows them; the panel shows the last clicked element and edits it alone.
 TEST_F(PreviewMouseTest, SelectingSeveral) {
@@ -426,6 +499,7 @@ TEST_F(PreviewMouseTest, AlignAndDistribute) {
     action(EditorCommand::AlignTop)->trigger();
     for (int row = 0; row < 3; ++row) EXPECT_EQ(at(row).y, 10) << row;
     action(EditorCommand::AlignRight)->trigger();
+    EXPECT_EQ(ui().x.edit->text(), QString::number(at(doc().selection()).x)) << "the panel follows";
     EXPECT_EQ(at(0).x2, 219);
     EXPECT_EQ(at(1).x2, 219);
     EXPECT_EQ(at(2).x2, 219);
