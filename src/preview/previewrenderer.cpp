@@ -425,6 +425,9 @@ void PreviewRenderer::paintScreen(QPainter& painter, PaintResult& result, const 
     m_painter->setWidestValues(m_view.widestValues);
     std::optional<LayoutElement> highlighted;
     bool warned = false;
+    // A graphic wholly outside what is painted now is left out (values are
+    // drawn always: drawing measures their text box).
+    const QRect painted = elementClip.boundingRect();
     for (std::size_t i = 0; i < elements.size(); ++i) {
         LayoutElement& e = elements[i];
         const QRgb base = baseColor(e, m_view.nightMode);
@@ -432,6 +435,10 @@ void PreviewRenderer::paintScreen(QPainter& painter, PaintResult& result, const 
             highlighted = e;
             continue;
         }
+        if (e.kind == KindGraphic && !clip.isEmpty() &&
+            !extentRect(e.kind, e.graphicType, e.x, e.y, e.x2, e.y2, e.radius, e.stroke, d)
+                 .intersects(painted))
+            continue;
         QRgb c1 = base, c2 = base;
         if (m_view.showDcGradient) gradientColors(e, elements, dynamicColors, c1, c2);
         const DrawOutcome outcome = m_painter->DrawElement(

@@ -5,6 +5,7 @@
 
 #include <QPainter>
 
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -452,6 +453,50 @@ TEST_F(PreviewMouseTest, DrawnValueIsPickedByItsTextBox) {
     EXPECT_EQ(renderer.OnLButtonDown(client(200, 105)), -1); // never drawn: empty box
     render();
     EXPECT_EQ(renderer.OnLButtonDown(client(200, 105)), 0);
+}
+
+// A repaint of part of the preview draws there what a whole repaint draws:
+// graphics of every kind, also with wide pens, big radii, far-off or negative
+// places and arrows with offsets, seen through small and thin regions.
+class PartialRepaintTest : public PreviewFixture {};
+
+TEST_F(PartialRepaintTest, DrawsWhatTheWholeRepaintDraws) {
+    for (int k = 0; k < GraphicKindCount; ++k) {
+        const GraphicKind kind = graphicKindAt(k);
+        const bool angles = isArc(kind);
+        add(graphic(kind, 40 + 25 * k, 60 + 40 * k, angles ? 30 : 90 + 25 * k,
+                    angles ? 300 : 110 + 40 * k, 12 + k, 1 + k % 5));
+        add(graphic(kind, 470 - 20 * k, 700 - 30 * k, angles ? -45 : 400 - 20 * k,
+                    angles ? 45 : 650 - 30 * k, 30, 9));
+        add(graphic(kind, -15, 30 * k, angles ? 0 : 20, angles ? 180 : 30 * k + 10, 18, 3));
+    }
+    add(valueElement(240, 400, 1, QStringLiteral("123")));
+    QImage whole(ClientSize, QImage::Format_RGB32);
+    {
+        QPainter p(&whole);
+        renderer.InvalidateView(true, true, false, true);
+        renderer.RenderClientArea(p, ClientSize);
+    }
+    const QRect area = preview::area();
+    std::mt19937 random(7);
+    for (int i = 0; i < 60; ++i) {
+        const int w = 1 + int(random() % (i % 3 == 0 ? 3 : 120));
+        const int h = 1 + int(random() % (i % 3 == 1 ? 3 : 120));
+        const QRect part(area.left() + int(random() % unsigned(area.width() - w)),
+                         area.top() + int(random() % unsigned(area.height() - h)), w, h);
+        QImage partial(ClientSize, QImage::Format_RGB32);
+        partial.fill(Qt::magenta);
+        {
+            QPainter p(&partial);
+            renderer.InvalidateView(false, false, false, true);
+            renderer.RenderClientArea(p, ClientSize, QRegion(part));
+        }
+        for (int y = part.top(); y <= part.bottom(); ++y)
+            for (int x = part.left(); x <= part.right(); ++x)
+                ASSERT_EQ(partial.pixel(x, y), whole.pixel(x, y))
+                    << "at " << x << "," << y << " in a repaint of " << part.x() << ","
+                    << part.y() << " " << part.width() << "x" << part.height();
+    }
 }
 
 } // namespace
