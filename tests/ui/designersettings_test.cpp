@@ -5,6 +5,7 @@
 
 #include "ui/commandactions.h"
 #include "ui/designersettings.h"
+#include "ui/previewinteraction.h"
 
 #include <QAction>
 #include <QDir>
@@ -76,6 +77,23 @@ TEST_F(RememberedTest, ViewOptionsFollowTheMenuAndComeBack) {
     EXPECT_TRUE(dlg->action(EditorCommand::NightMode)->isChecked());
     EXPECT_TRUE(dlg->renderer().viewState().nightMode);
     EXPECT_TRUE(dlg->renderer().viewState().showDcGradient);
+}
+
+// Pixel grid and snapping are on at first; turned off, they stay off.
+TEST_F(RememberedTest, PixelGridAndSnappingComeBack) {
+    EXPECT_TRUE(dlg->action(EditorCommand::PixelGrid)->isChecked());
+    EXPECT_TRUE(dlg->previewInteraction().drags().snapping());
+    dlg->action(EditorCommand::PixelGrid)->trigger();
+    dlg->action(EditorCommand::Snapping)->trigger();
+    EXPECT_FALSE(dlg->renderer().viewState().pixelGrid);
+    EXPECT_FALSE(dlg->previewInteraction().drags().snapping());
+    ASSERT_TRUE(dlg->close());
+
+    dlg = reopen();
+    EXPECT_FALSE(dlg->action(EditorCommand::PixelGrid)->isChecked());
+    EXPECT_FALSE(dlg->action(EditorCommand::Snapping)->isChecked());
+    EXPECT_FALSE(dlg->renderer().viewState().pixelGrid);
+    EXPECT_FALSE(dlg->previewInteraction().drags().snapping());
 }
 
 TEST_F(RememberedTest, EachFileDialogStartsInItsLastFolder) {
