@@ -1,5 +1,5 @@
-// Benchmarks of the preview, the layout check and the window. `zef-bench --write-layouts DIR` writes the
-// stress layouts as layout files instead of running.
+// Benchmarks of the preview, the layout check and the window. `zef-bench --write-layouts DIR`
+// writes the stress layouts as layout files instead of running.
 #include "stresslayouts.h"
 
 #include <benchmark/benchmark.h>

@@ -1,7 +1,9 @@
 #include "cli/documentio.h"
+#include "medianbenchmark.h"
 #include "stresslayouts.h"
 
 #include "catalog/catalogs.h"
+#include "common/builtonce.h"
 #include "common/scriptedplatform.h"
 #include "files/layoutfile.h"
 #include "model/elementselection.h"
@@ -24,20 +26,11 @@ namespace {
 
 constexpr QSize ClientSize(1210, 871);
 
-const Catalogs& catalogs() {
-    static const Catalogs built = [] {
-        Catalogs c;
-        c.build();
-        c.fonts.loadPreviewFaces(QStringLiteral(ZEF_SOURCE_DIR "/res/fonts.txt"));
-        return c;
-    }();
-    return built;
-}
-
 // A designer window's worth of state: the layout loaded from bench/data as
 // Load does, a renderer with a random pool, and the window's client area.
 struct Window {
-    explicit Window(const char* file) : document(catalogs(), platform), renderer(document) {
+    explicit Window(const char* file)
+        : document(test::shippedCatalogs(), platform), renderer(document) {
         const QString path =
             QDir(QStringLiteral(ZEF_BENCH_DATA_DIR)).filePath(QString::fromLatin1(file));
         ok = loadLayout(document, path, false).status == LoadStatus::Loaded && document.device();
@@ -212,21 +205,13 @@ void BM_DragStepPreview_Edge1050_500(benchmark::State& state) {
     state.counters["repainted_px"] = pixels;
 }
 
-// Medians over repetitions: the figures the targets are about.
-#define ZEF_PAINT_BENCHMARK(fn)                                                                    \
-    BENCHMARK(fn)                                                                                  \
-        ->Unit(benchmark::kMillisecond)                                                            \
-        ->UseRealTime()                                                                            \
-        ->Repetitions(7)                                                                           \
-        ->ReportAggregatesOnly(true)
-
-ZEF_PAINT_BENCHMARK(BM_FullRepaint_Edge1050_500);
-ZEF_PAINT_BENCHMARK(BM_FullRepaint_Fenix7_30);
-ZEF_PAINT_BENCHMARK(BM_MoveGraphic_Edge1050_500);
-ZEF_PAINT_BENCHMARK(BM_RenderPreviewImage_Edge1050_500);
-ZEF_PAINT_BENCHMARK(BM_FirstPaint_Edge1050_500);
-ZEF_PAINT_BENCHMARK(BM_FullRepaint_Edge1050_500_Zoom4);
-ZEF_PAINT_BENCHMARK(BM_DragStepPreview_Edge1050_500);
+ZEF_MEDIAN_BENCHMARK(BM_FullRepaint_Edge1050_500);
+ZEF_MEDIAN_BENCHMARK(BM_FullRepaint_Fenix7_30);
+ZEF_MEDIAN_BENCHMARK(BM_MoveGraphic_Edge1050_500);
+ZEF_MEDIAN_BENCHMARK(BM_RenderPreviewImage_Edge1050_500);
+ZEF_MEDIAN_BENCHMARK(BM_FirstPaint_Edge1050_500);
+ZEF_MEDIAN_BENCHMARK(BM_FullRepaint_Edge1050_500_Zoom4);
+ZEF_MEDIAN_BENCHMARK(BM_DragStepPreview_Edge1050_500);
 
 } // namespace
 } // namespace zef

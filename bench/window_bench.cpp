@@ -1,5 +1,6 @@
 // The designer window as a user meets it: start-up until the first paint, and
 // a step of dragging an element on the preview with everything it sets off.
+#include "medianbenchmark.h"
 #include "stresslayouts.h"
 
 #include "common/scriptedplatform.h"
@@ -45,7 +46,7 @@ void sendMouse(QWidget* area, QEvent::Type type, QPoint at, Qt::MouseButton butt
 // (catalogs, preview faces, the layout file, the device picture, the check).
 void BM_StartUp_ExampleLayout(benchmark::State& state) {
     ScriptedPlatform platform;
-    const QString file = QStringLiteral(ZEF_SOURCE_DIR "/res/layout.xml");
+    const QString file = QStringLiteral(SOURCE_DIR "/res/layout.xml");
     for (auto _ : state) {
         auto window = openWindow(platform, file);
         if (!window) {
@@ -118,11 +119,7 @@ BENCHMARK(BM_StartUp_ExampleLayout)
     ->Iterations(10)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
-BENCHMARK(BM_DragStep_Edge1050_500)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Repetitions(7)
-    ->ReportAggregatesOnly(true);
+ZEF_MEDIAN_BENCHMARK(BM_DragStep_Edge1050_500);
 
 } // namespace
 } // namespace zef

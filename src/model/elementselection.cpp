@@ -70,13 +70,6 @@ void ElementSelection::setRows(std::vector<int> rows, int current) {
     if (!same) emit changed();
 }
 
-void ElementSelection::addRows(const std::vector<int>& rows) {
-    std::vector<int> all = m_rows;
-    all.insert(all.end(), rows.begin(), rows.end());
-    const int keep = current() >= 0 ? current() : (rows.empty() ? -1 : rows.back());
-    setRows(std::move(all), keep);
-}
-
 void ElementSelection::selectAll() {
     std::vector<int> rows(static_cast<std::size_t>(m_document.count()));
     for (int i = 0; i < m_document.count(); ++i) rows[std::size_t(i)] = i;
@@ -89,24 +82,44 @@ void ElementSelection::nudge(int dx, int dy) {
     m_document.refresh();
 }
 
+// One element goes through the document's commands for the selected element,
+// exactly as they always worked; several are taken together.
 void ElementSelection::remove() {
-    m_document.removeElements(m_rows);
+    if (m_rows.size() > 1)
+        m_document.removeElements(m_rows);
+    else
+        m_document.removeSelected();
 }
 
 void ElementSelection::copy() {
-    m_document.copyElements(m_rows);
+    if (m_rows.size() > 1)
+        m_document.copyElements(m_rows);
+    else
+        m_document.copySelected();
 }
 
 void ElementSelection::cut() {
-    m_document.cutElements(m_rows);
+    if (m_rows.size() > 1)
+        m_document.cutElements(m_rows);
+    else
+        m_document.cutSelected();
 }
 
 void ElementSelection::paste() {
+    if (m_document.clipboardElements().size() <= 1) {
+        m_document.pasteElement();
+        return;
+    }
+    // Several pasted elements come selected together.
     const std::vector<int> added = m_document.pasteElements();
     if (!added.empty()) setRows(added, added.back());
 }
 
 void ElementSelection::clone() {
+    if (m_rows.size() <= 1) {
+        m_document.cloneSelected();
+        return;
+    }
     const std::vector<int> added = m_document.cloneElements(m_rows);
     if (!added.empty()) setRows(added, added.back());
 }

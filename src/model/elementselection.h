@@ -37,12 +37,11 @@ public:
     // The rows (a rubber band, the list's extended selection, pasted rows),
     // with `current` as the current row (the last of them when it is not one).
     void setRows(std::vector<int> rows, int current = -1);
-    // Adds the rows; the current row stays when it is set.
-    void addRows(const std::vector<int>& rows);
     // Select All.
     void selectAll();
 
-    // Commands on every selected element, one undo step each.
+    // Commands on every selected element, one undo step each (one selected
+    // element: the document's commands for the selected element).
     void nudge(int dx, int dy);
     void remove();
     void copy();

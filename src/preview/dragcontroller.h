@@ -80,7 +80,6 @@ public:
     DragOutcome cancel();
 
     State state() const { return m_state; }
-    Target target() const { return m_target; }
     // The button went down on the preview and is not released yet.
     bool isActive() const { return m_state != State::Idle; }
 

@@ -646,14 +646,6 @@ void CPellFieldDlg::onAdd() {
     m_document.addNew();
 }
 
-void CPellFieldDlg::onClone() {
-    if (m_panel->updatingControls()) return;
-    m_document.cloneSelected();
-}
-
-void CPellFieldDlg::onRemove() {
-    m_document.removeSelected();
-}
 void CPellFieldDlg::onUp() {
     m_document.moveSelectedUp();
 }
@@ -718,39 +710,23 @@ void CPellFieldDlg::commandUndo() {
 void CPellFieldDlg::commandRedo() {
     m_document.redo();
 }
-// Several selected elements are cut, copied, deleted and cloned together (one
-// undo step); a single one as it always was.
+// Cut, Copy, Paste, Delete and Clone act on the selected elements (one or
+// several).
 void CPellFieldDlg::commandCut() {
-    if (m_selection.count() > 1)
-        m_selection.cut();
-    else
-        m_document.cutSelected();
+    m_selection.cut();
 }
 void CPellFieldDlg::commandCopy() {
-    if (m_selection.count() > 1)
-        m_selection.copy();
-    else
-        m_document.copySelected();
+    m_selection.copy();
 }
 void CPellFieldDlg::commandPaste() {
-    // Several pasted elements come selected together.
-    if (m_document.clipboardElements().size() > 1)
-        m_selection.paste();
-    else
-        m_document.pasteElement();
+    m_selection.paste();
 }
 void CPellFieldDlg::commandDelete() {
-    if (m_selection.count() > 1)
-        m_selection.remove();
-    else
-        onRemove();
+    m_selection.remove();
 }
 void CPellFieldDlg::commandClone() {
     if (m_panel->updatingControls()) return;
-    if (m_selection.count() > 1)
-        m_selection.clone();
-    else
-        onClone();
+    m_selection.clone();
 }
 void CPellFieldDlg::commandSelectAll() {
     m_selection.selectAll();

@@ -107,8 +107,6 @@ public:
     // The user selected rows in the element list; current is the one clicked.
     void onUserSelectedRows(const std::vector<int>& rows, int current);
     void onAdd();
-    void onClone();
-    void onRemove();
     void onUp();
     void onDown();
     void onLoad();

@@ -34,10 +34,6 @@ int ElementListView::selectedRow() const {
     return rows.empty() ? -1 : rows.front();
 }
 
-void ElementListView::selectRow(int row) {
-    selectRows(row >= 0 ? std::vector<int>{row} : std::vector<int>{}, row);
-}
-
 void ElementListView::selectRows(const std::vector<int>& rows, int current) {
     if (!model() || !selectionModel()) return;
     const int count = model()->rowCount();

@@ -20,8 +20,6 @@ public:
     int selectedRow() const;
     // The selected rows, ascending.
     std::vector<int> selectedRows() const;
-    // Selects a row (-1: none) without reporting it.
-    void selectRow(int row);
     // Selects the rows with `current` as the current row, without reporting it.
     void selectRows(const std::vector<int>& rows, int current);
 

@@ -299,15 +299,10 @@ void PreviewInteraction::zoomToFit() {
 void PreviewInteraction::zoomTo(int newZoom, QPoint anchor) {
     if (!m_document.device()) return;
     const int before = zoom();
-    // The scroll bars the new zoom needs first: they take from the view in
-    // which the anchor keeps its place.
-    PreviewViewport& viewport = m_renderer.viewState().viewport;
-    const PreviewViewport v = viewport;
-    viewport.zoom = zoomStep(newZoom);
-    layoutScrollBars();
-    viewport = v;
-    setViewport(
-        v.zoomedAbout(newZoom, anchor, m_renderer.contentSize(), m_renderer.viewState().viewSize));
+    // The anchor keeps its place in the view the new zoom leaves beside its
+    // scroll bars.
+    setViewport(m_renderer.viewState().viewport.zoomedAbout(
+        newZoom, anchor, m_renderer.contentSize(), viewSizeAt(zoomStep(newZoom))));
     if (zoom() == before) return;
     m_zoomLabel->setText(QStringLiteral("%1x").arg(zoom()));
     emit zoomChanged(zoom());
@@ -332,16 +327,28 @@ void PreviewInteraction::setViewport(const PreviewViewport& viewport) {
     if (previewContains(m_lastPoint)) showPointer();
 }
 
-void PreviewInteraction::layoutScrollBars() {
-    const QRect area = preview::area();
-    const QSize content = m_renderer.contentSize() * zoom();
-    const int extent = m_area->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_area);
+int PreviewInteraction::scrollBarExtent() const {
+    return m_area->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_area);
+}
+
+QSize PreviewInteraction::viewSizeAt(int zoomLevel) const {
+    const QSize area = preview::area().size();
+    const QSize content = m_renderer.contentSize() * zoomLevel;
+    const int extent = scrollBarExtent();
     // A bar along one edge takes room from the other direction.
     bool across = content.width() > area.width();
     bool down = content.height() > area.height();
     if (across && !down) down = content.height() > area.height() - extent;
     if (down && !across) across = content.width() > area.width() - extent;
-    const QSize view(area.width() - (down ? extent : 0), area.height() - (across ? extent : 0));
+    return {area.width() - (down ? extent : 0), area.height() - (across ? extent : 0)};
+}
+
+void PreviewInteraction::layoutScrollBars() {
+    const QRect area = preview::area();
+    const int extent = scrollBarExtent();
+    const QSize view = viewSizeAt(zoom());
+    const bool across = view.height() < area.height();
+    const bool down = view.width() < area.width();
     m_renderer.viewState().viewSize = view;
     const QPoint limit = m_renderer.viewState().viewport.maxScroll(m_renderer.contentSize(), view);
 

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QSize>
 #include <QString>
 #include <QTimer>
 
@@ -90,6 +91,10 @@ private:
     void apply(const DragOutcome& outcome);
     void update(const std::vector<QRect>& rects);
     void setViewport(const PreviewViewport& viewport);
+    // The part of the preview area left beside the scroll bars the content
+    // needs at a zoom.
+    QSize viewSizeAt(int zoomLevel) const;
+    int scrollBarExtent() const;
     void layoutScrollBars();
     void scrollBy(QPoint delta);
     void showPointer();

@@ -2,6 +2,7 @@
 #include "cli/documentio.h"
 
 #include "catalog/catalogs.h"
+#include "common/builtonce.h"
 #include "common/layoutelements.h"
 #include "common/scriptedplatform.h"
 #include "files/layoutfile.h"
@@ -315,12 +316,7 @@ TEST(LayoutCheckOverlap, TextsMeetingOnlyBesideARoundScreenDoNotOverlap) {
 // The example layout the designer opens first shows whole on its device, in
 // the faces the designer ships.
 TEST(LayoutCheckExample, FindsNothingInTheExampleLayout) {
-    static const Catalogs shipped = [] {
-        Catalogs c;
-        c.build();
-        c.fonts.loadPreviewFaces(QStringLiteral(SOURCE_DIR "/res/fonts.txt"));
-        return c;
-    }();
+    const Catalogs& shipped = test::shippedCatalogs();
     ScriptedPlatform platform;
     LayoutDocument document(shipped, platform);
     ASSERT_EQ(loadLayout(document, QStringLiteral(SOURCE_DIR "/res/layout.xml"), false).status,

@@ -3,6 +3,8 @@
 
 #include "catalog/catalogs.h"
 #include "cli/rendercommand.h"
+#include "common/builtonce.h"
+#include "common/layoutelements.h"
 #include "common/scriptedplatform.h"
 #include "files/layoutfile.h"
 #include "model/layoutdocument.h"
@@ -19,26 +21,8 @@
 namespace zef {
 namespace {
 
-// The catalogs with the faces the designer ships, as the command line reads them.
-const Catalogs& catalogs() {
-    static const Catalogs built = [] {
-        Catalogs c;
-        c.build();
-        c.fonts.loadPreviewFaces(QStringLiteral(SOURCE_DIR "/res/fonts.txt"));
-        return c;
-    }();
-    return built;
-}
-
 LayoutElement rectangle(int x, int y, int x2, int y2) {
-    LayoutElement e(KindGraphic);
-    e.setGraphicKind(GraphicKind::RectangleFilled);
-    e.color = 0xFFFFFF;
-    e.x = x;
-    e.y = y;
-    e.x2 = x2;
-    e.y2 = y2;
-    return e;
+    return graphicElement(GraphicKind::RectangleFilled, x, y, x2, y2);
 }
 
 class CheckCommandTest : public ::testing::Test {
@@ -49,9 +33,10 @@ protected:
     QString layoutFile(const char* name, const char* device,
                        const std::vector<LayoutElement>& elements) {
         ScriptedPlatform platform;
-        LayoutDocument document(catalogs(), platform);
-        document.replaceLayout(elements, catalogs().devices.findDeviceByName(QLatin1String(device)),
-                               QString());
+        LayoutDocument document(test::shippedCatalogs(), platform);
+        document.replaceLayout(
+            elements, test::shippedCatalogs().devices.findDeviceByName(QLatin1String(device)),
+            QString());
         const QString path = dir.filePath(QLatin1String(name));
         QString error;
         EXPECT_TRUE(writeLayoutFile(document, path, &error)) << error.toStdString();
@@ -62,7 +47,7 @@ protected:
         output.clear();
         messages.clear();
         QTextStream out(&output), err(&messages);
-        return checkLayoutFile(catalogs(), path, device, out, err);
+        return checkLayoutFile(test::shippedCatalogs(), path, device, out, err);
     }
 
     QTemporaryDir dir;
@@ -148,7 +133,8 @@ TEST_F(CheckCommandTest, RenderOutlinesFindingsOnlyWhenAsked) {
         options.outlineFindings = findings;
         QString err;
         QTextStream errStream(&err);
-        EXPECT_EQ(renderLayout(catalogs(), options, errStream), 0) << err.toStdString();
+        EXPECT_EQ(renderLayout(test::shippedCatalogs(), options, errStream), 0)
+            << err.toStdString();
         const QImage image(options.outputPath);
         int n = 0;
         for (int y = 0; y < image.height(); ++y)
@@ -170,7 +156,8 @@ TEST_F(CheckCommandTest, RenderDrawsWidestValuesOnlyWhenAsked) {
         options.widestValues = widest;
         QString err;
         QTextStream errStream(&err);
-        EXPECT_EQ(renderLayout(catalogs(), options, errStream), 0) << err.toStdString();
+        EXPECT_EQ(renderLayout(test::shippedCatalogs(), options, errStream), 0)
+            << err.toStdString();
         return QImage(options.outputPath);
     };
     const QImage plain = render(false), widest = render(true);

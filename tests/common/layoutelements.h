@@ -4,6 +4,8 @@
 
 #include "model/layoutelement.h"
 
+#include <QString>
+
 namespace zef {
 
 // A graphic of a kind at a place, drawn in the colour given (white when none).
@@ -17,6 +19,20 @@ inline LayoutElement graphicElement(GraphicKind kind, int x, int y, int x2, int 
     e.y2 = y2;
     e.radius = radius;
     e.stroke = stroke;
+    e.color = color;
+    return e;
+}
+
+// A fixed text at a place with an alignment (0 right-aligned, 1 centred,
+// 2 left-aligned), white unless a colour is given.
+inline LayoutElement valueElement(int x, int y, int alignment, const QString& text,
+                                  Bgr color = 0xFFFFFF) {
+    LayoutElement e(KindValue);
+    e.x = x;
+    e.y = y;
+    e.hAlignment = alignment;
+    e.text = text;
+    e.fixedText = true;
     e.color = color;
     return e;
 }

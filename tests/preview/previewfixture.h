@@ -43,18 +43,6 @@ inline LayoutElement graphic(GraphicKind type, int x, int y, int x2, int y2, int
     return graphicElement(type, x, y, x2, y2, radius, stroke, color);
 }
 
-inline LayoutElement valueElement(int x, int y, int alignment, const QString& text,
-                                  Bgr color = WhiteBgr) {
-    LayoutElement e(KindValue);
-    e.x = x;
-    e.y = y;
-    e.hAlignment = alignment;
-    e.text = text;
-    e.fixedText = true;
-    e.color = color;
-    return e;
-}
-
 // A document on one device with a renderer, rendering into images whose pixel
 // (sx + dx, sy + dy) is the device-screen point (dx, dy).
 class PreviewFixture : public ::testing::Test {

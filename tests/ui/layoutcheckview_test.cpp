@@ -4,6 +4,8 @@
 
 #include "windowtestsupport.h"
 
+#include "common/layoutelements.h"
+
 #include "check/layoutcheck.h"
 #include "cli/checkcommand.h"
 #include "cli/documentio.h"
@@ -29,14 +31,7 @@ namespace {
 const char* const Device = "Forerunner 230";
 
 LayoutElement rectangle(int x, int y, int x2, int y2) {
-    LayoutElement e(KindGraphic);
-    e.setGraphicKind(GraphicKind::RectangleFilled);
-    e.color = 0xFFFFFF;
-    e.x = x;
-    e.y = y;
-    e.x2 = x2;
-    e.y2 = y2;
-    return e;
+    return graphicElement(GraphicKind::RectangleFilled, x, y, x2, y2);
 }
 
 class LayoutCheckWindowTest : public WindowTest {

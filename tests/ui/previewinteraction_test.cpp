@@ -25,16 +25,6 @@
 namespace zef::test {
 namespace {
 
-LayoutElement fixedText(int x, int y, const QString& text) {
-    LayoutElement e(KindValue);
-    e.x = x;
-    e.y = y;
-    e.text = text;
-    e.fixedText = true;
-    e.color = 0xFFFFFF;
-    return e;
-}
-
 class PreviewMouseTest : public WindowTest {
 protected:
     // A text, a line, a circle and an arc on "Edge 130" (230 x 303), loaded
@@ -46,7 +36,7 @@ protected:
         paint();
     }
     void loadFour() {
-        load({fixedText(40, 30, QStringLiteral("88")),
+        load({valueElement(40, 30, 0, QStringLiteral("88")),
               graphicElement(GraphicKind::Line, 100, 100, 140, 130, 0, 3),
               graphicElement(GraphicKind::Circle, 60, 200, 0, 0, 25, 2),
               graphicElement(GraphicKind::Arc, 170, 220, 0, 90, 30, 4)});
