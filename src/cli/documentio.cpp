@@ -5,6 +5,8 @@
 #include "model/layoutdocument.h"
 #include "model/platform.h"
 
+#include <QFileInfo>
+
 namespace zef {
 
 namespace {
@@ -39,11 +41,12 @@ void parseConfigString(LayoutDocument& document, const QString& text, ConfigVers
 }
 
 QString cutTextsMessage(int elements) {
-    return (elements == 1 ? QStringLiteral("The text of one element was longer than %2 characters.")
+    return (elements == 1 ? QStringLiteral("The text of one element was longer than %1 characters.")
+                                .arg(MaxElementTextLength)
                           : QStringLiteral("The texts of %1 elements were longer than %2 "
-                                           "characters."))
-               .arg(elements)
-               .arg(MaxElementTextLength) +
+                                           "characters.")
+                                .arg(elements)
+                                .arg(MaxElementTextLength)) +
            QStringLiteral("\nThey were cut to that length; the file stays as it is until you "
                           "save.");
 }
@@ -100,10 +103,12 @@ LoadResult loadReadLayout(LayoutDocument& document, const LayoutReadResult& read
     if (read.status != LoadStatus::Loaded) return result;
     const int before = append ? document.count() : 0;
     if (append) {
-        result.refused = document.appendElements(read.content.elements);
+        result.refused = document.appendElements(read.content.elements, read.content.unbuilt);
     } else {
         const int device = document.catalogs().devices.findDeviceByName(read.content.deviceName);
-        result.refused = document.replaceLayout(read.content.elements, device, path);
+        result.refused =
+            document.replaceLayout(read.content.elements, device, path, read.content.unbuilt);
+        document.setFileStamp(read.stamp);
     }
     result.added = document.count() - before;
     if (read.content.cutTexts > 0)
@@ -129,9 +134,12 @@ QByteArray layoutFileBytes(const LayoutDocument& document, const QDateTime& time
                            document.catalogs().valueTypes, time);
 }
 
-bool writeLayoutFile(const LayoutDocument& document, const QString& path, QString* error) {
-    return writeFileAtomically(path, layoutFileBytes(document, QDateTime::currentDateTime()),
-                               error);
+bool writeLayoutFile(const LayoutDocument& document, const QString& path, QString* error,
+                     FileStamp* stamp) {
+    const QByteArray bytes = layoutFileBytes(document, QDateTime::currentDateTime());
+    if (!writeFileAtomically(path, bytes, error)) return false;
+    if (stamp) *stamp = fileStampOf(QFileInfo(path).lastModified(), bytes);
+    return true;
 }
 
 QStringList documentFontSlots(const LayoutDocument& document) {

@@ -42,8 +42,10 @@ LoadResult loadReadLayout(LayoutDocument& document, const LayoutReadResult& read
 QByteArray layoutFileBytes(const LayoutDocument& document, const QDateTime& time);
 // Writes the document to a path, replacing the file only once all of it is
 // written. Does not mark the document saved. On failure returns false, sets
-// error and leaves an existing file untouched.
-bool writeLayoutFile(const LayoutDocument& document, const QString& path, QString* error);
+// error and leaves an existing file untouched; on success stamp (when given)
+// says what the file now holds.
+bool writeLayoutFile(const LayoutDocument& document, const QString& path, QString* error,
+                     FileStamp* stamp = nullptr);
 
 // The font slots the string's font indices refer to: those offered on the
 // document's selected device (empty while none is selected).

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/filestamp.h"
 #include "model/layoutelement.h"
 #include "model/undohistory.h"
 
@@ -40,17 +41,35 @@ struct LayoutFileContent {
     QString deviceName;     // as the file names it, normalised
     ElementVector elements; // in file order
     int cutTexts = 0;       // elements whose texts were cut to MaxElementTextLength
+    // Elements beyond what any device holds (see MaxReadElements), counted
+    // but never built.
+    int unbuilt = 0;
 };
 
 struct LayoutReadResult {
     LoadStatus status = LoadStatus::Unreadable;
     QString error; // a sentence for the user when status is not Loaded
     LayoutFileContent content;
+    FileStamp stamp; // what the file held (readLayoutFile only)
 };
 
 // Files above this size are refused before they are parsed. A full layout of
 // 500 elements with long texts stays far below 1 MiB.
 constexpr qint64 MaxLayoutFileBytes = qint64(64) * 1024 * 1024;
+
+// Reading costs what a layout can hold, not what a file can say. Before the
+// XML reader sees the bytes, a file whose markup would build more nodes or
+// attributes than these is refused; no element kind has more than 44
+// attributes. (The XML reader compares each new attribute with all earlier
+// ones of its element, and builds a node for every tag.)
+constexpr qsizetype MaxXmlNodes = 1000 * 1000;
+constexpr qsizetype MaxXmlAttributes = 2 * 1000 * 1000;
+constexpr qsizetype MaxAttributesPerElement = 48;
+// Of the elements a file lists, at most this many that count towards a
+// device's limit (the largest limit) and this many separators are built; the
+// rest are only counted, as elements the limit refused.
+constexpr int MaxReadElements = 500;
+constexpr int MaxReadSeparators = 10000;
 
 // The save dialog's filter and default suffix.
 QString layoutFileFilter();
@@ -77,6 +96,18 @@ using SaveFileFactory = std::function<std::unique_ptr<QSaveFile>(const QString& 
 // Installs a factory (an empty one restores the plain QSaveFile); returns the
 // one it replaces.
 SaveFileFactory setSaveFileFactory(SaveFileFactory factory);
+
+// The stamp of a file that holds contents and was last modified at the given
+// time (taken before reading, so that a change while reading shows later).
+FileStamp fileStampOf(const QDateTime& modified, const QByteArray& contents);
+
+// Whether the file at path still holds what the stamp says.
+enum class DiskChange {
+    None,    // it does (or the stamp knows no file)
+    Changed, // someone else wrote other contents
+    Removed, // it is gone
+};
+DiskChange diskChange(const QString& path, const FileStamp& stamp);
 
 QString designerTimeText(const QDateTime& time);
 QString decodeFileText(const QByteArray& bytes);

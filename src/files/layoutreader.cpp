@@ -2,6 +2,7 @@
 // so a file that cannot be read changes nothing.
 #include "layoutfile.h"
 #include "rowattribute.h"
+#include "xmlshape.h"
 
 #include "catalog/catalogs.h"
 #include "catalog/cnumber.h"
@@ -35,22 +36,43 @@ bool boolAttr(const XMLElement& node, const char* name) {
     return value;
 }
 
-QByteArray bytesAttr(const XMLElement& node, const char* name) {
+// Texts are cut to MaxElementTextLength code units. A UTF-16 code unit takes
+// at most three bytes of UTF-8 (and one of Windows-1252), so this many bytes
+// always hold more than the bound: a value of megabytes is never copied whole.
+constexpr std::size_t MaxTextBytes = 3 * MaxElementTextLength + 4;
+// Codes and font slot names are a few letters.
+constexpr std::size_t MaxNameBytes = 256;
+// A colour is read from its first six characters.
+constexpr std::size_t ColorBytes = 6;
+
+// The attribute's bytes, at most maxBytes of them. A cut falls before a UTF-8
+// sequence that would be left incomplete, so valid UTF-8 stays valid.
+QByteArray bytesAttr(const XMLElement& node, const char* name, std::size_t maxBytes) {
     const char* value = node.Attribute(name);
-    return value ? QByteArray(value) : QByteArray();
+    if (!value) return {};
+    std::size_t n = 0;
+    while (n < maxBytes && value[n] != '\0') ++n;
+    if (value[n] != '\0') {
+        std::size_t start = n;
+        while (start > 0 && (static_cast<unsigned char>(value[start]) & 0xC0) == 0x80) --start;
+        n = start;
+    }
+    return QByteArray(value, static_cast<qsizetype>(n));
 }
 
 // Colours split at byte positions, so they are taken one byte a character.
 Bgr colorAttr(const XMLElement& node, const char* name) {
-    return color::fromHexText(QString::fromLatin1(bytesAttr(node, name)));
+    return color::fromHexText(QString::fromLatin1(bytesAttr(node, name, ColorBytes)));
 }
 
+// Longer texts are cut afterwards. Whether the text is UTF-8 is decided on
+// the bytes kept, which for any text within the bound is the whole text.
 QString textAttr(const XMLElement& node, const char* name) {
-    return decodeFileText(bytesAttr(node, name));
+    return decodeFileText(bytesAttr(node, name, MaxTextBytes));
 }
 
 QString singleByteAttr(const XMLElement& node, const char* name) {
-    return decodeWindows1252(bytesAttr(node, name));
+    return decodeWindows1252(bytesAttr(node, name, MaxNameBytes));
 }
 
 // Elements read from a file have at least one value; 0, a missing attribute
@@ -129,6 +151,22 @@ LayoutElement readElement(const XMLElement& node, const ValueTypeCatalog& catalo
     return e;
 }
 
+// Why the file is refused before it is parsed, or nothing.
+QString shapeError(const XmlShape& shape) {
+    if (shape.mostAttributes > MaxAttributesPerElement)
+        return QStringLiteral("An element of the file has %1 attributes; a layout element has "
+                              "at most %2.")
+            .arg(shape.mostAttributes)
+            .arg(MaxAttributesPerElement);
+    if (shape.nodes > MaxXmlNodes || shape.attributes > MaxXmlAttributes)
+        return QStringLiteral("The file holds more XML markup (%1 nodes, %2 attributes) than a "
+                              "layout of %3 elements can.")
+            .arg(shape.nodes)
+            .arg(shape.attributes)
+            .arg(MaxReadElements);
+    return {};
+}
+
 } // namespace
 
 LayoutReadResult readLayoutBytes(const QByteArray& bytes, const ValueTypeCatalog& catalog) {
@@ -136,6 +174,12 @@ LayoutReadResult readLayoutBytes(const QByteArray& bytes, const ValueTypeCatalog
     if (bytes.size() > MaxLayoutFileBytes) {
         result.status = LoadStatus::Unreadable;
         result.error = tooLargeText();
+        return result;
+    }
+
+    if (const QString error = shapeError(measureXmlShape(bytes)); !error.isEmpty()) {
+        result.status = LoadStatus::Unreadable;
+        result.error = error;
         return result;
     }
 
@@ -163,8 +207,17 @@ LayoutReadResult readLayoutBytes(const QByteArray& bytes, const ValueTypeCatalog
 
     result.content.hasDevice = true;
     result.content.deviceName = normalizeDeviceName(textAttr(*deviceNode, "name"));
+    int counted = 0;
+    int separators = 0;
     for (const XMLElement* node = root->FirstChildElement("LayoutElement"); node;
          node = node->NextSiblingElement()) {
+        const bool separator = intAttr(*node, "type") == KindSeparator;
+        int& built = separator ? separators : counted;
+        if (built >= (separator ? MaxReadSeparators : MaxReadElements)) {
+            ++result.content.unbuilt;
+            continue;
+        }
+        ++built;
         bool cut = false;
         result.content.elements.push_back(readElement(*node, catalog, &cut));
         if (cut) ++result.content.cutTexts;
@@ -202,7 +255,9 @@ LayoutReadResult readLayoutFile(const QString& path, const ValueTypeCatalog& cat
         result.error = file.errorString();
         return result;
     }
-    return readLayoutBytes(bytes, catalog);
+    LayoutReadResult read = readLayoutBytes(bytes, catalog);
+    read.stamp = fileStampOf(info.lastModified(), bytes);
+    return read;
 }
 
 } // namespace zef

@@ -1,5 +1,6 @@
 #include "layoutdocument.h"
 
+#include "absolutefilename.h"
 #include "catalog/catalogs.h"
 #include "devicescaling.h"
 #include "platform.h"
@@ -329,6 +330,7 @@ void LayoutDocument::commit() {
     m_openEditSelection = m_selection;
     m_committedElements = m_elements;
     updateModified();
+    emit layoutCommitted();
 }
 
 void LayoutDocument::updateModified() {
@@ -375,7 +377,8 @@ void LayoutDocument::restoreStep(UndoHistory::Step step) {
 }
 
 void LayoutDocument::adoptLoadedLayout(const QString& name) {
-    m_fileName = name;
+    m_fileName = absoluteFileName(name);
+    m_fileStamp = {};
     m_suggestedName.clear();
     m_savedElements = m_elements;
     m_history.clear();
@@ -387,13 +390,15 @@ void LayoutDocument::adoptLoadedLayout(const QString& name) {
 }
 
 void LayoutDocument::setUntitled(const QString& suggestion) {
-    m_suggestedName = suggestion;
+    m_suggestedName = absoluteFileName(suggestion);
     setFileName(QString());
 }
 
 void LayoutDocument::setFileName(const QString& name) {
-    if (name == m_fileName) return;
-    m_fileName = name;
+    const QString absolute = absoluteFileName(name);
+    if (absolute == m_fileName) return;
+    m_fileName = absolute;
+    m_fileStamp = {};
     emit fileNameChanged();
 }
 
@@ -416,7 +421,8 @@ void LayoutDocument::fillShownTexts(ElementVector& elements) const {
     for (LayoutElement& e : elements) zef::fillShownTexts(e, m_catalogs.valueTypes);
 }
 
-int LayoutDocument::replaceLayout(ElementVector loaded, int device, const QString& fileName) {
+int LayoutDocument::replaceLayout(ElementVector loaded, int device, const QString& fileName,
+                                  int unbuilt) {
     // Opening is not editing: what the preview and the panel fill in is there
     // before the loaded state is adopted.
     fillShownTexts(loaded);
@@ -427,31 +433,36 @@ int LayoutDocument::replaceLayout(ElementVector loaded, int device, const QStrin
     clearElements();
     beginAddBatch();
     for (const LayoutElement& e : loaded) addElement(&e, false, true);
+    m_batchRefused += unbuilt;
     const int refused = endAddBatch();
     finishLoad(true, fileName);
     return refused;
 }
 
-int LayoutDocument::appendElements(ElementVector loaded) {
+int LayoutDocument::appendElements(ElementVector loaded, int unbuilt) {
     fillShownTexts(loaded);
     beginAddBatch();
     for (const LayoutElement& e : loaded) addElement(&e, true, true);
+    m_batchRefused += unbuilt;
     const int refused = endAddBatch();
     finishLoad(false, QString());
     return refused;
 }
 
 void LayoutDocument::restoreRecovered(const ElementVector& recovered, int device,
-                                      const QString& originalName, const ElementVector& saved) {
+                                      const QString& originalName, const ElementVector& saved,
+                                      const FileStamp& originalStamp) {
     replaceLayout(recovered, device, originalName);
+    m_fileStamp = originalStamp;
     m_savedElements = saved;
     fillShownTexts(m_savedElements);
     emit fileNameChanged();
     updateModified();
 }
 
-void LayoutDocument::markSaved(const QString& fileName) {
-    m_fileName = fileName;
+void LayoutDocument::markSaved(const QString& fileName, const FileStamp& stamp) {
+    m_fileName = absoluteFileName(fileName);
+    m_fileStamp = stamp;
     m_suggestedName.clear();
     m_savedElements = m_elements;
     emit fileNameChanged();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "elementgeometry.h"
+#include "filestamp.h"
 #include "layoutelement.h"
 #include "undohistory.h"
 
@@ -42,8 +43,13 @@ public:
     // The file the layout came from or was saved to; empty while the layout is
     // untitled (new, read from a string, or a start-up file that did not load).
     const QString& fileName() const { return m_fileName; }
-    // Names the file the layout belongs to (start-up, before its load).
+    // Names the file the layout belongs to (start-up, before its load). Every
+    // name the document keeps is made absolute (absoluteFileName()).
     void setFileName(const QString& name);
+    // What the file held when the layout was read from it or written to it
+    // (null while that is not known).
+    const FileStamp& fileStamp() const { return m_fileStamp; }
+    void setFileStamp(const FileStamp& stamp) { m_fileStamp = stamp; }
     // Makes the layout untitled; suggestion is where Save as starts (a start-up
     // file the user named that could not be loaded).
     void setUntitled(const QString& suggestion);
@@ -176,21 +182,25 @@ public:
     // the device it was made for (when device is not -1), adds the elements as
     // the device's limit allows (one message for the refused ones), adopts them
     // as the saved state of fileName with a new undo history, selects the last
-    // element and repaints. Returns the number of refused elements.
-    int replaceLayout(ElementVector loaded, int device, const QString& fileName);
+    // element and repaints. Returns the number of refused elements: those the
+    // limit refused and the unbuilt ones a reader left out (told together).
+    int replaceLayout(ElementVector loaded, int device, const QString& fileName,
+                      int unbuilt = 0);
     // New: an empty, untitled layout on the selected device, with a new undo
     // history and nothing unsaved.
     void newLayout();
     // Adds elements after the current ones (Append): the file name, the saved
     // state and the history stay, so the layout is modified afterwards.
-    int appendElements(ElementVector loaded);
+    int appendElements(ElementVector loaded, int unbuilt = 0);
     // A recovered copy: loaded like a file, then belonging to originalName and
-    // still modified against what that file held (saved).
+    // still modified against what that file held (saved) when it was last
+    // read or written (originalStamp).
     void restoreRecovered(const ElementVector& recovered, int device, const QString& originalName,
-                          const ElementVector& saved);
-    // The layout was written to fileName (or to its own file).
-    void markSaved(const QString& fileName);
-    void markSaved() { markSaved(m_fileName); }
+                          const ElementVector& saved, const FileStamp& originalStamp = {});
+    // The layout was written to fileName (or to its own file), which now holds
+    // what stamp says.
+    void markSaved(const QString& fileName, const FileStamp& stamp = {});
+    void markSaved() { markSaved(m_fileName, m_fileStamp); }
     // True while a change has not been committed (recorded for undo) yet.
     bool hasUncommittedChange() const { return !isSameLayout(m_elements, m_committedElements); }
 
@@ -216,6 +226,8 @@ signals:
     void undoStateChanged();
     // isModified() turned true or false (after a change, an undo, a load or a save).
     void modifiedChanged(bool modified);
+    // A commit took a change of the elements (a command, an undo or redo, a load).
+    void layoutCommitted();
 
 private:
     void moveSelected(int delta);
@@ -239,6 +251,7 @@ private:
     Platform& m_platform;
     ElementVector m_elements;
     QString m_fileName;
+    FileStamp m_fileStamp;
     QString m_suggestedName;
     ElementVector m_savedElements;
     ElementVector m_committedElements; // at the last commit; empty right after a load

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace zef {
 
@@ -102,6 +103,9 @@ private:
         return a;
     }
 };
+
+// A layout: its elements in list order.
+using ElementVector = std::vector<LayoutElement>;
 
 // Equal in every saved member; runtime members are ignored.
 bool isSameContent(const LayoutElement& a, const LayoutElement& b);

@@ -8,9 +8,11 @@
 
 namespace zef {
 
-enum class MessageButtons { Ok, YesNo, YesNoCancel };
+// ReplaceSaveAsCancel: "Replace", "Save As..." and "Cancel", answered with
+// Replace, SaveAs or Cancel.
+enum class MessageButtons { Ok, YesNo, YesNoCancel, ReplaceSaveAsCancel };
 enum class MessageIcon { None, Information, Warning, Question, Critical };
-enum class MessageAnswer { Ok, Cancel, Yes, No };
+enum class MessageAnswer { Ok, Cancel, Yes, No, Replace, SaveAs };
 
 // The few modal and system facilities the designer needs: message boxes, file
 // dialogs, the colour picker and the clipboard. The program uses the Qt

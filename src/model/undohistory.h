@@ -6,8 +6,6 @@
 
 namespace zef {
 
-using ElementVector = std::vector<LayoutElement>;
-
 // The earlier states of a layout, each with the list selection it had, in a
 // ring of at most Depth steps: once full, a new step overwrites the oldest.
 // Undo walks back through the ring; steps beyond the position are overwritten

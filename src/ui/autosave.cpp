@@ -21,6 +21,33 @@ namespace {
 
 const QString KeyFile = QStringLiteral("file");
 const QString KeyTime = QStringLiteral("time");
+// What the user's file held when the layout was last read from it or saved,
+// so that a recovered layout still notices a change made to it since.
+const QString KeyFileSize = QStringLiteral("file_size");
+const QString KeyFileTime = QStringLiteral("file_modified");
+const QString KeyFileDigest = QStringLiteral("file_sha256");
+
+QJsonObject stampToJson(const FileStamp& stamp, QJsonObject info) {
+    if (stamp.isNull()) return info;
+    info.insert(KeyFileSize, QString::number(stamp.size));
+    info.insert(KeyFileTime, stamp.modified.toString(Qt::ISODateWithMs));
+    info.insert(KeyFileDigest, QString::fromLatin1(stamp.digest.toHex()));
+    return info;
+}
+
+FileStamp stampFromJson(const QJsonObject& info) {
+    FileStamp stamp;
+    bool ok = false;
+    const qint64 size = info.value(KeyFileSize).toString().toLongLong(&ok);
+    const QDateTime modified =
+        QDateTime::fromString(info.value(KeyFileTime).toString(), Qt::ISODateWithMs);
+    const QByteArray digest = QByteArray::fromHex(info.value(KeyFileDigest).toString().toLatin1());
+    if (!ok || size < 0 || !modified.isValid() || digest.size() != 32) return stamp;
+    stamp.size = size;
+    stamp.modified = modified;
+    stamp.digest = digest;
+    return stamp;
+}
 
 QString slotBase(int slot) {
     return slot == 0 ? QStringLiteral("recovery") : QStringLiteral("recovery-%1").arg(slot);
@@ -128,6 +155,7 @@ bool Autosave::saveNow() {
     QJsonObject info;
     info.insert(KeyFile, m_document.fileName());
     info.insert(KeyTime, now.toString(Qt::ISODateWithMs));
+    info = stampToJson(m_document.fileStamp(), info);
 
     QDir().mkpath(recoveryFolder());
     // The layout last: a copy without its side files is still recoverable.
@@ -160,13 +188,19 @@ bool Autosave::offerRecovery() {
 
     QString originalName;
     QDateTime time;
+    FileStamp originalStamp;
     QFile infoFile(infoFilePath());
     if (infoFile.open(QIODevice::ReadOnly)) {
         const QJsonObject info = QJsonDocument::fromJson(infoFile.read(64 * 1024)).object();
         originalName = info.value(KeyFile).toString();
         time = QDateTime::fromString(info.value(KeyTime).toString(), Qt::ISODateWithMs);
+        originalStamp = stampFromJson(info);
     }
     if (!time.isValid()) time = QFileInfo(path).lastModified();
+    // A name kept relative (by an older designer) meant a file in the working
+    // folder of that run, which is not known: the layout is restored untitled
+    // rather than saved over a file of the same name somewhere else.
+    const bool knownFile = !originalName.isEmpty() && QDir::isAbsolutePath(originalName);
 
     // A copy that does not read back as a layout is not worth a question.
     const ValueTypeCatalog& catalog = m_document.catalogs().valueTypes;
@@ -176,11 +210,11 @@ bool Autosave::offerRecovery() {
         return false;
     }
 
-    const QString question = QStringLiteral("Recover the unsaved layout from %1?")
-                                 .arg(time.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
-    if (m_document.platform().showMessage(question, MessageButtons::YesNo, MessageIcon::Question) !=
+    if (m_document.platform().showMessage(recoveryQuestion(knownFile ? originalName : QString(),
+                                                           time),
+                                          MessageButtons::YesNo, MessageIcon::Question) !=
         MessageAnswer::Yes) {
-        discard();
+        setAside();
         return false;
     }
 
@@ -193,13 +227,37 @@ bool Autosave::offerRecovery() {
     // what that file held.
     m_document.restoreRecovered(
         recovered.content.elements,
-        m_document.catalogs().devices.findDeviceByName(recovered.content.deviceName), originalName,
-        savedElements);
+        m_document.catalogs().devices.findDeviceByName(recovered.content.deviceName),
+        knownFile ? originalName : QString(), savedElements,
+        knownFile ? originalStamp : FileStamp());
+    if (!knownFile) m_document.setUntitled(QFileInfo(originalName).fileName());
     m_recovering = false;
     // The copy stays until the recovered layout is saved: a second crash
     // before the next autosave still finds it.
     m_owned = true;
     return true;
+}
+
+QString Autosave::recoveryQuestion(const QString& originalName, const QDateTime& time) {
+    const QString when = time.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+    const QString what = originalName.isEmpty()
+                             ? QStringLiteral("an untitled layout")
+                             : QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(originalName));
+    return QStringLiteral("Recover the unsaved changes to %1 from %2?\n\nNo sets the copy aside "
+                          "as \"%3\" (replacing one set aside before).")
+        .arg(what, when, QDir::toNativeSeparators(setAsidePath()));
+}
+
+QString Autosave::setAsidePath() {
+    return QDir(recoveryFolder()).filePath(QStringLiteral("declined-recovery.xml"));
+}
+
+void Autosave::setAside() {
+    // Declined is not destroyed: a wrong answer can still be undone by hand.
+    QFile::remove(setAsidePath());
+    if (!QFile::rename(recoveryFilePath(), setAsidePath()))
+        QFile::copy(recoveryFilePath(), setAsidePath());
+    discard();
 }
 
 void Autosave::windowClosed(bool changesDropped) {

@@ -47,10 +47,14 @@ public:
     // once per run.
     bool saveNow();
 
-    // At start-up: when a recovery copy exists, asks "Recover the unsaved
-    // layout from <time>?". Yes loads it, gives the document back the user's
-    // file name and leaves it modified; No removes it. True when recovered.
+    // At start-up: when a recovery copy exists, asks whether to recover the
+    // unsaved changes to the named file from the copy's time. Yes loads it,
+    // gives the document back the user's file name (and what that file held)
+    // and leaves it modified; No sets the copy aside (setAsidePath()), the
+    // last one declined. True when recovered.
     bool offerRecovery();
+    static QString recoveryQuestion(const QString& originalName, const QDateTime& time);
+    static QString setAsidePath();
 
     // The window closes. The user dropped the changes (an explicit No), or
     // none are left: the copy goes. Otherwise (a close that asked nothing, such
@@ -73,6 +77,7 @@ public:
 
 private:
     void onFileNameChanged();
+    void setAside();
     QString slotPath(const QString& suffix) const;
     // Tells the user, once, that unsaved changes are not protected.
     void warnUnprotected(const QString& reason);

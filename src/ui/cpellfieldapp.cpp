@@ -3,6 +3,7 @@
 #include "cli/applicationidentity.h"
 #include "cli/commandline.h"
 #include "cpellfielddlg.h"
+#include "endreport.h"
 #include "qtplatform.h"
 #include "terminationrequests.h"
 
@@ -11,7 +12,26 @@
 #include <QSessionManager>
 #include <QStyleFactory>
 
+#include <cstdlib>
+#include <functional>
+#include <utility>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace zef {
+
+namespace {
+
+// Writing what can be kept when the process ends unattended takes well under
+// a second; a file system that hangs does not hold the process longer.
+constexpr unsigned UnattendedEndSeconds = 10;
+
+// Run by exit() while the window is open.
+std::function<void()> onUnexpectedExit;
+
+} // namespace
 
 CPellFieldApp::CPellFieldApp(int& argc, char** argv) : m_argc(argc), m_argv(argv) {}
 
@@ -45,13 +65,36 @@ int CPellFieldApp::run() {
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &dlg,
                      [&dlg](QSessionManager&) { dlg.keepUnsavedWork(); });
 #endif
-    TerminationRequests termination;
-    QObject::connect(&termination, &TerminationRequests::requested, &dlg, [&dlg] {
+    // Nothing may wait for an answer then: what cannot be done is said on the
+    // standard error and at the next start, and a hung file system cannot
+    // keep the process alive.
+    const auto endUnattended = [&dlg, &platform] {
+        platform.setUnattended(true);
+#ifdef Q_OS_UNIX
+        ::alarm(UnattendedEndSeconds);
+#endif
         dlg.endWithoutQuestions();
+        keepEndReport(platform.unattendedMessages());
+    };
+    TerminationRequests termination;
+    QObject::connect(&termination, &TerminationRequests::requested, &dlg, [&endUnattended] {
+        endUnattended();
         QCoreApplication::exit(0);
     });
+    // A lost display connection ends the process from inside Qt (exit()); the
+    // unsaved work is kept on the way out.
+    onUnexpectedExit = [&dlg, &platform] {
+        platform.setUnattended(true);
+        dlg.keepUnsavedWork();
+        keepEndReport(platform.unattendedMessages());
+    };
+    static const bool registered = std::atexit([] {
+        if (onUnexpectedExit) std::exchange(onUnexpectedExit, nullptr)();
+    }) == 0;
+    Q_UNUSED(registered);
 
     dlg.exec();
+    onUnexpectedExit = nullptr;
     return 0;
 }
 

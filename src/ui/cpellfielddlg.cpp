@@ -13,10 +13,13 @@
 #include "elementlistdelegate.h"
 #include "elementlistmodel.h"
 #include "elementlistview.h"
+#include "endreport.h"
 #include "files/layoutfile.h"
 #include "layoutcheckview.h"
 #include "layoutfilecommands.h"
+#include "layoutfilewatcher.h"
 #include "model/platform.h"
+#include "model/unreadvalues.h"
 #include "preview/arrangecommands.h"
 #include "preview/randompool.h"
 #include "previewexport.h"
@@ -58,8 +61,8 @@ namespace {
 
 const QString Version = QStringLiteral(ZEF_VERSION);
 const QString InterfaceLetter = QStringLiteral("C");
-const QString KeyWindowPosition = QStringLiteral("window_position");
-const QString KeyLastFile = QStringLiteral("last_file");
+const QString& KeyWindowPosition = settingskeys::WindowPosition;
+const QString& KeyLastFile = settingskeys::LastFile;
 
 // Set once the first window of the process has restored its position.
 bool firstShow = true;
@@ -401,6 +404,9 @@ void CPellFieldDlg::connectDocument() {
         if (m_preview) m_preview->refreshOverlay();
     });
     connect(doc, &LayoutDocument::deviceChanged, this, &CPellFieldDlg::onDeviceChanged);
+    connect(doc, &LayoutDocument::layoutCommitted, this, &CPellFieldDlg::checkRecoloredValues);
+    // A layout loaded anew is told about anew.
+    connect(doc, &LayoutDocument::fileNameChanged, this, [this] { m_warnedRows.clear(); });
     connect(doc, &LayoutDocument::fileNameChanged, this, &CPellFieldDlg::updateTitle);
     connect(doc, &LayoutDocument::modifiedChanged, this, &QWidget::setWindowModified);
     // A file loaded or saved is a recent file.
@@ -484,9 +490,18 @@ void CPellFieldDlg::OnInitDialog(const QStringList& arguments) {
     loadStartupLayout(m_document);
     updateTitle();
 
+    // What the last run could not do when it ended unattended.
+    if (const QString report = takeEndReport(); !report.isEmpty())
+        m_platform.showMessage(report, MessageButtons::Ok, MessageIcon::Warning);
     m_autosave = std::make_unique<Autosave>(m_document);
     m_autosave->offerRecovery();
     m_autosave->start();
+    m_fileWatcher = std::make_unique<LayoutFileWatcher>(m_document);
+    // Coming back to the window is when a change made elsewhere matters.
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state == Qt::ApplicationActive && !m_closing) m_fileWatcher->check();
+            });
 
     invalidateView(true, true, false, true);
     m_area->update();
@@ -558,13 +573,29 @@ void CPellFieldDlg::afterPaint(const PaintResult& result) {
         m_ui.deviceSummary->setText(result.summaryText);
         action(EditorCommand::ScaleToDevice)->setEnabled(result.scaleToDeviceEnabled);
     }
-    if (result.dcWarning || result.selectValueTypeForSelection) {
-        // Message boxes and panel changes wait until the paint is over.
-        QTimer::singleShot(0, this, [this, result] {
-            if (result.selectValueTypeForSelection) m_panel->selectValueTypeEntry(1);
-            m_renderer.showDcWarning(result);
-        });
-    }
+}
+
+void CPellFieldDlg::checkRecoloredValues() {
+    // Told once when a change brings a value the warning has not named yet
+    // (a load brings them all anew), never by a repaint or a zoom.
+    std::vector<int> rows =
+        recoloredValuesWithoutValueType(m_document.elements(), m_catalogs.valueTypes);
+    const bool news = std::any_of(rows.begin(), rows.end(), [this](int row) {
+        return std::find(m_warnedRows.begin(), m_warnedRows.end(), row) == m_warnedRows.end();
+    });
+    m_warnedRows = std::move(rows);
+    if (!news || m_warningPending) return;
+    m_warningPending = true;
+    // After the command that changed the layout, outside its handlers.
+    QTimer::singleShot(0, this, [this] {
+        m_warningPending = false;
+        if (m_closing) return;
+        const int selected = m_document.selection();
+        if (std::find(m_warnedRows.begin(), m_warnedRows.end(), selected) != m_warnedRows.end())
+            m_panel->selectValueTypeEntry(1);
+        m_platform.showMessage(PreviewRenderer::dcWarningText(), MessageButtons::Ok,
+                               MessageIcon::Warning);
+    });
 }
 
 void CPellFieldDlg::refreshLine(int row) {
@@ -927,10 +958,11 @@ void CPellFieldDlg::keepUnsavedWork() {
 
 void CPellFieldDlg::endWithoutQuestions() {
     if (m_closing) return;
+    // A second request while this one writes finds the window closing.
+    m_closing = true;
     keepUnsavedWork();
     writeSettings();
     if (m_autosave) m_autosave->windowClosed(false);
-    m_closing = true;
     QDialog::done(QDialog::Rejected);
 }
 

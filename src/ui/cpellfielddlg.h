@@ -7,6 +7,7 @@
 #include "model/layoutdocument.h"
 #include "preview/previewrenderer.h"
 #include "propertypanel.h"
+#include "settingskeys.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -26,6 +27,7 @@ class CommandActions;
 class ElementListModel;
 class ElementListView;
 class LayoutCheckView;
+class LayoutFileWatcher;
 class Platform;
 class PreviewInteraction;
 class QrCodeWindow;
@@ -88,13 +90,16 @@ public:
     void keepUnsavedWork();
     // The process was asked to end (SIGTERM, the session's end): keeps unsaved
     // work as a recovery copy, writes the settings and closes without a question.
+    // (Make the platform unattended first: nothing may wait for an answer.)
     void endWithoutQuestions();
+    // Notices changes to the layout's file made by someone else.
+    LayoutFileWatcher& fileWatcher() const { return *m_fileWatcher; }
     // File > New, as the menu, the keys and the tests reach it.
     QAction* newAction() const { return action(EditorCommand::New); }
     void showAbout();
 
     // Settings group and keys.
-    static QString settingsGroup() { return QStringLiteral("ZEFDesigner"); }
+    static QString settingsGroup() { return settingskeys::Group; }
     // Only the first window shown in a process restores the stored position;
     // this makes the next one shown do it again, as in a new process.
     static void resetFirstShow();
@@ -191,6 +196,9 @@ private:
     void updateCounts();
     void updateArea(const std::vector<QRect>& rects);
     void afterPaint(const PaintResult& result);
+    // After a change of the layout: asks, once, to select a value type for a
+    // value that a dynamic colour recolours but that has none.
+    void checkRecoloredValues();
     void setViewOption(bool PreviewViewState::*option, const QCheckBox* checkBox,
                        EditorCommand command);
 
@@ -213,6 +221,11 @@ private:
     std::unique_ptr<PropertyPanel> m_panel;
     std::unique_ptr<KeyCommands> m_keys;
     std::unique_ptr<Autosave> m_autosave;
+    std::unique_ptr<LayoutFileWatcher> m_fileWatcher;
+    // The values the "select a value type" warning has named (see
+    // checkRecoloredValues()), and whether it is about to be shown.
+    std::vector<int> m_warnedRows;
+    bool m_warningPending = false;
     QString m_programDir;
     std::vector<std::int32_t> m_randomPool;
     bool m_closing = false;

@@ -1,5 +1,8 @@
 #include "designersettings.h"
 
+#include "model/absolutefilename.h"
+#include "settingskeys.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -8,8 +11,8 @@ namespace zef::designersettings {
 
 namespace {
 
-const QString Group = QStringLiteral("ZEFDesigner");
-const QString KeyRecentFiles = QStringLiteral("recent_files");
+using settingskeys::Group;
+using settingskeys::RecentFiles;
 
 QString folderKey(FileDialog dialog) {
     switch (dialog) {
@@ -51,7 +54,7 @@ struct Store {
 
 QStringList withRecentFile(QStringList list, const QString& path) {
     if (path.isEmpty()) return list;
-    const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    const QString absolute = absoluteFileName(path);
     list.removeAll(absolute);
     list.prepend(absolute);
     while (list.size() > MaxRecentFiles) list.removeLast();
@@ -61,8 +64,11 @@ QStringList withRecentFile(QStringList list, const QString& path) {
 QStringList recentFiles() {
     Store store;
     // A damaged value of another type reads as no list.
-    QStringList list = store.settings.value(KeyRecentFiles).toStringList();
+    QStringList list = store.settings.value(RecentFiles).toStringList();
     list.removeAll(QString());
+    // A relative name (kept by an older designer) meant a file in the working
+    // folder of that run, which is not known.
+    list.removeIf([](const QString& name) { return !QDir::isAbsolutePath(name); });
     list.removeDuplicates();
     while (list.size() > MaxRecentFiles) list.removeLast();
     return list;
@@ -72,7 +78,7 @@ void addRecentFile(const QString& path) {
     if (path.isEmpty()) return;
     const QStringList list = withRecentFile(recentFiles(), path);
     Store store;
-    store.settings.setValue(KeyRecentFiles, list);
+    store.settings.setValue(RecentFiles, list);
 }
 
 QString lastFolder(FileDialog dialog, const QString& fallback) {

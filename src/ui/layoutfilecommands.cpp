@@ -56,14 +56,36 @@ bool saveLayout(LayoutDocument& document, bool saveAs) {
     const QString path = document.fileName();
     if (path.size() < 2) return false;
 
+    // Another window or program wrote the file since this layout was read from
+    // it or saved to it: replacing it would lose that work unasked.
+    if (diskChange(path, document.fileStamp()) == DiskChange::Changed) {
+        switch (platform.showMessage(changedOnDiskText(path), MessageButtons::ReplaceSaveAsCancel,
+                                     MessageIcon::Warning)) {
+        case MessageAnswer::Replace:
+            break;
+        case MessageAnswer::SaveAs:
+            return saveLayout(document, true);
+        default:
+            return false;
+        }
+    }
+
     QString error;
-    if (!writeLayoutFile(document, path, &error)) {
+    FileStamp stamp;
+    if (!writeLayoutFile(document, path, &error, &stamp)) {
         platform.showMessage(saveFailureText(path, error), MessageButtons::Ok,
                              MessageIcon::Critical);
         return false;
     }
-    document.markSaved(path);
+    document.markSaved(path, stamp);
     return true;
+}
+
+QString changedOnDiskText(const QString& path) {
+    return QStringLiteral("The file \"%1\" was changed by another window or program since this "
+                          "layout was opened or saved.\n\nReplace it with this layout (its "
+                          "changes are lost), save this layout as another file, or cancel?")
+        .arg(QDir::toNativeSeparators(path));
 }
 
 bool openLayoutDialog(LayoutDocument& document, bool append) {
@@ -79,19 +101,27 @@ bool openLayoutDialog(LayoutDocument& document, bool append) {
 }
 
 bool openLayoutFile(LayoutDocument& document, const QString& path, bool append) {
-    Platform& platform = document.platform();
-    // The file is read first: one that cannot be loaded is told without a
-    // question, and changes nothing.
-    const LayoutReadResult read = readLayoutFor(document, path, append);
-    if (read.status != LoadStatus::Loaded) {
-        platform.showMessage(QStringLiteral("The file \"%1\" cannot be loaded as a layout.\n\n%2")
-                                 .arg(QDir::toNativeSeparators(path), read.error),
-                             MessageButtons::Ok, MessageIcon::Warning);
-        return false;
-    }
+    const auto read = [&] {
+        LayoutReadResult result = readLayoutFor(document, path, append);
+        if (result.status != LoadStatus::Loaded)
+            document.platform().showMessage(
+                QStringLiteral("The file \"%1\" cannot be loaded as a layout.\n\n%2")
+                    .arg(QDir::toNativeSeparators(path), result.error),
+                MessageButtons::Ok, MessageIcon::Warning);
+        return result;
+    };
     // A Load replaces the layout: unsaved work is offered for saving first.
-    if (!append && !mayDiscardLayout(askToSaveChanges(document))) return false;
-    return loadReadLayout(document, read, path, append).status == LoadStatus::Loaded;
+    // The file is read before the question, so that one that cannot be loaded
+    // is told without it and changes nothing, and again after it: what was
+    // read is not held while the question is open, and the file may have
+    // changed meanwhile.
+    if (!append && document.isModified()) {
+        if (read().status != LoadStatus::Loaded) return false;
+        if (!mayDiscardLayout(askToSaveChanges(document))) return false;
+    }
+    const LayoutReadResult result = read();
+    if (result.status != LoadStatus::Loaded) return false;
+    return loadReadLayout(document, result, path, append).status == LoadStatus::Loaded;
 }
 
 LoadResult loadStartupLayout(LayoutDocument& document) {

@@ -13,6 +13,10 @@ class LayoutDocument;
 // told to the user and leaves the document modified.
 bool saveLayout(LayoutDocument& document, bool saveAs);
 
+// The question before Save replaces a file that another window or program
+// changed since the layout was read from it or saved to it.
+QString changedOnDiskText(const QString& path);
+
 // The message for a failed save: names the folder when the folder is the
 // cause, and says that an existing file was left unchanged only when there is one.
 QString saveFailureText(const QString& path, const QString& error);

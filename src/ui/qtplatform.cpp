@@ -6,11 +6,29 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
+
+#include <cstdio>
 
 namespace zef {
 
 MessageAnswer QtPlatform::showMessage(const QString& text, MessageButtons buttons,
                                       MessageIcon icon) {
+    if (m_unattended) {
+        m_unattendedMessages << text;
+        const QString line = QString(text).replace(QStringLiteral("\n\n"), QStringLiteral(" "))
+                                 .replace(QLatin1Char('\n'), QLatin1Char(' '));
+        std::fprintf(stderr, "zef-designer: %s\n", line.toLocal8Bit().constData());
+        std::fflush(stderr);
+        switch (buttons) {
+        case MessageButtons::Ok:
+            return MessageAnswer::Ok;
+        case MessageButtons::YesNo:
+            return MessageAnswer::No;
+        default:
+            return MessageAnswer::Cancel;
+        }
+    }
     QMessageBox box(m_parent);
     box.setWindowTitle(QApplication::applicationDisplayName().isEmpty()
                            ? QStringLiteral("ZEF Designer")
@@ -43,6 +61,17 @@ MessageAnswer QtPlatform::showMessage(const QString& text, MessageButtons button
     case MessageButtons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
+    case MessageButtons::ReplaceSaveAsCancel: {
+        QPushButton* replace =
+            box.addButton(QStringLiteral("&Replace"), QMessageBox::DestructiveRole);
+        QPushButton* saveAs = box.addButton(QStringLiteral("&Save As..."), QMessageBox::AcceptRole);
+        box.addButton(QMessageBox::Cancel);
+        box.setDefaultButton(saveAs);
+        box.exec();
+        if (box.clickedButton() == replace) return MessageAnswer::Replace;
+        if (box.clickedButton() == saveAs) return MessageAnswer::SaveAs;
+        return MessageAnswer::Cancel;
+    }
     }
     switch (box.exec()) {
     case QMessageBox::Ok:

@@ -2,6 +2,8 @@
 
 #include "model/platform.h"
 
+#include <QStringList>
+
 class QWidget;
 
 namespace zef {
@@ -11,6 +13,13 @@ namespace zef {
 class QtPlatform : public Platform {
 public:
     void setParentWidget(QWidget* parent) { m_parent = parent; }
+
+    // While unattended (the process is ending on a signal, or has lost its
+    // display), nothing may wait for a user: a message goes to the standard
+    // error and is kept (unattendedMessages()), and a question gets its
+    // cautious answer (No, Cancel) without being shown.
+    void setUnattended(bool on) { m_unattended = on; }
+    const QStringList& unattendedMessages() const { return m_unattendedMessages; }
 
     MessageAnswer showMessage(const QString& text, MessageButtons buttons,
                               MessageIcon icon) override;
@@ -23,6 +32,8 @@ public:
 
 private:
     QWidget* m_parent = nullptr;
+    bool m_unattended = false;
+    QStringList m_unattendedMessages;
 };
 
 } // namespace zef

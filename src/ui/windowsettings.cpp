@@ -2,6 +2,7 @@
 
 #include "cpellfielddlg.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -25,6 +26,9 @@ QString lastFileFromSetting(const QVariant& value) {
     if (name.size() <= 4) return {};
     // A folder can be neither loaded nor saved to.
     if (QFileInfo(name).isDir()) return {};
+    // A relative name (kept by an older designer) meant a file in the working
+    // folder of that run, which is not known.
+    if (QDir::isRelativePath(name)) return {};
     return name;
 }
 
