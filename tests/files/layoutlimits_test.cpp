@@ -3,6 +3,7 @@
 // say or leaves the document as it was.
 #include "cli/documentio.h"
 #include "config/configstring.h"
+#include "files/xmlshape.h"
 #include "filestestsupport.h"
 
 #include <gtest/gtest.h>
@@ -354,6 +355,122 @@ TEST(LayoutLimits, MutatedLayoutsNeverBreakTheDocument) {
     // The mutations leave a fair share loadable, so both paths are exercised.
     EXPECT_GT(loaded, 300);
     EXPECT_LT(loaded, 2800);
+}
+
+
+namespace hostile {
+
+// size bytes of the same tag repeated under the root of a layout.
+QByteArray repeatedTags(const QByteArray& tag, qsizetype size) {
+    QByteArray body;
+    body.reserve(size + 64);
+    while (body.size() < size) body += tag;
+    return test::layoutXml("Edge 1030", {}).replace("</ZEFLayout>", body + "</ZEFLayout>");
+}
+
+QByteArray elementWithAttributes(int n) {
+    QByteArray tag = "<LayoutElement type=\"3\"";
+    for (int i = 0; i < n; ++i) tag += " a" + QByteArray::number(i) + "=\"\"";
+    return tag + "/>";
+}
+
+} // namespace hostile
+
+// Markup that would cost the XML reader far more than any layout does is
+// refused, with a message, before it is parsed: the reader builds a node for
+// every tag and compares each attribute with the earlier ones of its element.
+TEST(LayoutLimits, MarkupBeyondWhatALayoutHoldsIsRefusedUnparsed) {
+    const struct {
+        const char* name;
+        QByteArray xml;
+    } cases[] = {
+        {"8 MiB of tiny unknown elements", hostile::repeatedTags("<b/>", 8 << 20)},
+        {"comments count too", hostile::repeatedTags("<!---->", 8 << 20)},
+        {"one element with 100 000 attributes",
+         test::layoutXml("Edge 1030", {hostile::elementWithAttributes(100000)})},
+        {"one attribute over the bound",
+         test::layoutXml("Edge 1030", {hostile::elementWithAttributes(MaxAttributesPerElement)})},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Session s(test::deviceIndex("Edge 1030"));
+        s.document.addNew();
+        const LoadResult r =
+            loadLayoutFromBytes(s.document, c.xml, QStringLiteral("/hostile.xml"), false);
+        EXPECT_EQ(r.status, LoadStatus::Unreadable);
+        EXPECT_FALSE(r.error.isEmpty());
+        EXPECT_EQ(s.document.count(), 1) << "nothing changed";
+    }
+    // At the bound (with "type") the element is read.
+    Session s(test::deviceIndex("Edge 1030"));
+    const QByteArray atBound =
+        test::layoutXml("Edge 1030", {hostile::elementWithAttributes(MaxAttributesPerElement - 1)});
+    EXPECT_EQ(loadLayoutFromBytes(s.document, atBound, QStringLiteral("/b.xml"), false).status,
+              LoadStatus::Loaded);
+    EXPECT_EQ(s.document.count(), 1);
+}
+
+// Elements beyond what any device holds are counted but never built, so a
+// file of many small elements costs what the largest layout costs; the load
+// tells them with the ones the device's limit refused, in one message.
+TEST(LayoutLimits, ElementsBeyondAnyDevicesLimitAreCountedNotBuilt) {
+    // Elements are read from the first LayoutElement on, whatever their names.
+    QList<QByteArray> elements;
+    for (int i = 0; i < MaxReadSeparators + 30; ++i) elements << "<LayoutElement type=\"3\"/>";
+    for (int i = 0; i < MaxReadElements + 200; ++i) elements << "<b/>";
+    const QByteArray xml = test::layoutXml("Edge 1030", elements);
+
+    const LayoutReadResult read = readLayoutBytes(xml, test::catalogs().valueTypes);
+    ASSERT_EQ(read.status, LoadStatus::Loaded);
+    EXPECT_EQ(read.content.elements.size(), std::size_t(MaxReadElements + MaxReadSeparators));
+    EXPECT_EQ(read.content.unbuilt, 230);
+
+    Session s(test::deviceIndex("Edge 530"));
+    const LoadResult r = loadLayoutFromBytes(s.document, xml, QStringLiteral("/many.xml"), false);
+    EXPECT_EQ(r.refused, 230);
+    ASSERT_EQ(s.platform.messages.size(), 1u);
+    EXPECT_TRUE(s.platform.messages[0].text.contains(QStringLiteral("230 elements")))
+        << s.platform.messages[0].text.toStdString();
+}
+
+// The counts bound what a parser builds whatever the markup holds: quotes in
+// comments, tags in attribute values and character data.
+TEST(XmlShape, CountsNodesAndAttributesOfAnyMarkup) {
+    const struct {
+        const char* xml;
+        qsizetype nodes, attributes, most;
+    } cases[] = {
+        {"", 0, 0, 0},
+        {"<a/>", 1, 0, 0},
+        {"<a x='1' y=\"2\">text</a>", 2, 2, 2},
+        {"<a x='>' y=\"<b c='d'/>\"/>", 1, 2, 2},
+        {"<?xml version=\"1.0\"?><!-- \"a\" 'b' <c d='e'/> --><r/>", 3, 0, 0},
+        {"<r><![CDATA[<a b='c'/>]]></r>", 2, 0, 0},
+        {"<r>\n  <a p='1'/>\n  <b q='1' r='2' s='3'/>\n</r>", 6, 4, 3},
+        {"<a x='unterminated", 1, 1, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.xml);
+        const XmlShape shape = measureXmlShape(QByteArray(c.xml));
+        EXPECT_EQ(shape.nodes, c.nodes);
+        EXPECT_EQ(shape.attributes, c.attributes);
+        EXPECT_EQ(shape.mostAttributes, c.most);
+    }
+}
+
+TEST(LayoutLimits, OneCutTextIsToldInTheSingular) {
+    const QByteArray element =
+        "<LayoutElement type=\"3\" text=\"" + QByteArray(MaxElementTextLength + 1, 'a') + "\"/>";
+    Session s(test::deviceIndex("Edge 1030"));
+    ASSERT_EQ(loadLayoutFromBytes(s.document, test::layoutXml("Edge 1030", {element}),
+                                  QStringLiteral("/t.xml"), false)
+                  .status,
+              LoadStatus::Loaded);
+    ASSERT_EQ(s.platform.messages.size(), 1u);
+    EXPECT_TRUE(s.platform.messages[0].text.startsWith(
+        QStringLiteral("The text of one element was longer than %1 characters.")
+            .arg(MaxElementTextLength)))
+        << s.platform.messages[0].text.toStdString();
 }
 
 } // namespace

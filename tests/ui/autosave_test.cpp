@@ -136,10 +136,11 @@ TEST_F(AutosaveTest, NextStartOffersTheCopyAndYesRestoresItExactly) {
     const auto& question = platform.messages.front();
     EXPECT_TRUE(
         QRegularExpression(
-            QStringLiteral(R"(^Recover the unsaved layout from \d{4}-\d\d-\d\d \d\d:\d\d\?$)"))
+            QStringLiteral(R"(^Recover the unsaved changes to "(.*)" from \d{4}-\d\d-\d\d \d\d:\d\d\?)"))
             .match(question.text)
             .hasMatch())
         << question.text.toStdString();
+    EXPECT_TRUE(question.text.contains(QDir::toNativeSeparators(userFile)));
     EXPECT_EQ(question.buttons, MessageButtons::YesNo);
     EXPECT_EQ(question.icon, MessageIcon::Question);
 

@@ -187,7 +187,6 @@ const SaveCase SaveCases[] = {
      nullptr, false, 1, nullptr, "program dir/layout.xml", true, 0},
     {"SaveAsWritesTheChosenFile", "layout.xml", false, 2, true, "zweites Layout ü.xml", true, 1,
      "zweites Layout ü.xml", "zweites Layout ü.xml", false, 0},
-    {"ShortNameAsks", nullptr, false, 1, false, "x.xml", true, 1, "x.xml", "x.xml", false, 0},
     {"EmptyNameAsks", "", false, 1, false, "x.xml", true, 1, "x.xml", "x.xml", false, 0},
     {"FailedSaveAsKeepsTheChosenName", "layout.xml", false, 1, true, "no such dir/x.xml", false, 1,
      nullptr, "no such dir/x.xml", true, 1},

@@ -102,7 +102,9 @@ TEST(LastFileSetting, OnlyATextNamingAFileIsUsed) {
     } cases[] = {
         {"absent", QVariant(), QString()},
         {"4 characters", QStringLiteral("a.xm"), QString()},
-        {"5 characters", QStringLiteral("a.xml"), QStringLiteral("a.xml")},
+        {"5 characters", QStringLiteral("/a.xml"), QStringLiteral("/a.xml")},
+        // A relative name meant the working folder of some earlier run.
+        {"relative", QStringLiteral("work1/a.xml"), QString()},
         {"a missing file is still named", missing, missing},
         {"a folder", dir.path(), QString()},
         {"bytes", QByteArray("/tmp/some/file.xml"), QString()},

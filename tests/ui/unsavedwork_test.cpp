@@ -182,7 +182,8 @@ TEST_F(UnsavedWorkTest, TerminationKeepsTheWorkAndAsksNothing) {
     platform = ScriptedPlatform();
     WindowTest::SetUp();
     ASSERT_FALSE(platform.messages.empty());
-    EXPECT_TRUE(platform.messages[0].text.startsWith(QStringLiteral("Recover the unsaved layout")));
+    EXPECT_TRUE(platform.messages[0].text.startsWith(
+        QStringLiteral("Recover the unsaved changes to an untitled layout")));
 }
 
 // A layout read from a string has no file: Save asks where, and nothing is
