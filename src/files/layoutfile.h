@@ -62,8 +62,8 @@ constexpr qint64 MaxLayoutFileBytes = qint64(64) * 1024 * 1024;
 // attributes than these is refused; no element kind has more than 44
 // attributes. (The XML reader compares each new attribute with all earlier
 // ones of its element, and builds a node for every tag.)
-constexpr qsizetype MaxXmlNodes = 1000 * 1000;
-constexpr qsizetype MaxXmlAttributes = 2 * 1000 * 1000;
+constexpr qsizetype MaxXmlNodes = 400 * 1000;
+constexpr qsizetype MaxXmlAttributes = 800 * 1000;
 constexpr qsizetype MaxAttributesPerElement = 48;
 // Of the elements a file lists, at most this many that count towards a
 // device's limit (the largest limit) and this many separators are built; the
