@@ -6,6 +6,7 @@
 #include "catalog/catalogs.h"
 #include "common/builtonce.h"
 #include "common/scriptedplatform.h"
+#include "files/filestestsupport.h"
 #include "files/layoutfile.h"
 #include "model/layoutdocument.h"
 
@@ -136,7 +137,7 @@ TEST_F(AutosaveTest, NextStartOffersTheCopyAndYesRestoresItExactly) {
     const auto& question = platform.messages.front();
     EXPECT_TRUE(
         QRegularExpression(
-            QStringLiteral(R"(^Recover the unsaved changes to "(.*)" from \d{4}-\d\d-\d\d \d\d:\d\d\?)"))
+            QStringLiteral(R"re(^Recover the unsaved changes to ".*" from \d{4}-\d\d-\d\d \d\d:\d\d\?)re"))
             .match(question.text)
             .hasMatch())
         << question.text.toStdString();
@@ -172,7 +173,7 @@ TEST_F(AutosaveTest, RecoveredEmptyLayoutStaysModifiedAgainstTheUsersFile) {
     EXPECT_TRUE(isSameLayout(doc->savedElements(), before->savedElements()));
 }
 
-TEST_F(AutosaveTest, NoRemovesTheCopy) {
+TEST_F(AutosaveTest, NoSetsTheCopyAside) {
     auto before = newDocument();
     fill(*before);
     { Autosave(*before).saveNow(); }
@@ -187,11 +188,72 @@ TEST_F(AutosaveTest, NoRemovesTheCopy) {
         EXPECT_FALSE(recoveryExists(autosave));
         EXPECT_FALSE(QFileInfo::exists(autosave.infoFilePath()));
         EXPECT_FALSE(QFileInfo::exists(autosave.savedCopyPath()));
+        // A wrong answer is not the end of the work: the copy is set aside.
+        EXPECT_TRUE(platform.messages[0].text.contains(
+            QDir::toNativeSeparators(Autosave::setAsidePath())));
+        const LayoutReadResult aside =
+            readLayoutFile(Autosave::setAsidePath(), catalogs().valueTypes);
+        ASSERT_EQ(aside.status, LoadStatus::Loaded);
+        EXPECT_TRUE(isSameLayout(aside.content.elements, before->elements()));
     }
     // Asked once only: the next start finds nothing.
     Autosave again(*doc);
     EXPECT_FALSE(again.offerRecovery());
     EXPECT_EQ(platform.messages.size(), 1u);
+}
+
+// A file named by a relative path is kept by its absolute name: a recovery
+// started from another folder, which has a file of the same relative name,
+// restores to the file the work came from, and Save writes that one.
+TEST_F(AutosaveTest, RecoveryFromAnotherFolderTargetsTheFileItCameFrom) {
+    QTemporaryDir a, b;
+    for (const QTemporaryDir* dir : {&a, &b})
+        ASSERT_TRUE(QDir(dir->path()).mkpath(QStringLiteral("work1")));
+    const QString previous = QDir::currentPath();
+    const QString fileInA = QDir(a.path()).filePath(QStringLiteral("work1/a.xml"));
+    const QString fileInB = QDir(b.path()).filePath(QStringLiteral("work1/a.xml"));
+    ASSERT_TRUE(test::writeFile(fileInB, "B's own layout"));
+
+    ASSERT_TRUE(QDir::setCurrent(a.path()));
+    auto before = newDocument();
+    fill(*before);
+    before->setFileName(QStringLiteral("work1/a.xml"));
+    EXPECT_EQ(before->fileName(), fileInA);
+    { Autosave(*before).saveNow(); } // killed
+
+    ASSERT_TRUE(QDir::setCurrent(b.path()));
+    auto doc = newDocument();
+    Autosave autosave(*doc);
+    platform.answers = {MessageAnswer::Yes};
+    ASSERT_TRUE(autosave.offerRecovery());
+    EXPECT_TRUE(platform.messages.back().text.contains(fileInA));
+    EXPECT_EQ(doc->fileName(), fileInA);
+    EXPECT_TRUE(saveLayout(*doc, false));
+    QDir::setCurrent(previous);
+    EXPECT_EQ(test::readFile(fileInB), QByteArray("B's own layout"));
+    EXPECT_TRUE(test::readFile(fileInA).contains("<LayoutElement"));
+}
+
+// A record an older designer wrote with a relative name cannot say which
+// folder it meant: the layout comes back untitled, and Save asks.
+TEST_F(AutosaveTest, RecordWithARelativeNameRestoresUntitled) {
+    auto before = newDocument();
+    fill(*before);
+    {
+        Autosave crashed(*before);
+        ASSERT_TRUE(crashed.saveNow());
+        QFile info(crashed.infoFilePath());
+        ASSERT_TRUE(info.open(QIODevice::WriteOnly));
+        info.write(R"({"file": "work1/a.xml", "time": "2026-12-01T10:00:00.000"})");
+    }
+    auto doc = newDocument();
+    Autosave autosave(*doc);
+    platform.answers = {MessageAnswer::Yes};
+    ASSERT_TRUE(autosave.offerRecovery());
+    EXPECT_TRUE(platform.messages.back().text.contains(QStringLiteral("an untitled layout")));
+    EXPECT_TRUE(doc->fileName().isEmpty());
+    EXPECT_TRUE(doc->isModified());
+    EXPECT_TRUE(isSameLayout(doc->elements(), before->elements()));
 }
 
 TEST_F(AutosaveTest, NothingToOfferAsksNothing) {

@@ -505,7 +505,7 @@ TEST_F(CommandsTest, PaintShowsTheSwatchesOfTheSelectedElement) {
     EXPECT_EQ(again.pixelColor(corner), QColor(0, 0, 0));
 }
 
-TEST_F(CommandsTest, ADynamicColourOfAValueWithoutValueTypeIsAnsweredAfterThePaint) {
+TEST_F(CommandsTest, ADynamicColourOfAValueWithoutValueTypeIsAnsweredAfterTheCommand) {
     add(KindValue);
     click(ui().fixedText);
     type(ui().text, QStringLiteral("km/h"));
@@ -524,6 +524,36 @@ TEST_F(CommandsTest, ADynamicColourOfAValueWithoutValueTypeIsAnsweredAfterThePai
                                                ui().valueType->itemText(1)));
     EXPECT_EQ(ui().valueType->currentIndex(), 1);
     EXPECT_EQ(element().text, QStringLiteral("km/h"));
+}
+
+// Told once per command that brings such a value, never by a repaint or a
+// zoom: a load of a string with one is one command and one message.
+TEST_F(CommandsTest, TheValueTypeWarningComesOncePerCommandNeverFromAPaint) {
+    chooseDevice("Edge 1030");
+    LayoutElement value(KindValue);
+    value.fixedText = true;
+    value.text = QStringLiteral("km/h");
+    value.color = 0x123456;
+    LayoutElement dc(KindDynamicColor);
+    dc.replaceColor = 0x123456;
+    dc.dcValue[0] = 100;
+    platform.clipboard = BuildConfigString({value, dc}, catalogs().valueTypes, {});
+    platform.answers = {MessageAnswer::Yes};
+    platform.messages.clear();
+    click(ui().loadFromClipboard);
+    QCoreApplication::processEvents();
+    const QString warning = PreviewRenderer::dcWarningText();
+    EXPECT_EQ(messages().count(warning), 1);
+
+    for (int i = 0; i < 3; ++i) {
+        dlg->action(EditorCommand::ZoomIn)->trigger();
+        dlg->grab();
+        QCoreApplication::processEvents();
+    }
+    dlg->action(EditorCommand::ActualSize)->trigger();
+    dlg->grab();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(messages().count(warning), 1);
 }
 
 // --- keyboard through the real window --------------------------------------------

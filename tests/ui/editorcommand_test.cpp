@@ -44,6 +44,30 @@ TEST(CommandTable, EveryKeyIsBoundOnceAndSelectsItsOwnRow) {
     EXPECT_GT(bindings, 30);
 }
 
+// Alt and a letter reach one item: every menu item, and every menu of the
+// bar, has a mnemonic of its own within its menu.
+TEST(CommandTable, MnemonicsAreDistinctInEachMenu) {
+    const auto mnemonic = [](const QString& text) {
+        const qsizetype at = text.indexOf(QLatin1Char('&'));
+        return at >= 0 && at + 1 < text.size() ? text.at(at + 1).toLower() : QChar();
+    };
+    std::set<QChar> titles;
+    for (const CommandMenu menu : MenuBarMenus) {
+        EXPECT_TRUE(titles.insert(mnemonic(menuTitle(menu))).second)
+            << menuTitle(menu).toStdString();
+        std::map<QChar, QString> seen;
+        for (const CommandRow& row : editorCommands()) {
+            if (row.menu != menu) continue;
+            const QString text = QString::fromUtf8(row.text);
+            const QChar letter = mnemonic(text);
+            EXPECT_FALSE(letter.isNull()) << text.toStdString() << " has no mnemonic";
+            const auto [it, added] = seen.emplace(letter, text);
+            EXPECT_TRUE(added) << text.toStdString() << " and " << it->second.toStdString()
+                               << " share a mnemonic";
+        }
+    }
+}
+
 TEST(CommandTable, ExtraModifiersFollowTheChordRules) {
     const struct {
         const char* name;

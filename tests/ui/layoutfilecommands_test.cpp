@@ -1,5 +1,6 @@
 #include "files/filestestsupport.h"
 #include "ui/layoutfilecommands.h"
+#include "ui/layoutfilewatcher.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +8,7 @@
 #include <QDirIterator>
 #include <QSaveFile>
 #include <QSignalSpy>
+#include <QTest>
 #include <QTemporaryDir>
 
 namespace zef {
@@ -435,6 +437,126 @@ TEST(LayoutLoad, CancelledDialogDoesNothing) {
     EXPECT_EQ(s.platform.openDialogs, 1);
     EXPECT_TRUE(s.platform.messages.empty());
     EXPECT_EQ(s.document.count(), 1);
+}
+
+} // namespace
+} // namespace zef
+
+namespace zef {
+namespace {
+
+// Two windows on one file: each change saved in one is noticed by the other
+// before it could be overwritten.
+class TwoWindowsOnOneFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        path = dir.filePath(QStringLiteral("shared.xml"));
+        Session writer(test::deviceIndex("Edge 1030"));
+        writer.document.addNew();
+        ASSERT_TRUE(writeLayoutFile(writer.document, path, nullptr));
+        for (Session* s : {&first, &second})
+            ASSERT_EQ(loadLayout(s->document, path, false).status, LoadStatus::Loaded);
+    }
+    // A change of element 1's X and a save; true when the file was written.
+    static bool moveAndSave(Session& s, int x) {
+        s.document.setSelection(0);
+        s.document.selectedElement()->x = x;
+        s.document.refresh();
+        return saveLayout(s.document, false);
+    }
+    int savedX() const {
+        Session reader;
+        loadLayout(reader.document, path, false);
+        return reader.document.count() ? reader.document.elements()[0].x : -1;
+    }
+
+    QTemporaryDir dir;
+    QString path;
+    Session first, second;
+};
+
+TEST_F(TwoWindowsOnOneFile, SaveAsksBeforeReplacingTheOtherWindowsChange) {
+    ASSERT_TRUE(moveAndSave(first, 11));
+    EXPECT_TRUE(first.platform.messages.empty());
+
+    // Cancel: the first window's change stays in the file.
+    EXPECT_FALSE(moveAndSave(second, 22));
+    ASSERT_EQ(second.platform.messages.size(), 1u);
+    EXPECT_EQ(second.platform.messages[0].text, changedOnDiskText(path));
+    EXPECT_EQ(second.platform.messages[0].buttons, MessageButtons::ReplaceSaveAsCancel);
+    EXPECT_EQ(savedX(), 11);
+    EXPECT_TRUE(second.document.isModified());
+
+    // Save As: the layout goes to another file, the shared one is left alone.
+    const QString other = dir.filePath(QStringLiteral("other.xml"));
+    second.platform.answers = {MessageAnswer::SaveAs};
+    second.platform.saveFileNames = {other};
+    EXPECT_TRUE(saveLayout(second.document, false));
+    EXPECT_EQ(second.document.fileName(), other);
+    EXPECT_EQ(savedX(), 11);
+
+    // Replace, asked for: the other window's change goes.
+    ASSERT_TRUE(moveAndSave(first, 12));
+    ASSERT_EQ(loadLayout(second.document, path, false).status, LoadStatus::Loaded);
+    ASSERT_TRUE(moveAndSave(first, 13));
+    second.platform.answers = {MessageAnswer::Replace};
+    EXPECT_TRUE(moveAndSave(second, 23));
+    EXPECT_EQ(savedX(), 23);
+    // Its own saves in a row ask nothing.
+    EXPECT_TRUE(moveAndSave(second, 24));
+    EXPECT_EQ(second.platform.messages.size(), 3u);
+}
+
+TEST_F(TwoWindowsOnOneFile, AFileTouchedButNotChangedIsTheSameFile) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(60),
+                                 QFileDevice::FileModificationTime));
+    file.close();
+    EXPECT_TRUE(moveAndSave(second, 5));
+    EXPECT_TRUE(second.platform.messages.empty());
+}
+
+TEST_F(TwoWindowsOnOneFile, AnUnchangedWindowOffersToReloadAndAChangedOneWaitsForSave) {
+    LayoutFileWatcher watchingSecond(second.document);
+    const int original = second.document.elements()[0].x;
+    ASSERT_TRUE(moveAndSave(first, 11));
+
+    // No: the layout stays, and the same change is not asked about again.
+    second.platform.answers = {MessageAnswer::No};
+    EXPECT_FALSE(watchingSecond.check());
+    EXPECT_FALSE(watchingSecond.check());
+    ASSERT_EQ(second.platform.messages.size(), 1u);
+    EXPECT_TRUE(second.platform.messages[0].text.contains(QStringLiteral("Reload it?")));
+    EXPECT_EQ(second.document.elements()[0].x, original);
+
+    // A newer change is asked about; Yes reloads it.
+    ASSERT_TRUE(moveAndSave(first, 12));
+    second.platform.answers = {MessageAnswer::Yes};
+    EXPECT_TRUE(watchingSecond.check());
+    EXPECT_EQ(second.document.elements()[0].x, 12);
+    EXPECT_FALSE(second.document.isModified());
+
+    // With unsaved changes the watcher is quiet: Save asks instead.
+    second.document.setSelection(0);
+    second.document.selectedElement()->y = 7;
+    second.document.refresh();
+    ASSERT_TRUE(moveAndSave(first, 13));
+    const std::size_t asked = second.platform.messages.size();
+    EXPECT_FALSE(watchingSecond.check());
+    EXPECT_EQ(second.platform.messages.size(), asked);
+}
+
+// The watcher follows a file replaced by renaming (as every save is) and
+// calls check() by itself once the writer is done.
+TEST_F(TwoWindowsOnOneFile, TheWatcherNoticesASaveOfTheOtherWindow) {
+    LayoutFileWatcher watchingSecond(second.document);
+    second.platform.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
+    ASSERT_TRUE(moveAndSave(first, 11));
+    QTRY_COMPARE_WITH_TIMEOUT(second.document.elements()[0].x, 11, 5000);
+    ASSERT_TRUE(moveAndSave(first, 12));
+    QTRY_COMPARE_WITH_TIMEOUT(second.document.elements()[0].x, 12, 5000);
 }
 
 } // namespace
