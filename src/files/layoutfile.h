@@ -101,6 +101,9 @@ SaveFileFactory setSaveFileFactory(SaveFileFactory factory);
 // time (taken before reading, so that a change while reading shows later).
 FileStamp fileStampOf(const QDateTime& modified, const QByteArray& contents);
 
+// What the file at path holds now (null when it cannot be read).
+FileStamp fileStampNow(const QString& path);
+
 // Whether the file at path still holds what the stamp says.
 enum class DiskChange {
     None,    // it does (or the stamp knows no file)

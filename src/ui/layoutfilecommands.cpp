@@ -131,7 +131,9 @@ LoadResult loadStartupLayout(LayoutDocument& document) {
     // Only a file the layout came from may be replaced by a plain Save; Save
     // as starts at the named file.
     document.setUntitled(path);
-    if (result.status == LoadStatus::UnknownDevice)
+    // A missing file is the usual first start; a file that is there but
+    // cannot be opened is the user's, and is told.
+    if (result.status != LoadStatus::Unreadable || QFileInfo(path).isFile())
         document.platform().showMessage(QStringLiteral("The file \"%1\" was not opened.\n\n%2")
                                             .arg(QDir::toNativeSeparators(path), result.error),
                                         MessageButtons::Ok, MessageIcon::Warning);

@@ -28,9 +28,10 @@ bool openLayoutDialog(LayoutDocument& document, bool append);
 bool openLayoutFile(LayoutDocument& document, const QString& path, bool append);
 
 // The start-up load of the document's file. A file that cannot be loaded
-// leaves an empty, untitled layout (Save asks where to write); a missing or
-// unreadable file is not reported, a layout for a device the catalog does not
-// know is, since the user named that file or last worked on it.
+// leaves an empty, untitled layout (Save asks where to write); a missing file
+// is not reported, any other file that cannot be loaded is (a layout for a
+// device the catalog does not know, a file refused as too large), since the
+// user named that file or last worked on it.
 LoadResult loadStartupLayout(LayoutDocument& document);
 
 // What became of unsaved changes when the user was asked about them.

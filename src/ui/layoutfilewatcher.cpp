@@ -30,8 +30,7 @@ void LayoutFileWatcher::watchFileName() {
     if (watched.size() == 1 && watched.first() == path) return;
     if (!watched.isEmpty()) m_watcher.removePaths(watched);
     if (!path.isEmpty() && QFileInfo::exists(path)) m_watcher.addPath(path);
-    m_declinedSize = -1;
-    m_declinedTime = {};
+    m_declined.clear();
 }
 
 bool LayoutFileWatcher::check() {
@@ -42,8 +41,8 @@ bool LayoutFileWatcher::check() {
     // With unsaved changes, Save asks before it replaces the file.
     if (m_document.isModified()) return false;
     if (diskChange(path, m_document.fileStamp()) != DiskChange::Changed) return false;
-    const QFileInfo info(path);
-    if (info.size() == m_declinedSize && info.lastModified() == m_declinedTime) return false;
+    const QByteArray now = fileStampNow(path).digest;
+    if (!now.isEmpty() && now == m_declined) return false;
 
     m_asking = true;
     const MessageAnswer answer = m_document.platform().showMessage(
@@ -53,8 +52,7 @@ bool LayoutFileWatcher::check() {
         MessageButtons::YesNo, MessageIcon::Question);
     m_asking = false;
     if (answer != MessageAnswer::Yes) {
-        m_declinedSize = info.size();
-        m_declinedTime = info.lastModified();
+        m_declined = now;
         return false;
     }
     return openLayoutFile(m_document, path, false);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDateTime>
+#include <QByteArray>
 #include <QFileSystemWatcher>
 #include <QObject>
 #include <QTimer>
@@ -32,9 +32,8 @@ private:
     QFileSystemWatcher m_watcher;
     QTimer m_settle;
     bool m_asking = false;
-    // The file as it was when the user chose not to reload it: not asked again.
-    qint64 m_declinedSize = -1;
-    QDateTime m_declinedTime;
+    // The digest of the file the user chose not to reload: not asked again.
+    QByteArray m_declined;
 };
 
 } // namespace zef
