@@ -26,6 +26,7 @@ bool LayoutDocument::setGeometry(int row, const ElementGeometry& geometry) {
     if (geometryOf(e) == geometry) return false;
     e.rememberGeometry();
     applyGeometry(e, geometry);
+    followGraphWidth(e);
     emit lineChanged(row);
     return true;
 }

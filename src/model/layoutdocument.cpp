@@ -225,6 +225,8 @@ void LayoutDocument::scaleToDevice() {
     if (!canScaleToDevice()) return;
     scaleElements(m_elements, *designDeviceInfo(), *device());
     m_designDevice = m_selectedDevice;
+    // The panel shows the scaled geometry of the selected element.
+    emit showElementRequested();
     refresh();
 }
 
@@ -309,13 +311,25 @@ bool LayoutDocument::isModified() const {
     return !isSameLayout(m_elements, m_savedElements);
 }
 
+bool LayoutDocument::editElement(int row, const std::function<void(LayoutElement&)>& change) {
+    if (row < 0 || row >= count()) return false;
+    LayoutElement& e = m_elements[static_cast<std::size_t>(row)];
+    const LayoutElement before = e;
+    change(e);
+    if (isSameContent(before, e)) return false;
+    emit lineChanged(row);
+    refresh();
+    return true;
+}
+
 void LayoutDocument::refresh() {
     emit viewInvalidated();
     commit();
 }
 
 void LayoutDocument::commit() {
-    if (isSameLayout(m_elements, m_committedElements)) return;
+    if (isSameLayout(m_elements, m_committedElements) && m_designDevice == m_committedDesignDevice)
+        return;
     const bool continuesEdit =
         m_editSource && m_editSource == m_openEdit && m_selection == m_openEditSelection;
     // An empty baseline (right after a load, or before the first element) is
@@ -323,12 +337,13 @@ void LayoutDocument::commit() {
     // from nothing (the removal of the only element). The keystrokes of one
     // edit after its first are no steps of their own.
     if (!continuesEdit) {
-        m_history.record(m_committedElements, m_selection);
+        m_history.record(m_committedElements, m_selection, m_committedDesignDevice);
         emit undoStateChanged();
     }
     m_openEdit = m_editSource;
     m_openEditSelection = m_selection;
     m_committedElements = m_elements;
+    m_committedDesignDevice = m_designDevice;
     updateModified();
     emit layoutCommitted();
 }
@@ -360,12 +375,13 @@ void LayoutDocument::redo() {
 void LayoutDocument::undo() {
     if (!m_history.canUndo()) return;
     finishEdit();
-    restoreStep(m_history.undo(m_elements));
+    restoreStep(m_history.undo(m_elements, m_designDevice));
 }
 
 void LayoutDocument::restoreStep(UndoHistory::Step step) {
     emit undoStateChanged();
     m_elements = std::move(step.elements);
+    m_designDevice = step.designDevice;
     m_selection = -1;
     emit linesReset();
     m_selection = step.selection >= 0 && step.selection < count() ? step.selection : -1;
@@ -383,6 +399,7 @@ void LayoutDocument::adoptLoadedLayout(const QString& name) {
     m_savedElements = m_elements;
     m_history.clear();
     m_committedElements.clear();
+    m_committedDesignDevice = m_designDevice;
     finishEdit();
     emit undoStateChanged();
     emit fileNameChanged();

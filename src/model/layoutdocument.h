@@ -9,6 +9,7 @@
 #include <QPoint>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 namespace zef {
@@ -77,6 +78,11 @@ public:
     int selection() const { return m_selection; }
     // Selects a line (-1 for none; out of range is clamped to none).
     void setSelection(int row);
+    // Changes the element at row: when change altered anything, its line is
+    // rebuilt, the view repainted and the change committed, one undo step
+    // (joined to the open edit of an EditScope's source). Returns whether
+    // anything changed.
+    bool editElement(int row, const std::function<void(LayoutElement&)>& change);
     // The element the property panel edits; its handlers write into it and
     // then refresh, which records the change.
     LayoutElement* selectedElement();
@@ -255,6 +261,7 @@ private:
     QString m_suggestedName;
     ElementVector m_savedElements;
     ElementVector m_committedElements; // at the last commit; empty right after a load
+    int m_committedDesignDevice = -1;
     UndoHistory m_history;
     ElementVector m_clipboard;
     int m_designDevice = -1;

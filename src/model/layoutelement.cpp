@@ -1,5 +1,9 @@
 #include "layoutelement.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+
 namespace zef {
 
 bool LayoutElement::hasDynamicColorRows() const {
@@ -59,6 +63,35 @@ void fillShownTexts(LayoutElement& element, const ValueTypeCatalog& catalog) {
     // The edit text fills everything the preview text does, and the display
     // pattern of the gear value as well, which only the panel shows.
     if (element.kind == KindValue) valueElementText(element, TextMode::Edit, catalog);
+}
+
+void followGraphWidth(LayoutElement& e) {
+    if (e.kind != KindGraphic || !isGraph(e.graphicKind())) return;
+    if (e.x2 - e.x > 0 && e.stroke > 0) e.nrValues = (e.x2 - e.x) / e.stroke;
+}
+
+void adaptToGraphicKind(LayoutElement& e, GraphicKind previous) {
+    if (e.kind != KindGraphic) return;
+    constexpr std::int32_t ArcStart = 135;
+    constexpr std::int32_t ArcEnd = 405;
+    constexpr std::int32_t FallbackRadius = 20;
+    const GraphicKind now = e.graphicKind();
+    if (isArc(now) && !isArc(previous)) {
+        if (hasSecondPoint(previous)) {
+            const std::int64_t half =
+                std::max(std::abs(std::int64_t(e.x2) - e.x), std::abs(std::int64_t(e.y2) - e.y)) / 2;
+            if (!hasRadius(previous) || e.radius <= 0)
+                e.radius = std::int32_t(std::clamp<std::int64_t>(half, 1, 1000));
+        }
+        if (e.radius <= 0) e.radius = FallbackRadius;
+        e.x2 = ArcStart;
+        e.y2 = ArcEnd;
+    } else if (isArc(previous) && hasSecondPoint(now)) {
+        const std::int32_t r = e.radius > 0 ? e.radius : FallbackRadius;
+        e.x2 = std::int32_t(std::clamp<std::int64_t>(std::int64_t(e.x) + r, INT32_MIN, INT32_MAX));
+        e.y2 = std::int32_t(std::clamp<std::int64_t>(std::int64_t(e.y) + r, INT32_MIN, INT32_MAX));
+    }
+    if (hasStroke(now) && e.stroke <= 0) e.stroke = 1;
 }
 
 } // namespace zef

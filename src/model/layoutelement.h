@@ -104,6 +104,17 @@ private:
     }
 };
 
+// A graph draws one bar a stroke wide across its width: once its width or
+// stroke is changed, its number of values follows (while both are positive).
+void followGraphWidth(LayoutElement& e);
+
+// A graphic's kind changed from previous to its current one: where x2, y2
+// and radius change meaning, they are given one that shows. An arc gets a
+// three-quarter sweep over the top (start 135, end 405 degrees) around its
+// point and a radius from the box it was; a line or box made from an arc
+// gets a second point a radius away.
+void adaptToGraphicKind(LayoutElement& e, GraphicKind previous);
+
 // A layout: its elements in list order.
 using ElementVector = std::vector<LayoutElement>;
 

@@ -482,7 +482,6 @@ void CPellFieldDlg::OnInitDialog(const QStringList& arguments) {
     onDeviceChanged(m_document.selectedDevice());
     m_panel->enableForKind(KindNone);
     updateCounts();
-    action(EditorCommand::ScaleToDevice)->setEnabled(false);
     restoreViewOptions();
 
     setWindowTitle(windowTitle(QString()));
@@ -571,7 +570,6 @@ void CPellFieldDlg::afterPaint(const PaintResult& result) {
     m_ui.paintTime->setText(result.paintTimeText());
     if (result.previewPainted) {
         m_ui.deviceSummary->setText(result.summaryText);
-        action(EditorCommand::ScaleToDevice)->setEnabled(result.scaleToDeviceEnabled);
     }
 }
 
@@ -818,6 +816,7 @@ void CPellFieldDlg::updateCommandStates() const {
     action(C::MoveUp)->setEnabled(selected && row > 0);
     action(C::MoveDown)->setEnabled(selected && row + 1 < m_document.count());
     action(C::Paste)->setEnabled(m_document.hasClipboardElement());
+    action(C::ScaleToDevice)->setEnabled(m_document.canScaleToDevice());
     action(C::ExportPreview)->setEnabled(m_document.device() != nullptr);
     action(C::SelectAll)->setEnabled(m_document.count() > 0);
     action(C::ZoomIn)->setEnabled(m_preview && m_preview->canZoomIn());

@@ -371,9 +371,11 @@ template <> ElementListView* newControl(const ControlTemplate&, QWidget* parent)
 template <> QLineEdit* newControl(const ControlTemplate& t, QWidget* parent) {
     auto* edit = new QLineEdit(captionOf(t), parent);
     if (t.kind == ControlKind::NumberEdit) {
-        // Typing accepts digits only; the "-" buttons reach negative numbers.
+        // Digits, after a minus sign in front: the "-" buttons and keys reach
+        // negative numbers, and a shown number must be valid itself, or the
+        // edit would take any typing after it ("-5x7").
         edit->setValidator(
-            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?[0-9]*")), edit));
     } else if (t.kind == ControlKind::ReadOnlyEdit) {
         edit->setReadOnly(true);
         edit->setFocusPolicy(Qt::ClickFocus);

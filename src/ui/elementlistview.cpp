@@ -1,5 +1,6 @@
 #include "elementlistview.h"
 
+#include <QKeyEvent>
 #include <QItemSelectionModel>
 
 #include <algorithm>
@@ -82,6 +83,18 @@ void ElementListView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void ElementListView::keyPressEvent(QKeyEvent* event) {
+    // Shift+Up and Shift+Down belong to the second point; where an element has
+    // none they move the one selection, as plain Up and Down do, rather than
+    // widening it unseen (a Delete after them would take several elements).
+    // Several elements are selected with Ctrl+click and Shift+click.
+    if ((event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier) {
+        QKeyEvent plain(event->type(), event->key(), event->modifiers() & ~Qt::ShiftModifier,
+                        event->text(), event->isAutoRepeat(), event->count());
+        asUser([&] { QListView::keyPressEvent(&plain); });
+        event->setAccepted(plain.isAccepted());
+        return;
+    }
     asUser([&] { QListView::keyPressEvent(event); });
 }
 

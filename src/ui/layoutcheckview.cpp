@@ -143,7 +143,9 @@ void LayoutCheckView::run() {
 
 void LayoutCheckView::showOutlines() {
     std::vector<QRectF> outlines;
-    if (m_outlines->isChecked())
+    // During a drag the findings are of a place the elements are leaving (a
+    // run asked for by the list or the findings line included).
+    if (m_outlines->isChecked() && !m_held)
         for (const Finding& finding : m_findings)
             if (!finding.area.isNull()) outlines.push_back(finding.area);
     std::vector<QRectF>& shown = m_renderer.viewState().outlines;

@@ -4,13 +4,21 @@
 #include "preview/previewgeometry.h"
 #include "preview/previewrenderer.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QTextEdit>
 #include <QWheelEvent>
 #include <QWidget>
 
@@ -116,9 +124,11 @@ bool PreviewInteraction::eventFilter(QObject* watched, QEvent* event) {
     }
     if (key->key() != Qt::Key_Space || key->modifiers() != Qt::NoModifier) return false;
     // Space held with the pointer over a preview that scrolls: the left
-    // button pans. Elsewhere Space keeps its meaning.
+    // button pans. Where the keyboard focus is in a control that takes Space
+    // (a text field, the element list, a button, a list), Space keeps its
+    // meaning there, wherever the pointer rests.
     if (press && !m_spaceHeld) {
-        if (!previewContains(m_lastPoint) || !scrolls()) return false;
+        if (!previewContains(m_lastPoint) || !scrolls() || focusTakesSpace()) return false;
         m_spaceHeld = true;
         m_area->setCursor(Qt::OpenHandCursor);
         return true;
@@ -129,6 +139,14 @@ bool PreviewInteraction::eventFilter(QObject* watched, QEvent* event) {
         if (!m_panning) m_area->setCursor(m_drags.cursorAt(m_lastPoint));
     }
     return true;
+}
+
+bool PreviewInteraction::focusTakesSpace() {
+    const QWidget* focus = QApplication::focusWidget();
+    return qobject_cast<const QLineEdit*>(focus) || qobject_cast<const QAbstractItemView*>(focus) ||
+           qobject_cast<const QAbstractButton*>(focus) || qobject_cast<const QComboBox*>(focus) ||
+           qobject_cast<const QAbstractSpinBox*>(focus) ||
+           qobject_cast<const QPlainTextEdit*>(focus) || qobject_cast<const QTextEdit*>(focus);
 }
 
 void PreviewInteraction::mousePress(QMouseEvent* event) {

@@ -42,6 +42,8 @@ public:
     DragController& drags() { return m_drags; }
     const DragController& drags() const { return m_drags; }
 
+    // True when the focused control has a use for Space of its own.
+    static bool focusTakesSpace();
     void mousePress(QMouseEvent* event);
     void mouseMove(QMouseEvent* event);
     void mouseRelease(QMouseEvent* event);

@@ -280,15 +280,9 @@ void PropertyPanel::showGraphic(LayoutElement& e) {
     m_ui.stroke.edit->setText(number(e.stroke));
     m_ui.dayNight->setChecked(e.dayNight);
     m_ui.maxOnly->setChecked(e.maxOnly);
-    if (isGraph(e.graphicKind())) {
-        // Showing a graph sets its number of values from its width, also when
-        // that is zero or negative.
-        if (e.stroke > 0) {
-            e.nrValues = (e.x2 - e.x) / e.stroke;
-            m_ui.nrValues.edit->setText(number(e.nrValues));
-        }
-        m_ui.fixedText->setChecked(e.fixedText);
-    }
+    // Showing is not editing: a graph's number of values follows its width
+    // when the width or stroke is changed, not when it is shown.
+    if (isGraph(e.graphicKind())) m_ui.fixedText->setChecked(e.fixedText);
 }
 
 void PropertyPanel::showGeometry(LayoutElement& e) {
@@ -303,7 +297,7 @@ void PropertyPanel::showGeometry(LayoutElement& e) {
     show(m_ui.x2.edit, e.x2);
     show(m_ui.y2.edit, e.y2);
     show(m_ui.radius.edit, e.radius);
-    recomputeGraphValues(e);
+    show(m_ui.nrValues.edit, e.nrValues);
 }
 
 void PropertyPanel::showDynamicColor(const LayoutElement& e) {
@@ -494,11 +488,9 @@ void PropertyPanel::repaintAll() {
 }
 
 void PropertyPanel::recomputeGraphValues(LayoutElement& e) {
-    if (!isGraph(e.graphicKind())) return;
-    if (e.x2 - e.x > 0 && e.stroke > 0) {
-        e.nrValues = (e.x2 - e.x) / e.stroke;
-        m_ui.nrValues.edit->setText(number(e.nrValues));
-    }
+    const std::int32_t before = e.nrValues;
+    followGraphWidth(e);
+    if (e.nrValues != before) m_ui.nrValues.edit->setText(number(e.nrValues));
 }
 
 // --- handlers ------------------------------------------------------------------
@@ -600,7 +592,13 @@ void PropertyPanel::onValueTypeSelected() {
 void PropertyPanel::onGraphicKindSelected() {
     LayoutElement* e = selectedElement();
     if (m_updatingControls || !e) return;
+    const GraphicKind previous = e->graphicKind();
     e->graphicType = graphicKindInList();
+    adaptToGraphicKind(*e, previous);
+    {
+        UpdatingGuard guard(m_updatingControls);
+        showGraphic(*e);
+    }
     refreshSelectedLine();
     updateLabels();
     repaintAll();
@@ -617,23 +615,24 @@ void PropertyPanel::onFixedTextClicked() {
 }
 
 void PropertyPanel::onDayNightClicked() {
-    LayoutElement* e = selectedElement();
-    if (m_updatingControls || !e) return;
-    e->dayNight = m_ui.dayNight->isChecked();
-    repaintElement();
+    if (m_updatingControls) return;
+    editFlag(&LayoutElement::dayNight, m_ui.dayNight->isChecked());
 }
 
 void PropertyPanel::onMaxOnlyClicked() {
-    LayoutElement* e = selectedElement();
-    if (m_updatingControls || !e) return;
-    e->maxOnly = m_ui.maxOnly->isChecked();
+    if (m_updatingControls) return;
+    editFlag(&LayoutElement::maxOnly, m_ui.maxOnly->isChecked());
 }
 
 void PropertyPanel::onInvertColorClicked() {
-    LayoutElement* e = selectedElement();
-    if (m_updatingControls || !e) return;
-    e->invertColor = m_ui.invertColor->isChecked();
-    m_document.commit();
+    if (m_updatingControls) return;
+    editFlag(&LayoutElement::invertColor, m_ui.invertColor->isChecked());
+}
+
+void PropertyPanel::editFlag(bool LayoutElement::*flag, bool on) {
+    // A click of a box is a step of its own, not part of a field's typing.
+    m_document.finishEdit();
+    m_document.editElement(m_document.selection(), [flag, on](LayoutElement& e) { e.*flag = on; });
 }
 
 void PropertyPanel::onColorEdited() {
@@ -712,18 +711,22 @@ void PropertyPanel::onDcColorButton(int row) {
 }
 
 void PropertyPanel::onDcHideClicked(int row) {
-    LayoutElement* e = selectedElement();
-    if (m_updatingControls || !e) return;
+    if (m_updatingControls || !selectedElement()) return;
     const DynamicColorRowControls& c = dcRow(m_ui, row);
-    e->dcHide[row] = c.hide->isChecked();
-    c.colorEdit->setEnabled(!e->dcHide[row]);
-    c.colorButton->setEnabled(!e->dcHide[row]);
+    const bool hide = c.hide->isChecked();
+    c.colorEdit->setEnabled(!hide);
+    c.colorButton->setEnabled(!hide);
+    m_document.finishEdit();
+    m_document.editElement(m_document.selection(),
+                           [row, hide](LayoutElement& e) { e.dcHide[row] = hide; });
 }
 
 void PropertyPanel::onDcBlinkClicked(int row) {
-    LayoutElement* e = selectedElement();
-    if (m_updatingControls || !e) return;
-    e->dcBlink[row] = dcRow(m_ui, row).blink->isChecked();
+    if (m_updatingControls || !selectedElement()) return;
+    const bool blink = dcRow(m_ui, row).blink->isChecked();
+    m_document.finishEdit();
+    m_document.editElement(m_document.selection(),
+                           [row, blink](LayoutElement& e) { e.dcBlink[row] = blink; });
 }
 
 void PropertyPanel::onGotoDynCol() {
@@ -744,8 +747,7 @@ void PropertyPanel::toggleDayNight() {
     if (!e || !m_ui.dayNight->isEnabled()) return;
     m_ui.dayNight->setChecked(!e->dayNight);
     if (m_updatingControls) return;
-    e->dayNight = m_ui.dayNight->isChecked();
-    repaintElement();
+    editFlag(&LayoutElement::dayNight, m_ui.dayNight->isChecked());
 }
 
 void PropertyPanel::moveFirstPointTo(int x, int y) {

@@ -88,6 +88,8 @@ public:
     void onValueTypeSelected();
     void onGraphicKindSelected();
     void onFixedTextClicked();
+    // A check box that only writes a flag of the selected element: one undo step.
+    void editFlag(bool LayoutElement::*flag, bool on);
     void onDayNightClicked();
     void onMaxOnlyClicked();
     void onInvertColorClicked();

@@ -225,9 +225,12 @@ TEST_F(CommandWindowTest, EveryButtonTriggersItsMenuItemsAction) {
         EXPECT_EQ(triggered.count(), 1);
         EXPECT_EQ(button->toolTip(), action(command)->toolTip());
     }
-    // Scale to device: its button is enabled exactly when its action is.
+    // Scale to device: its button is enabled exactly when its action is, which
+    // is when the layout was made for another device than the selected one.
+    EXPECT_FALSE(ui().scaleToDevice->isEnabled());
     EXPECT_EQ(ui().scaleToDevice->isEnabled(), action(C::ScaleToDevice)->isEnabled());
-    action(C::ScaleToDevice)->setEnabled(true);
+    doc().setDesignDevice(doc().selectedDevice() == 0 ? 1 : 0);
+    dlg->updateCommandStates();
     EXPECT_TRUE(ui().scaleToDevice->isEnabled());
     QSignalSpy scaled(action(C::ScaleToDevice), &QAction::triggered);
     click(ui().scaleToDevice);
