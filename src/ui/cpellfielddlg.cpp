@@ -963,7 +963,15 @@ void CPellFieldDlg::showAbout() {
     QMessageBox about(this);
     about.setWindowTitle(QStringLiteral("Info"));
     about.setText(QStringLiteral("Quennicks ZEF Designer"));
-    about.setInformativeText(QStringLiteral("Version %1 (%2)").arg(Version, InterfaceLetter));
+    about.setInformativeText(
+        QStringLiteral("Version %1 (%2)\n\n"
+                       "Free software under the GNU General Public License, version 3 or "
+                       "later; it comes with no warranty.\n\n"
+                       "The preview's faces are Roboto Condensed (Apache License 2.0), "
+                       "Bebas Neue (SIL Open Font License 1.1) and DejaVu Sans (Bitstream "
+                       "Vera licence). The licence texts are in %3.")
+            .arg(Version, InterfaceLetter,
+                 QDir::toNativeSeparators(QStringLiteral(ZEF_DOC_DIR "/copyright"))));
     about.setStandardButtons(QMessageBox::Ok);
     about.exec();
 }
