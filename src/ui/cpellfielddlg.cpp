@@ -4,6 +4,7 @@
 #include "cautorepeatbutton.h"
 #include "cli/catalogcommands.h"
 #include "cli/documentio.h"
+#include "cli/startuplayout.h"
 #include "commandactions.h"
 #include "config/configstring.h"
 #include "configclipboard.h"
@@ -438,16 +439,15 @@ void CPellFieldDlg::showSelection() {
 
 void CPellFieldDlg::OnInitDialog(const QStringList& arguments) {
     m_programDir = QCoreApplication::applicationDirPath();
-    QString startupFile = QDir(m_programDir).filePath(QStringLiteral("layout.xml"));
-    if (arguments.size() > 1) {
-        startupFile = arguments.at(1);
-    } else {
+    QString lastFile;
+    if (arguments.size() <= 1) {
         QSettings settings;
         settings.beginGroup(settingsGroup());
-        const QString last = lastFileFromSetting(settings.value(KeyLastFile));
-        if (!last.isEmpty()) startupFile = last;
+        lastFile = lastFileFromSetting(settings.value(KeyLastFile));
     }
-    m_document.setFileName(startupFile);
+    const StartupLayout startup =
+        startupLayout(arguments.value(1), lastFile, m_programDir);
+    m_document.setFileName(startup.path);
 
     if (m_randomPool.empty()) {
         QRandomGenerator generator(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
@@ -481,7 +481,8 @@ void CPellFieldDlg::OnInitDialog(const QStringList& arguments) {
 
     setWindowTitle(windowTitle(QString()));
     // A start-up file that cannot be loaded leaves an empty untitled layout.
-    loadStartupLayout(m_document);
+    const LoadResult loaded = loadStartupLayout(m_document);
+    if (startup.example && loaded.status == LoadStatus::Loaded) m_document.setUntitled(QString());
     updateTitle();
 
     m_autosave = std::make_unique<Autosave>(m_document);
