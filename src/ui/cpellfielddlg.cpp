@@ -447,7 +447,7 @@ void CPellFieldDlg::OnInitDialog(const QStringList& arguments) {
     }
     const StartupLayout startup =
         startupLayout(arguments.value(1), lastFile, m_programDir);
-    m_document.setFileName(startup.path);
+    if (!startup.example) m_document.setFileName(startup.path);
 
     if (m_randomPool.empty()) {
         QRandomGenerator generator(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
@@ -481,8 +481,13 @@ void CPellFieldDlg::OnInitDialog(const QStringList& arguments) {
 
     setWindowTitle(windowTitle(QString()));
     // A start-up file that cannot be loaded leaves an empty untitled layout.
-    const LoadResult loaded = loadStartupLayout(m_document);
-    if (startup.example && loaded.status == LoadStatus::Loaded) m_document.setUntitled(QString());
+    // The example is read without becoming the layout's file (nor a recent
+    // one): a Save asks where to write.
+    if (startup.example)
+        loadReadLayout(m_document, readLayoutFor(m_document, startup.path, false), QString(),
+                       false);
+    else
+        loadStartupLayout(m_document);
     updateTitle();
 
     m_autosave = std::make_unique<Autosave>(m_document);
