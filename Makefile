@@ -35,8 +35,9 @@ package: deps
 	cmake -S . -B $(PACKAGE_BUILD) -G Ninja -DZEF_BUILD_TESTS=OFF -DZEF_BUILD_BENCH=OFF \
 		-DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
 		-DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" $(CMAKE_FLAGS)
-	cmake --build $(PACKAGE_BUILD) -j $(JOBS)
-	cd $(PACKAGE_BUILD) && cpack -G DEB
+	export SOURCE_DATE_EPOCH=$$(sed -n 's/^ZEF_SOURCE_DATE_EPOCH:INTERNAL=//p' \
+		$(PACKAGE_BUILD)/CMakeCache.txt); \
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS) && cd $(PACKAGE_BUILD) && cpack -G DEB
 
 bench: build
 	$(BUILD)/zef-bench

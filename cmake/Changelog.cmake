@@ -35,9 +35,12 @@ if(zef_month LESS 10)
 endif()
 set(ZEF_RELEASE_DATE "${zef_year}-${zef_month}-${zef_day}")
 if(DEFINED ENV{SOURCE_DATE_EPOCH})
-    set(ZEF_SOURCE_DATE_EPOCH $ENV{SOURCE_DATE_EPOCH})
+    set(zef_epoch $ENV{SOURCE_DATE_EPOCH})
 else()
     execute_process(COMMAND date -u -d "${zef_changelog_time}" +%s
-                    OUTPUT_VARIABLE ZEF_SOURCE_DATE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE
+                    OUTPUT_VARIABLE zef_epoch OUTPUT_STRIP_TRAILING_WHITESPACE
                     COMMAND_ERROR_IS_FATAL ANY)
 endif()
+# In the cache, so that the package build can give it to the build's own
+# tools as well (Qt's rcc stamps each resource file with it).
+set(ZEF_SOURCE_DATE_EPOCH ${zef_epoch} CACHE INTERNAL "Time stamp of the package's contents")
