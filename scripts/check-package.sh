@@ -44,10 +44,11 @@ man=$(zcat "$root/share/man/man1/zef-designer.1.gz")
 for section in "EXIT STATUS" FILES EXAMPLES "SEE ALSO"; do
     grep -q "^\.SH \"\?$section" <<<"$man" || { echo "the man page has no $section" >&2; exit 1; }
 done
-# help2man glues a description that starts with "--" onto its option line.
-if grep -q '^\\fB\\-\\-[a-z-]*\\fR.*\\-\\-render:' <<<"$man"; then
-    echo "the man page glues an option's description onto its line" >&2; exit 1
-fi
+# Each option's line holds the option alone (and its value): help2man glues a
+# description that starts with "--" onto it.
+glued=$(grep -A1 '^\.TP' <<<"$man" | grep '^\\fB\\-' |
+    grep -Ev '^\\fB\\-[^ ]*\\fR(, \\fB\\-[^ ]*\\fR)?( <[^>]*>)?$' || true)
+[[ -z $glued ]] || { echo "the man page glues descriptions onto option lines: $glued" >&2; exit 1; }
 
 # Debian's hardening: full RELRO with BIND_NOW, a position-independent
 # executable, the stack protector and fortified functions.
