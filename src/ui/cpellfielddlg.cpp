@@ -977,7 +977,9 @@ void CPellFieldDlg::showAbout() {
                        "Bebas Neue (SIL Open Font License 1.1) and DejaVu Sans (Bitstream "
                        "Vera licence). The licence texts are in %3.")
             .arg(Version, InterfaceLetter,
-                 QDir::toNativeSeparators(QStringLiteral(ZEF_DOC_DIR "/copyright"))));
+                 QDir::toNativeSeparators(QDir::cleanPath(
+                     QDir(QCoreApplication::applicationDirPath())
+                         .filePath(QStringLiteral(ZEF_DOC_DIR_FROM_BIN "/copyright"))))));
     about.setStandardButtons(QMessageBox::Ok);
     about.exec();
 }
