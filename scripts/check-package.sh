@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Checks the Debian package that `make package` wrote into BUILD (default build):
-# its dependencies come from dpkg-shlibdeps, its launcher and metainfo validate,
-# everything lies where it belongs, and the program runs from where it landed.
+# Checks the Debian package that `make package` wrote into BUILD (default
+# build-package): its dependencies come from dpkg-shlibdeps, its launcher and
+# metainfo validate, everything lies where it belongs (licence notices and
+# changelog too), the man page has its sections, the program is hardened and
+# runs from where it landed.
 # Unpacks into a scratch folder; installs nothing on the machine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=${1:-build}
+build=${1:-build-package}
 id=de.pellsoft.ZefDesigner
 
 debs=("$build"/zef-designer_*.deb)
@@ -24,12 +26,39 @@ dpkg-deb -x "$deb" "$scratch"
 root=$scratch/usr
 for f in bin/zef-designer share/zef-designer/fonts.txt share/zef-designer/layout.xml \
     share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
-    share/icons/hicolor/scalable/apps/$id.svg share/man/man1/zef-designer.1.gz; do
+    share/icons/hicolor/scalable/apps/$id.svg share/man/man1/zef-designer.1.gz \
+    share/doc/zef-designer/copyright share/doc/zef-designer/changelog.gz \
+    share/doc/zef-designer/README.md; do
     [[ -s $root/$f ]] || { echo "missing in the package: /usr/$f" >&2; exit 1; }
 done
 for n in 16 22 24 32 48 64 128 256; do
     [[ -s $root/share/icons/hicolor/${n}x$n/apps/$id.png ]] || { echo "no ${n}px icon" >&2; exit 1; }
 done
+
+# Nothing a lean build leaves out slipped in.
+if (cd "$scratch" && find . -type f) | grep -Ei '/[^/]*(test|bench|fuzz)[^/]*$'; then
+    echo "the package carries tests, benchmarks or fuzz drivers" >&2; exit 1
+fi
+
+man=$(zcat "$root/share/man/man1/zef-designer.1.gz")
+for section in "EXIT STATUS" FILES EXAMPLES "SEE ALSO"; do
+    grep -q "^\.SH \"\?$section" <<<"$man" || { echo "the man page has no $section" >&2; exit 1; }
+done
+# Each option's line holds the option alone (and its value): help2man glues a
+# description that starts with "--" onto it.
+glued=$(grep -A1 '^\.TP' <<<"$man" | grep '^\\fB\\-' |
+    grep -Ev '^\\fB\\-[^ ]*\\fR(, \\fB\\-[^ ]*\\fR)?( <[^>]*>)?$' || true)
+[[ -z $glued ]] || { echo "the man page glues descriptions onto option lines: $glued" >&2; exit 1; }
+
+# Debian's hardening: full RELRO with BIND_NOW, a position-independent
+# executable, the stack protector and fortified functions.
+program=$root/bin/zef-designer
+readelf -lW "$program" | grep -q GNU_RELRO || { echo "no RELRO" >&2; exit 1; }
+readelf -dW "$program" | grep -Eq 'BIND_NOW|FLAGS_1.*NOW' || { echo "no BIND_NOW" >&2; exit 1; }
+readelf -hW "$program" | grep -q 'DYN ' || { echo "not position-independent" >&2; exit 1; }
+symbols=$(readelf --dyn-syms -W "$program")
+grep -q __stack_chk_fail <<<"$symbols" || { echo "no stack protector" >&2; exit 1; }
+grep -Eq '__[a-z0-9_]+_chk' <<<"$symbols" || { echo "no fortified functions" >&2; exit 1; }
 
 # desktop-file-validate exits 0 on errors that are "not yet fatal": anything but a
 # hint fails here. (Its one hint: the two main categories the issue asks for put

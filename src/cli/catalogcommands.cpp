@@ -1,6 +1,7 @@
 #include "catalogcommands.h"
 
 #include "catalog/catalogs.h"
+#include "terminaltext.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -10,15 +11,17 @@ namespace zef {
 
 namespace {
 
-const QChar Tab = QLatin1Char('\t');
+QString number(qint64 n) {
+    return QString::number(n);
+}
 
 // The catalog index of the named device, or -1 after reporting it on err.
 int namedDevice(const Catalogs& catalogs, const QString& deviceName, QTextStream& err) {
     const int index = catalogs.devices.findDeviceByName(deviceName);
     if (index < 0) {
-        err << QStringLiteral("Unknown device \"%1\"; --list-devices shows the device names.")
-                   .arg(deviceName)
-            << Qt::endl;
+        printError(err, QStringLiteral("Unknown device \"%1\"; --list-devices shows the device "
+                                       "names.")
+                            .arg(deviceName));
     }
     return index;
 }
@@ -29,10 +32,10 @@ int listDevices(const Catalogs& catalogs, QTextStream& out) {
     const QStringList& fontSlots = catalogs.valueTypes.fontSlots;
     for (int i = 0; i < catalogs.devices.count(); ++i) {
         const DeviceInfo& device = catalogs.devices.at(i);
-        out << i << Tab << device.name << Tab << device.screenWidth << Tab << device.screenHeight
-            << Tab << device.maxElements << Tab << device.memoryBytes << Tab
-            << DeviceCatalog::deviceClassLetter(device) << Tab
-            << catalogs.fonts.offeredFontSlots(device, fontSlots).join(QLatin1Char(',')) << '\n';
+        printRow(out, {number(i), device.name, number(device.screenWidth),
+                       number(device.screenHeight), number(device.maxElements),
+                       number(device.memoryBytes), DeviceCatalog::deviceClassLetter(device),
+                       catalogs.fonts.offeredFontSlots(device, fontSlots).join(QLatin1Char(','))});
     }
     out.flush();
     return 0;
@@ -50,8 +53,8 @@ int listValueTypes(const Catalogs& catalogs, const std::optional<QString>& devic
     for (std::size_t position = 0; position < types.size(); ++position) {
         const ValueTypeInfo& type = types[position];
         if (device && !ValueTypeCatalog::isOffered(type, *device)) continue;
-        out << position << Tab << type.name << Tab << type.code << Tab << type.id << Tab
-            << type.level << Tab << type.sampleValue << Tab << type.displayPattern << '\n';
+        printRow(out, {number(qint64(position)), type.name, type.code, number(type.id),
+                       number(type.level), type.sampleValue, type.displayPattern});
     }
     out.flush();
     return 0;
@@ -72,10 +75,11 @@ int listFonts(const Catalogs& catalogs, const std::optional<QString>& deviceName
             if (font.isEmpty()) continue;
             const PreviewFace face = catalogs.fonts.faceFor(font);
             const FaceFile* file = faceFileById(face.faceId);
-            out << name << Tab << slot << Tab << font << Tab
-                << (file ? QLatin1String(file->resourceName) : QLatin1String()) << Tab
-                << face.pixelSize << Tab << face.offsetLeft << Tab << face.offsetCenter << Tab
-                << face.offsetRight << Tab << face.offsetY << '\n';
+            printRow(out, {name, slot, font,
+                           file ? QString::fromLatin1(file->resourceName) : QString(),
+                           number(face.pixelSize), number(face.offsetLeft),
+                           number(face.offsetCenter), number(face.offsetRight),
+                           number(face.offsetY)});
         }
     }
     out.flush();

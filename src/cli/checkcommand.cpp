@@ -7,6 +7,7 @@
 #include "files/layoutfile.h"
 #include "model/devicescaling.h"
 #include "model/layoutdocument.h"
+#include "terminaltext.h"
 
 #include <QDir>
 #include <QTextStream>
@@ -19,9 +20,9 @@ int checkLayoutFile(const Catalogs& catalogs, const QString& layoutPath,
     if (deviceName) {
         const int index = catalogs.devices.findDeviceByName(*deviceName);
         if (index < 0) {
-            err << QStringLiteral("Unknown device \"%1\"; --list-devices shows the device names.")
-                       .arg(*deviceName)
-                << Qt::endl;
+            printError(err, QStringLiteral("Unknown device \"%1\"; --list-devices shows the "
+                                           "device names.")
+                                .arg(*deviceName));
             return 2;
         }
         target = &catalogs.devices.at(index);
@@ -32,17 +33,15 @@ int checkLayoutFile(const Catalogs& catalogs, const QString& layoutPath,
     const LoadResult loaded = loadLayout(document, layoutPath, false);
     const QString file = QDir::toNativeSeparators(layoutPath);
     if (loaded.status != LoadStatus::Loaded) {
-        err << QStringLiteral("The file \"%1\" cannot be loaded as a layout: %2")
-                   .arg(file, loaded.error)
-            << Qt::endl;
+        printError(err, QStringLiteral("The file \"%1\" cannot be loaded as a layout: %2")
+                            .arg(file, loaded.error));
         return 1;
     }
     const DeviceInfo* device = document.device();
     if (!device) {
-        err << QStringLiteral("The layout file \"%1\" names no device of the catalog; "
-                              "--list-devices shows the device names.")
-                   .arg(file)
-            << Qt::endl;
+        printError(err, QStringLiteral("The layout file \"%1\" names no device of the catalog; "
+                                       "--list-devices shows the device names.")
+                            .arg(file));
         return 1;
     }
 
@@ -55,7 +54,7 @@ int checkLayoutFile(const Catalogs& catalogs, const QString& layoutPath,
     }
     LayoutCheck check(catalogs);
     const std::vector<Finding> findings = check.run(elements, *device);
-    for (const Finding& finding : findings) out << findingLine(finding) << '\n';
+    for (const Finding& finding : findings) printLine(out, findingLine(finding));
     out.flush();
     return findings.empty() ? 0 : CheckFoundSomething;
 }

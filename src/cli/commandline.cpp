@@ -6,6 +6,7 @@
 #include "checkcommand.h"
 #include "configcommands.h"
 #include "rendercommand.h"
+#include "terminaltext.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -18,11 +19,15 @@
 #include <optional>
 #include <vector>
 
+#if defined(Q_OS_UNIX)
+#include <unistd.h>
+#endif
+
 namespace zef {
 
 namespace {
 
-const QString ProgramName = QStringLiteral("zef-designer");
+const QString ProgramName = programName();
 
 // Our options. The parser takes one dash as two ("-help" is "--help"), as Qt's own
 // options are written with one.
@@ -47,9 +52,10 @@ struct Options {
                        "pixel size and left, centre, right and y offsets fonts.txt gives it.")};
     QCommandLineOption device{
         QStringLiteral("device"),
-        QStringLiteral("Only what the named device offers (--list-value-types, --list-fonts); "
-                       "--check: check the layout as if it were on the named device; "
-                       "--import-config: read the string for it (default \"Edge 1030\")."),
+        QStringLiteral("With --list-value-types and --list-fonts: only what the named device "
+                       "offers. With --check: check the layout as if it were on the named "
+                       "device. With --import-config: read the string for it (default "
+                       "\"Edge 1030\")."),
         QStringLiteral("name")};
 
     // Config string export and import (configcommands.h).
@@ -59,7 +65,8 @@ struct Options {
         QStringLiteral("file.xml")};
     QCommandLineOption qr{
         QStringLiteral("qr"),
-        QStringLiteral("--export-config: also write the config string as a QR code PNG."),
+        QStringLiteral("With --export-config: also write the config string as a QR code "
+                       "PNG."),
         QStringLiteral("out.png")};
     QCommandLineOption importConfig{
         QStringLiteral("import-config"),
@@ -68,7 +75,8 @@ struct Options {
         QStringLiteral("string")};
     QCommandLineOption output{
         QStringLiteral("output"),
-        QStringLiteral("The layout file --import-config writes, or the PNG --render writes."),
+        QStringLiteral("With --import-config: the layout file to write. With --render: the "
+                       "PNG to write."),
         QStringLiteral("file")};
 
     // The preview of a layout file as PNG (rendercommand.h).
@@ -77,23 +85,25 @@ struct Options {
         QStringLiteral("Load a layout file as Load does and write its preview as the window "
                        "paints it to the --output PNG."),
         QStringLiteral("file.xml")};
-    QCommandLineOption night{QStringLiteral("night"), QStringLiteral("--render: show night mode.")};
+    QCommandLineOption night{QStringLiteral("night"), QStringLiteral("With --render: show night mode.")};
     QCommandLineOption gradient{
         QStringLiteral("gradient"),
-        QStringLiteral("--render: show gradients on elements with dynamic colours.")};
+        QStringLiteral("With --render: show gradients on elements with dynamic colours.")};
     QCommandLineOption highlight{
         QStringLiteral("highlight"),
-        QStringLiteral("--render: select the element and highlight it in red."),
+        QStringLiteral("With --render: select the element and highlight it in red."),
         QStringLiteral("index")};
     QCommandLineOption repeat{
         QStringLiteral("repeat"),
-        QStringLiteral("--render: paint n times and print the median paint time."),
+        QStringLiteral("With --render: paint n times and print the median paint time on "
+                       "standard error."),
         QStringLiteral("n")};
     QCommandLineOption widest{QStringLiteral("widest"),
-                              QStringLiteral("--render: draw every value with its widest digits.")};
+                              QStringLiteral("With --render: draw every value with its widest digits.")};
     QCommandLineOption findings{
         QStringLiteral("findings"),
-        QStringLiteral("--render: outline the elements the layout check finds something about.")};
+        QStringLiteral("With --render: outline the elements the layout check finds something "
+                       "about.")};
 
     // The layout check of a layout file (checkcommand.h).
     QCommandLineOption check{
@@ -107,11 +117,46 @@ struct Options {
         return {&listDevices,  &listValueTypes, &listFonts, &exportConfig,
                 &importConfig, &render,         &check};
     }
-    // Options that only go with a command.
-    std::vector<const QCommandLineOption*> modifiers() const {
-        return {&device, &qr, &output, &night, &gradient, &highlight, &repeat, &widest, &findings};
+    // Options that only go with a command, each with the commands it goes with.
+    struct Modifier {
+        const QCommandLineOption* option;
+        std::vector<const QCommandLineOption*> commands;
+    };
+    std::vector<Modifier> modifiers() const {
+        return {{&device, {&listValueTypes, &listFonts, &check, &importConfig}},
+                {&qr, {&exportConfig}},
+                {&output, {&importConfig, &render}},
+                {&night, {&render}},
+                {&gradient, {&render}},
+                {&highlight, {&render}},
+                {&repeat, {&render}},
+                {&widest, {&render}},
+                {&findings, {&render}}};
+    }
+    // Options a command cannot do without, with what their value names.
+    struct Required {
+        const QCommandLineOption* command;
+        const QCommandLineOption* option;
+        const char* value;
+    };
+    std::vector<Required> required() const {
+        return {{&importConfig, &output, "file.xml"}, {&render, &output, "file.png"}};
     }
 };
+
+QString dashed(const QCommandLineOption& option) {
+    return QStringLiteral("--") + option.names().constLast();
+}
+
+// "--a", "--a or --b", "--a, --b or --c".
+QString alternatives(const std::vector<const QCommandLineOption*>& options) {
+    QString text;
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        if (i > 0) text += i + 1 == options.size() ? QStringLiteral(" or ") : QStringLiteral(", ");
+        text += dashed(*options[i]);
+    }
+    return text;
+}
 
 // Qt's own options, which the window takes as every Qt program does (QGuiApplication,
 // QApplication and the X11 platform read them): those followed by a value, and flags.
@@ -165,8 +210,8 @@ struct ArgumentParser {
     }
 
     ArgumentCheck usageError(const QString& error, QTextStream& err) const {
-        err << ProgramName << QStringLiteral(": ") << error << Qt::endl
-            << usageLine() << Qt::endl
+        printError(err, error);
+        err << usageLine() << Qt::endl
             << QStringLiteral("Run '%1 --help' for the options.").arg(ProgramName) << Qt::endl;
         return {ArgumentCheck::Exit, 2};
     }
@@ -181,46 +226,73 @@ struct ArgumentParser {
             out << ProgramName << QLatin1Char(' ') << QStringLiteral(ZEF_VERSION) << Qt::endl;
             return {ArgumentCheck::Exit, 0};
         }
-        const std::vector<const QCommandLineOption*> commands = options.commands();
-        const bool command = std::any_of(commands.begin(), commands.end(),
-                                         [this](auto* c) { return parser.isSet(*c); });
+        // The commands given, in their order, each as often as it is given.
+        std::vector<const QCommandLineOption*> given;
+        for (const QString& name : parser.optionNames())
+            for (const QCommandLineOption* c : options.commands())
+                if (c->names().contains(name)) given.push_back(c);
+        if (given.size() > 1) {
+            if (given[0] == given[1])
+                return usageError(
+                    QStringLiteral("%1 is given twice; give one command at a time.")
+                        .arg(dashed(*given[0])),
+                    err);
+            return usageError(QStringLiteral("%1 and %2 are two commands; give one at a time.")
+                                  .arg(dashed(*given[0]), dashed(*given[1])),
+                              err);
+        }
+        const QCommandLineOption* command = given.empty() ? nullptr : given.front();
+        for (const Options::Modifier& m : options.modifiers()) {
+            if (!parser.isSet(*m.option)) continue;
+            if (!command)
+                return usageError(
+                    QStringLiteral("%1 goes only with a command.").arg(dashed(*m.option)), err);
+            if (std::find(m.commands.begin(), m.commands.end(), command) == m.commands.end())
+                return usageError(QStringLiteral("%1 does not go with %2, only with %3.")
+                                      .arg(dashed(*m.option), dashed(*command),
+                                           alternatives(m.commands)),
+                                  err);
+        }
         const QStringList files = parser.positionalArguments();
         if (command) {
             if (!files.isEmpty())
                 return usageError(QStringLiteral("Unexpected argument '%1'.").arg(files.first()),
                                   err);
+            for (const Options::Required& r : options.required())
+                if (r.command == command && !parser.isSet(*r.option))
+                    return usageError(QStringLiteral("%1 needs %2 %3.")
+                                          .arg(dashed(*command), dashed(*r.option),
+                                               QLatin1String(r.value)),
+                                      err);
+            for (const auto& [option, what] :
+                 {std::pair{&options.highlight, "an element index"}, {&options.repeat, "a count"}}) {
+                bool number = true;
+                if (parser.isSet(*option)) parser.value(*option).toInt(&number);
+                if (!number)
+                    return usageError(QStringLiteral("%1 needs %2, not '%3'.")
+                                          .arg(dashed(*option), QLatin1String(what),
+                                               parser.value(*option)),
+                                      err);
+            }
             return {ArgumentCheck::Command, 0};
         }
-        for (const QCommandLineOption* m : options.modifiers())
-            if (parser.isSet(*m))
-                return usageError(
-                    QStringLiteral("--%1 goes only with a command.").arg(m->names().constFirst()),
-                    err);
         if (files.size() > 1)
             return usageError(QStringLiteral("Only one layout file can be opened."), err);
         return {ArgumentCheck::Window, 0};
     }
 };
 
-int runImportConfig(const Catalogs& catalogs, const QString& argument,
-                    const std::optional<QString>& output, const std::optional<QString>& device,
-                    QTextStream& err) {
-    if (!output) {
-        err << QStringLiteral("--import-config needs --output file.xml.") << Qt::endl;
-        return 2;
-    }
+int runImportConfig(const Catalogs& catalogs, const QString& argument, const QString& output,
+                    const std::optional<QString>& device, QTextStream& err) {
     QFile input;
     if (argument == QStringLiteral("-")) input.open(stdin, QIODevice::ReadOnly);
-    return importConfigString(catalogs, configStringArgument(argument, input), *output, err,
+    return importConfigString(catalogs, configStringArgument(argument, input), output, err,
                               device.value_or(QString()));
 }
 
+// The arguments were checked: --output is there, --highlight and --repeat are numbers.
 int runRender(const Catalogs& catalogs, const QCommandLineParser& parser, const Options& o,
               QTextStream& err) {
-    if (!parser.isSet(o.output)) {
-        err << QStringLiteral("--render needs --output file.png.") << Qt::endl;
-        return 2;
-    }
     RenderOptions options;
     options.layoutPath = parser.value(o.render);
     options.outputPath = parser.value(o.output);
@@ -229,22 +301,31 @@ int runRender(const Catalogs& catalogs, const QCommandLineParser& parser, const 
     options.widestValues = parser.isSet(o.widest);
     options.outlineFindings = parser.isSet(o.findings);
     options.programDir = QCoreApplication::applicationDirPath();
-    bool ok = true;
-    if (parser.isSet(o.highlight)) {
-        options.highlight = parser.value(o.highlight).toInt(&ok);
-        if (!ok) {
-            err << QStringLiteral("--highlight needs an element index.") << Qt::endl;
-            return 2;
-        }
-    }
-    if (parser.isSet(o.repeat)) {
-        options.repeat = parser.value(o.repeat).toInt(&ok);
-        if (!ok) {
-            err << QStringLiteral("--repeat needs a count.") << Qt::endl;
-            return 2;
-        }
-    }
+    if (parser.isSet(o.highlight)) options.highlight = parser.value(o.highlight).toInt();
+    if (parser.isSet(o.repeat)) options.repeat = parser.value(o.repeat).toInt();
     return renderLayout(catalogs, options, err);
+}
+
+// Qt warns when XDG_RUNTIME_DIR is unset and then makes a private folder of its
+// own (/tmp/runtime-<user>, mode 0700, refused unless the user owns it); the
+// commands keep nothing there, so the warning would only be noise on stderr
+// among their own messages. Every other message passes on to Qt's handler.
+QtMessageHandler qtHandler = nullptr;
+
+void withoutRuntimeDirWarning(QtMsgType type, const QMessageLogContext& context,
+                              const QString& message) {
+    if (type == QtWarningMsg &&
+        message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    qtHandler(type, context, message);
+}
+
+bool stdoutIsTerminal() {
+#if defined(Q_OS_UNIX)
+    return isatty(STDOUT_FILENO) == 1;
+#else
+    return true;
+#endif
 }
 
 } // namespace
@@ -293,6 +374,7 @@ bool runCommandLine(int& argc, char** argv, int* exitCode) {
 
     // Rendering needs fonts and images but never a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qtHandler = qInstallMessageHandler(withoutRuntimeDirWarning);
     QGuiApplication app(argc, argv);
     // The window's names: the same settings and per-user folders (device pictures).
     nameApplication();
@@ -313,12 +395,12 @@ bool runCommandLine(int& argc, char** argv, int* exitCode) {
         *exitCode = listFonts(catalogs, device, out, err);
     else if (parser.isSet(o.exportConfig))
         *exitCode = exportConfigString(catalogs, parser.value(o.exportConfig), out, err,
-                                       parser.value(o.qr));
+                                       parser.value(o.qr),
+                                       stdoutIsTerminal() ? ConfigStringOutput::Escaped
+                                                          : ConfigStringOutput::Exact);
     else if (parser.isSet(o.importConfig))
         *exitCode = runImportConfig(catalogs, parser.value(o.importConfig),
-                                    parser.isSet(o.output) ? std::optional(parser.value(o.output))
-                                                           : std::nullopt,
-                                    device, err);
+                                    parser.value(o.output), device, err);
     else if (parser.isSet(o.check))
         *exitCode = checkLayoutFile(catalogs, parser.value(o.check), device, out, err);
     else

@@ -7,7 +7,9 @@
 #include "files/layoutfile.h"
 #include "model/layoutdocument.h"
 #include "qrcodeimage.h"
+#include "terminaltext.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QIODevice>
 #include <QTextStream>
@@ -15,24 +17,22 @@
 namespace zef {
 
 int exportConfigString(const Catalogs& catalogs, const QString& layoutPath, QTextStream& out,
-                       QTextStream& err, const QString& qrPath) {
+                       QTextStream& err, const QString& qrPath, ConfigStringOutput form) {
     ConsolePlatform platform(err);
     LayoutDocument document(catalogs, platform);
     const LoadResult result = loadLayout(document, layoutPath, false);
     const QString file = QDir::toNativeSeparators(layoutPath);
     if (result.status != LoadStatus::Loaded) {
-        err << QStringLiteral("The file \"%1\" cannot be loaded as a layout: %2")
-                   .arg(file, result.error)
-            << Qt::endl;
+        printError(err, QStringLiteral("The file \"%1\" cannot be loaded as a layout: %2")
+                            .arg(file, result.error));
         return 1;
     }
     // The document had no device: one is selected only when the file names a
     // device of the catalog.
     if (!document.device()) {
-        err << QStringLiteral("The layout file \"%1\" names no device of the catalog; "
-                              "--list-devices shows the device names.")
-                   .arg(file)
-            << Qt::endl;
+        printError(err, QStringLiteral("The layout file \"%1\" names no device of the catalog; "
+                                       "--list-devices shows the device names.")
+                            .arg(file));
         return 1;
     }
     const ValueTypeCatalog& types = catalogs.valueTypes;
@@ -40,7 +40,10 @@ int exportConfigString(const Catalogs& catalogs, const QString& layoutPath, QTex
     if (!warning.isEmpty()) platform.showMessage(warning, MessageButtons::Ok, MessageIcon::Warning);
     const QString string =
         BuildConfigString(document.elements(), types, documentFontSlots(document));
-    out << string << '\n';
+    if (form == ConfigStringOutput::Exact)
+        out << string << '\n';
+    else
+        printLine(out, string);
     out.flush();
     if (qrPath.isEmpty()) return 0;
     return writeQrCode(string, qrPath, err);
@@ -50,13 +53,13 @@ int writeQrCode(const QString& text, const QString& path, QTextStream& err) {
     // Ten pixels a module: sharp when printed or shown at any zoom.
     const QrCodeImage code = qrCodeImage(text, 10);
     if (code.image.isNull()) {
-        err << code.error << Qt::endl;
+        printError(err, code.error);
         return 1;
     }
-    if (!code.image.save(path, "PNG")) {
-        err << QStringLiteral("The QR code cannot be written to \"%1\".")
-                   .arg(QDir::toNativeSeparators(path))
-            << Qt::endl;
+    QString error;
+    if (!writeImage(code.image, path, &error)) {
+        printError(err, QStringLiteral("The QR code cannot be written to \"%1\": %2")
+                            .arg(QDir::toNativeSeparators(path), error));
         return 1;
     }
     return 0;
@@ -69,9 +72,9 @@ int importConfigString(const Catalogs& catalogs, const QString& configString,
     if (!deviceName.isEmpty()) {
         const int device = catalogs.devices.findDeviceByName(deviceName);
         if (device < 0) {
-            err << QStringLiteral("No device is named \"%1\"; --list-devices shows the names.")
-                       .arg(deviceName)
-                << Qt::endl;
+            printError(err, QStringLiteral("No device is named \"%1\"; --list-devices shows the "
+                                           "names.")
+                                .arg(deviceName));
             return 2;
         }
         document.selectDevice(device);
@@ -80,19 +83,30 @@ int importConfigString(const Catalogs& catalogs, const QString& configString,
     const QString file = QDir::toNativeSeparators(outputPath);
     // Save never writes an empty layout.
     if (document.elements().empty()) {
-        err << QStringLiteral("The config string gave no element; \"%1\" was not written.")
-                   .arg(file)
-            << Qt::endl;
+        printError(err, QStringLiteral("The config string gave no element; \"%1\" was not "
+                                       "written.")
+                            .arg(file));
         return 1;
     }
     QString error;
     if (!writeLayoutFile(document, outputPath, &error)) {
-        err << QStringLiteral("The layout could not be saved to \"%1\": %2").arg(file, error)
-            << Qt::endl;
+        printError(err,
+                   QStringLiteral("The layout could not be saved to \"%1\": %2").arg(file, error));
         return 1;
     }
     document.markSaved(outputPath);
     return 0;
+}
+
+bool writeImage(const QImage& image, const QString& path, QString* error) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) {
+        *error = QStringLiteral("The image could not be encoded as PNG.");
+        return false;
+    }
+    return writeFileAtomically(path, bytes, error);
 }
 
 QString configStringArgument(const QString& argument, QIODevice& input) {

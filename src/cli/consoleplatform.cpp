@@ -1,5 +1,7 @@
 #include "consoleplatform.h"
 
+#include "terminaltext.h"
+
 #include <QStringList>
 #include <QTextStream>
 
@@ -9,7 +11,7 @@ MessageAnswer ConsolePlatform::showMessage(const QString& text, MessageButtons b
                                            MessageIcon) {
     QStringList lines = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     for (QString& line : lines) line = line.trimmed();
-    m_err << lines.join(QLatin1Char(' ')) << Qt::endl;
+    printError(m_err, lines.join(QLatin1Char(' ')));
     switch (buttons) {
     case MessageButtons::Ok:
         return MessageAnswer::Ok;

@@ -9,7 +9,7 @@ class QTextStream;
 namespace zef {
 
 // A platform for commands run without a window: every message box becomes one
-// line on a stream (stderr), questions are answered No, dialogs are cancelled
+// error line on a stream (stderr, printError), questions are answered No, dialogs are cancelled
 // and the clipboard is empty.
 class ConsolePlatform : public Platform {
 public:

@@ -2,12 +2,14 @@
 
 #include "catalog/catalogs.h"
 #include "check/layoutcheck.h"
+#include "configcommands.h"
 #include "consoleplatform.h"
 #include "documentio.h"
 #include "files/layoutfile.h"
 #include "model/layoutdocument.h"
 #include "preview/previewrenderer.h"
 #include "preview/randompool.h"
+#include "terminaltext.h"
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -20,7 +22,7 @@ namespace zef {
 
 int renderLayout(const Catalogs& catalogs, const RenderOptions& options, QTextStream& err) {
     if (options.repeat < 1) {
-        err << QStringLiteral("--repeat needs a count of at least 1.") << Qt::endl;
+        printError(err, QStringLiteral("--repeat needs a count of at least 1."));
         return 2;
     }
     ConsolePlatform platform(err);
@@ -30,7 +32,7 @@ int renderLayout(const Catalogs& catalogs, const RenderOptions& options, QTextSt
         const QString why = loaded.error.isEmpty()
                                 ? QStringLiteral("The layout names no device of the catalog.")
                                 : loaded.error;
-        err << QStringLiteral("Cannot render %1: %2").arg(options.layoutPath, why) << Qt::endl;
+        printError(err, QStringLiteral("Cannot render %1: %2").arg(options.layoutPath, why));
         return 1;
     }
 
@@ -48,9 +50,8 @@ int renderLayout(const Catalogs& catalogs, const RenderOptions& options, QTextSt
     view.programDir = options.programDir;
     if (options.highlight) {
         if (*options.highlight < 0 || *options.highlight >= document.count()) {
-            err << QStringLiteral("--highlight needs an element index from 0 to %1.")
-                       .arg(document.count() - 1)
-                << Qt::endl;
+            printError(err, QStringLiteral("--highlight needs an element index from 0 to %1.")
+                                .arg(document.count() - 1));
             return 2;
         }
         document.setSelection(*options.highlight);
@@ -70,8 +71,9 @@ int renderLayout(const Catalogs& catalogs, const RenderOptions& options, QTextSt
     }
     renderer.showDcWarning(result);
 
-    if (!image.save(options.outputPath, "PNG")) {
-        err << QStringLiteral("Cannot write %1.").arg(options.outputPath) << Qt::endl;
+    QString error;
+    if (!writeImage(image, options.outputPath, &error)) {
+        printError(err, QStringLiteral("Cannot write %1: %2").arg(options.outputPath, error));
         return 1;
     }
     if (options.repeat > 1) {

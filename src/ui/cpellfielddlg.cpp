@@ -4,6 +4,7 @@
 #include "cautorepeatbutton.h"
 #include "cli/catalogcommands.h"
 #include "cli/documentio.h"
+#include "cli/startuplayout.h"
 #include "commandactions.h"
 #include "config/configstring.h"
 #include "configclipboard.h"
@@ -444,16 +445,15 @@ void CPellFieldDlg::showSelection() {
 
 void CPellFieldDlg::OnInitDialog(const QStringList& arguments) {
     m_programDir = QCoreApplication::applicationDirPath();
-    QString startupFile = QDir(m_programDir).filePath(QStringLiteral("layout.xml"));
-    if (arguments.size() > 1) {
-        startupFile = arguments.at(1);
-    } else {
+    QString lastFile;
+    if (arguments.size() <= 1) {
         QSettings settings;
         settings.beginGroup(settingsGroup());
-        const QString last = lastFileFromSetting(settings.value(KeyLastFile));
-        if (!last.isEmpty()) startupFile = last;
+        lastFile = lastFileFromSetting(settings.value(KeyLastFile));
     }
-    m_document.setFileName(startupFile);
+    const StartupLayout startup =
+        startupLayout(arguments.value(1), lastFile, m_programDir);
+    if (!startup.example) m_document.setFileName(startup.path);
 
     if (m_randomPool.empty()) {
         QRandomGenerator generator(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
@@ -486,7 +486,13 @@ void CPellFieldDlg::OnInitDialog(const QStringList& arguments) {
 
     setWindowTitle(windowTitle(QString()));
     // A start-up file that cannot be loaded leaves an empty untitled layout.
-    loadStartupLayout(m_document);
+    // The example is read without becoming the layout's file (nor a recent
+    // one): a Save asks where to write.
+    if (startup.example)
+        loadReadLayout(m_document, readLayoutFor(m_document, startup.path, false), QString(),
+                       false);
+    else
+        loadStartupLayout(m_document);
     updateTitle();
 
     // What the last run could not do when it ended unattended.
@@ -994,7 +1000,17 @@ void CPellFieldDlg::showAbout() {
     QMessageBox about(this);
     about.setWindowTitle(QStringLiteral("Info"));
     about.setText(QStringLiteral("Quennicks ZEF Designer"));
-    about.setInformativeText(QStringLiteral("Version %1 (%2)").arg(Version, InterfaceLetter));
+    about.setInformativeText(
+        QStringLiteral("Version %1 (%2)\n\n"
+                       "Free software under the GNU General Public License, version 3 or "
+                       "later; it comes with no warranty.\n\n"
+                       "The preview's faces are Roboto Condensed (Apache License 2.0), "
+                       "Bebas Neue (SIL Open Font License 1.1) and DejaVu Sans (Bitstream "
+                       "Vera licence). The licence texts are in %3.")
+            .arg(Version, InterfaceLetter,
+                 QDir::toNativeSeparators(QDir::cleanPath(
+                     QDir(QCoreApplication::applicationDirPath())
+                         .filePath(QStringLiteral(ZEF_DOC_DIR_FROM_BIN "/copyright"))))));
     about.setStandardButtons(QMessageBox::Ok);
     about.exec();
 }

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 namespace zef {
@@ -73,6 +75,67 @@ const ArgumentCase ArgumentCases[] = {
      ArgumentCheck::Exit,
      2,
      usageError("Unexpected argument 'a.xml'.")},
+    {"AnOptionOfAnotherCommand",
+     {"--render", "a.xml", "--output", "a.png", "--device", "Edge 1050"},
+     ArgumentCheck::Exit,
+     2,
+     usageError("--device does not go with --render, only with --list-value-types, --list-fonts, "
+                "--check or --import-config.")},
+    {"AnOptionOfOneOtherCommand",
+     {"--list-devices", "--qr", "x.png"},
+     ArgumentCheck::Exit,
+     2,
+     usageError("--qr does not go with --list-devices, only with --export-config.")},
+    {"ARenderFlagWithTheCheck",
+     {"--check", "a.xml", "--night"},
+     ArgumentCheck::Exit,
+     2,
+     usageError("--night does not go with --check, only with --render.")},
+    {"TwoCommands",
+     {"--list-devices", "--check", "a.xml"},
+     ArgumentCheck::Exit,
+     2,
+     usageError("--list-devices and --check are two commands; give one at a time.")},
+    {"TwoCommandsWithOneDash",
+     {"-export-config", "a.xml", "-render", "a.xml", "--output", "a.png"},
+     ArgumentCheck::Exit,
+     2,
+     usageError("--export-config and --render are two commands; give one at a time.")},
+    {"OneCommandTwice",
+     {"--check", "a.xml", "--check", "b.xml"},
+     ArgumentCheck::Exit,
+     2,
+     usageError("--check is given twice; give one command at a time.")},
+    {"RenderWithoutItsOutput",
+     {"--render", "a.xml", "--night"},
+     ArgumentCheck::Exit,
+     2,
+     usageError("--render needs --output file.png.")},
+    {"ImportWithoutItsOutput",
+     {"--import-config", "C"},
+     ArgumentCheck::Exit,
+     2,
+     usageError("--import-config needs --output file.xml.")},
+    {"HighlightIsNoNumber",
+     {"--render", "a.xml", "--output", "a.png", "--highlight", "first"},
+     ArgumentCheck::Exit,
+     2,
+     usageError("--highlight needs an element index, not 'first'.")},
+    {"RepeatIsNoNumber",
+     {"--render", "a.xml", "--output", "a.png", "--repeat", "7x"},
+     ArgumentCheck::Exit,
+     2,
+     usageError("--repeat needs a count, not '7x'.")},
+    {"AnUnknownOptionIsEchoedEscaped",
+     {"--\x1b]52;c;eA\a\nx"},
+     ArgumentCheck::Exit,
+     2,
+     usageError("Unknown option '\\x1b]52;c;eA\\x07\\nx'.")},
+    {"AnUnexpectedArgumentIsEchoedEscaped",
+     {"--list-devices", "\x1b[2J"},
+     ArgumentCheck::Exit,
+     2,
+     usageError("Unexpected argument '\\x1b[2J'.")},
 };
 
 class ArgumentCheckTest : public ::testing::TestWithParam<ArgumentCase> {};
@@ -198,6 +261,85 @@ TEST(Program, VersionAndWrongArgumentsOpenNoWindow) {
         EXPECT_EQ(run.exitCode, 2) << wrong;
         EXPECT_TRUE(run.out.isEmpty()) << wrong;
         EXPECT_TRUE(run.err.contains(Usage)) << wrong;
+    }
+}
+
+// Errors at run time: the program's name, what failed and the system's reason,
+// on one line.
+TEST(Program, AFileThatCannotBeWrittenIsReportedWithTheReason) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    const QString layout = QStringLiteral(SOURCE_DIR "/res/layout.xml");
+    const QString missing = QStringLiteral("/nonexistent-dir/x");
+    const struct {
+        const char* name;
+        QStringList arguments;
+        QString error;
+    } rows[] = {
+        {"render", {"--render", layout, "--output", missing + ".png"},
+         "zef-designer: Cannot write /nonexistent-dir/x.png: "},
+        {"QR code", {"--export-config", layout, "--qr", missing + ".png"},
+         "zef-designer: The QR code cannot be written to \"/nonexistent-dir/x.png\": "},
+        {"import", {"--import-config", "-", "--output", missing + ".xml"},
+         "zef-designer: The layout could not be saved to \"/nonexistent-dir/x.xml\": "},
+    };
+    for (const auto& row : rows) {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(ZEF_DESIGNER), row.arguments);
+        // The import reads its string from standard input: the example's.
+        if (row.arguments.contains(QStringLiteral("-"))) {
+            QProcess exporter;
+            exporter.setProcessEnvironment(environment);
+            exporter.start(QStringLiteral(ZEF_DESIGNER),
+                           {QStringLiteral("--export-config"), layout});
+            ASSERT_TRUE(exporter.waitForFinished(60000));
+            process.write(exporter.readAllStandardOutput());
+        }
+        process.closeWriteChannel();
+        ASSERT_TRUE(process.waitForFinished(60000)) << row.name;
+        const QString err = QString::fromLocal8Bit(process.readAllStandardError());
+        EXPECT_EQ(process.exitCode(), 1) << row.name;
+        EXPECT_TRUE(err.startsWith(row.error)) << row.name << ": " << err.toStdString();
+        EXPECT_TRUE(err.endsWith(QStringLiteral(": No such file or directory\n")))
+            << row.name << ": " << err.toStdString();
+        EXPECT_EQ(err.count(QLatin1Char('\n')), 1) << row.name << ": " << err.toStdString();
+    }
+}
+
+TEST(Program, WrongOptionsAndTwoCommandsAreRefusedBeforeAnythingRuns) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    QTemporaryDir dir;
+    const QString png = dir.filePath(QStringLiteral("x.png"));
+    const QString layout = QStringLiteral(SOURCE_DIR "/res/layout.xml");
+    for (const QStringList& arguments :
+         {QStringList{"--list-devices", "--qr", png},
+          QStringList{"--render", layout, "--output", png, "--device", "Edge 130"},
+          QStringList{"--list-devices", "--render", layout, "--output", png}}) {
+        const ProgramRun run = runProgram(arguments, environment);
+        const std::string shown = arguments.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(run.exitCode, 2) << shown;
+        EXPECT_TRUE(run.out.isEmpty()) << shown;
+        EXPECT_TRUE(run.err.startsWith(QStringLiteral("zef-designer: "))) << shown;
+        EXPECT_TRUE(run.err.contains(Usage)) << shown;
+        EXPECT_FALSE(QFile::exists(png)) << shown;
+    }
+}
+
+// Qt's warning about XDG_RUNTIME_DIR would be the only line on stderr.
+TEST(Program, CommandsPrintNothingOnStderrWithoutARuntimeFolder) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    QTemporaryDir dir;
+    const QString layout = QStringLiteral(SOURCE_DIR "/res/layout.xml");
+    for (const QStringList& arguments :
+         {QStringList{"--list-devices"}, QStringList{"--check", layout},
+          QStringList{"--render", layout, "--output", dir.filePath(QStringLiteral("x.png"))}}) {
+        const ProgramRun run = runProgram(arguments, environment);
+        EXPECT_TRUE(run.exitCode == 0 || run.exitCode == 3) << run.exitCode;
+        EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
     }
 }
 

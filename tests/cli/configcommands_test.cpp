@@ -121,7 +121,8 @@ TEST_F(ConfigCommandsTest, ExportWarnsAboutCutTexts) {
     value.text = QString(300, QLatin1Char('t'));
     ASSERT_EQ(runExport(saveLayoutFor("Edge 1030", {value}, "long.xml")), 0);
     EXPECT_EQ(out.size(), 1 + 20 + 255 + 1);
-    EXPECT_EQ(err, QStringLiteral("The text of element 1 is longer than 255 characters. The "
+    EXPECT_EQ(err, QStringLiteral("zef-designer: The text of element 1 is longer than 255 "
+                                  "characters. The "
                                   "config string carries only its first 255 characters.\n"));
 }
 
@@ -159,13 +160,13 @@ TEST_F(ConfigCommandsTest, ImportRefusalsLeaveTheFileUnwritten) {
         QString message;
     };
     const Case cases[] = {
-        {QString(), QStringLiteral("The string is too short!\n")},
-        {QStringLiteral("C!!!"), QStringLiteral("The string is too short!\n")},
+        {QString(), QStringLiteral("zef-designer: The string is too short!\n")},
+        {QStringLiteral("C!!!"), QStringLiteral("zef-designer: The string is too short!\n")},
         {QStringLiteral("X!\"%WB!ww*!$:,Mp!!!!!"),
-         QStringLiteral("The string cannot be loaded!\n")},
+         QStringLiteral("zef-designer: The string cannot be loaded!\n")},
         {QStringLiteral("C") + QString(MaxConfigStringLength, QLatin1Char('!')),
-         QStringLiteral("The string is too long! A config string has at most 1048576 "
-                        "characters.\n")},
+         QStringLiteral("zef-designer: The string is too long! A config string has at most "
+                        "1048576 characters.\n")},
     };
     const QString file = path("refused.xml");
     for (const auto& c : cases) {
@@ -186,8 +187,8 @@ TEST_F(ConfigCommandsTest, ImportReportsSurplusElementsOnOneLine) {
     for (int i = 0; i < 510; ++i)
         s += EncodeConfigNumber(1u | 1u << 19) + QStringLiteral("!!!!!!!!!!!!!!!");
     ASSERT_EQ(runImport(s, path("full.xml")), 0);
-    EXPECT_EQ(err, QStringLiteral("You have reached the maximum number of elements for this "
-                                  "device! 10 elements were not added.\n"));
+    EXPECT_EQ(err, QStringLiteral("zef-designer: You have reached the maximum number of elements "
+                                  "for this device! 10 elements were not added.\n"));
     ScriptedPlatform platform;
     LayoutDocument doc(catalogs(), platform);
     ASSERT_EQ(loadLayout(doc, path("full.xml"), false).status, LoadStatus::Loaded);
@@ -233,7 +234,7 @@ TEST_F(ConfigCommandsTest, ImportReadsForTheNamedDevice) {
 TEST_F(ConfigCommandsTest, ImportIntoAMissingDirectoryFails) {
     const QString file = path("no/such/dir/out.xml");
     EXPECT_EQ(runImport(Reference, file), 1);
-    EXPECT_TRUE(err.startsWith(QStringLiteral("The layout could not be saved to")))
+    EXPECT_TRUE(err.startsWith(QStringLiteral("zef-designer: The layout could not be saved to")))
         << err.toStdString();
     EXPECT_FALSE(QFile::exists(file));
 }
@@ -270,8 +271,8 @@ TEST(ConsolePlatform, MessagesBecomeSingleLines) {
     QString text;
     QTextStream stream(&text);
     ConsolePlatform platform(stream);
-    EXPECT_EQ(platform.showMessage(QStringLiteral("One\ntwo\n\n  three "), MessageButtons::Ok,
-                                   MessageIcon::Warning),
+    EXPECT_EQ(platform.showMessage(QStringLiteral("One\ntwo\n\n  three \x1b]52;c;eA\a"),
+                                   MessageButtons::Ok, MessageIcon::Warning),
               MessageAnswer::Ok);
     EXPECT_EQ(
         platform.showMessage(QStringLiteral("Sure?"), MessageButtons::YesNo, MessageIcon::Question),
@@ -280,7 +281,9 @@ TEST(ConsolePlatform, MessagesBecomeSingleLines) {
                                    MessageIcon::Question),
               MessageAnswer::Cancel);
     stream.flush();
-    EXPECT_EQ(text, QStringLiteral("One two three\nSure?\nSave?\n"));
+    EXPECT_EQ(text.toStdString(), "zef-designer: One two three \\x1b]52;c;eA\\x07\n"
+                                  "zef-designer: Sure?\n"
+                                  "zef-designer: Save?\n");
     EXPECT_TRUE(platform.clipboardText().isEmpty());
     EXPECT_TRUE(platform.getOpenFileName(QString(), QString()).isEmpty());
 }

@@ -126,6 +126,21 @@ const LoadEdgeCase LoadCases[] = {
     {"UnknownDeviceWithNoneSelectedChangesNothing", nullptr,
      test::layoutXml("No Such Watch", {valueLine("eletype=\"CS\"")}), LoadStatus::UnknownDevice, 0,
      [](const Session& s) { EXPECT_EQ(s.document.selectedDevice(), -1); }},
+    // Terminal controls in a text are the layout's own (the command line escapes
+    // them when it prints); character references and raw bytes read alike.
+    {"TerminalControlsInTextsAreKept", "Edge 1030",
+     test::layoutXml("Edge 1030",
+                     {valueLine("eletype=\"FX\" text=\"\x1b]52;c;eA\x07&#27;[2J&#10;9: forged\""),
+                      "<LayoutElement type=\"3\" text=\"&#7;&#27;]0;title&#7;\"/>"}),
+     LoadStatus::Loaded, 2,
+     [](const Session& s) {
+         EXPECT_EQ(at(s, 0).text, QStringLiteral("\x1b]52;c;eA\a\x1b[2J\n9: forged"));
+         EXPECT_EQ(at(s, 1).text, QStringLiteral("\a\x1b]0;title\a"));
+     }},
+    {"TerminalControlsInADeviceNameMakeAnUnknownDevice", nullptr,
+     test::layoutXml("Edge 1030\x1b[2J\x1b]52;c;eA\x07", {valueLine("eletype=\"CS\"")}),
+     LoadStatus::UnknownDevice, 0,
+     [](const Session& s) { EXPECT_EQ(s.document.selectedDevice(), -1); }},
     {"EmptyDeviceNameChangesNothing", "Edge 530",
      test::layoutXml("", {valueLine("eletype=\"CS\"")}), LoadStatus::UnknownDevice, 1, nullptr},
     {"Windows1252File", nullptr,
