@@ -22,6 +22,18 @@ struct ValueTypeInfo {
 
 using CatalogList = std::vector<ValueTypeInfo>;
 
+// The code of the first value type, "-- None --": a value without a value type,
+// which shows its text as it is (a fixed text).
+inline const QString NoValueTypeCode = QStringLiteral("FX");
+
+// The entry at a position of a list, or nullptr when the position is not one
+// of it (a record from a file or a string may hold any number).
+inline const ValueTypeInfo* entryAt(const CatalogList& list,
+                                    std::int32_t position) {
+    if (position < 0 || static_cast<std::size_t>(position) >= list.size()) return nullptr;
+    return &list[static_cast<std::size_t>(position)];
+}
+
 // Selectors of positionByCode.
 constexpr int SelectValueTypes = 0;
 constexpr int SelectGraphicKinds = 1;
@@ -43,6 +55,13 @@ public:
     // Value types that show a reading the user can set as sample text: all but
     // "-- None --" and the text-valued ones.
     static bool hasSampleReading(std::int32_t id) { return id > 0 && !isTextValued(id); }
+
+    // True when the value type at the position is "-- None --" (by its code, as
+    // files name it); false for a position that is none.
+    bool isNoValueType(std::int32_t position) const {
+        const ValueTypeInfo* type = entryAt(valueTypes, position);
+        return type && type->code == NoValueTypeCode;
+    }
 
     static bool isOffered(const ValueTypeInfo& entry, const DeviceInfo& device) {
         return entry.level <= device.maxElements;

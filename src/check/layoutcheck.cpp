@@ -3,6 +3,7 @@
 #include "catalog/catalogs.h"
 #include "catalog/samplevaluetext.h"
 #include "check/screenarea.h"
+#include "model/recoloring.h"
 #include "preview/elementshape.h"
 #include "preview/facecache.h"
 #include "preview/valuetextplacement.h"
@@ -69,11 +70,6 @@ QString listed(const QStringList& items) {
     if (items.size() <= 1) return items.value(0);
     return items.mid(0, items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
            items.last();
-}
-
-const ValueTypeInfo* entryAt(const CatalogList& list, int position) {
-    if (position < 0 || std::size_t(position) >= list.size()) return nullptr;
-    return &list[std::size_t(position)];
 }
 
 QString what(const Context& c, std::size_t i) {
@@ -252,16 +248,10 @@ void checkValueType(Context& c) {
 }
 
 void checkDynamicColor(Context& c) {
-    // Colours that values and graphics are drawn in, and the first dynamic
-    // colour replacing each colour.
+    // Colours that values and graphics are drawn in.
     QHash<Bgr, bool> drawnColors;
-    QHash<Bgr, std::size_t> replacedBy;
-    for (std::size_t i = 0; i < c.elements.size(); ++i) {
-        const LayoutElement& e = c.elements[i];
+    for (const LayoutElement& e : c.elements)
         if (e.kind == KindValue || e.kind == KindGraphic) drawnColors.insert(e.color, true);
-        if (e.kind == KindDynamicColor && !replacedBy.contains(e.replaceColor))
-            replacedBy.insert(e.replaceColor, i);
-    }
     const CatalogList& types = c.catalogs.valueTypes.valueTypes;
     for (std::size_t i = 0; i < c.elements.size(); ++i) {
         const LayoutElement& e = c.elements[i];
@@ -271,15 +261,14 @@ void checkDynamicColor(Context& c) {
                       "no value or graphic has its replace colour %1, so it colours nothing")
                       .arg(color::toHexText(e.replaceColor)));
         }
-        if (e.kind == KindValue && replacedBy.contains(e.color)) {
-            const ValueTypeInfo* type = entryAt(types, e.valueType);
-            if (type && type->code != QLatin1String("FX")) continue;
-            c.add(i, FindingKind::DynamicColor,
-                  QStringLiteral("the dynamic colour of element %1 replaces its colour %2, but its "
-                                 "value type is %3: select a value type")
-                      .arg(replacedBy.value(e.color) + 1)
-                      .arg(color::toHexText(e.color), quoted(types.front().name)));
-        }
+    }
+    for (const int i : recoloredValuesWithoutValueType(c.elements, c.catalogs.valueTypes)) {
+        const LayoutElement& e = c.elements[std::size_t(i)];
+        c.add(std::size_t(i), FindingKind::DynamicColor,
+              QStringLiteral("the dynamic colour of element %1 replaces its colour %2, but its "
+                             "value type is %3: select a value type")
+                  .arg(recoloringRow(c.elements, e.color) + 1)
+                  .arg(color::toHexText(e.color), quoted(types.front().name)));
     }
 }
 

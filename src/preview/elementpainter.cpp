@@ -249,12 +249,10 @@ DrawOutcome ElementPainter::DrawElement(QPainter& painter, LayoutElement& e, QRg
         drawGraphic(painter, e, color1, color2, rest, d, pool);
         break;
     case KindDynamicColor: {
-        const auto& types = m_catalogs.valueTypes.valueTypes;
         for (std::size_t j = 0; j < all.size(); ++j) {
             const LayoutElement& v = all[j];
             if (v.kind != KindValue || v.color != e.replaceColor) continue;
-            if (v.valueType < 0 || v.valueType >= static_cast<int>(types.size())) continue;
-            if (types[static_cast<std::size_t>(v.valueType)].code != QLatin1String("FX")) continue;
+            if (!m_catalogs.valueTypes.isNoValueType(v.valueType)) continue;
             outcome.missingValueType = true;
             if (static_cast<int>(j) == selectedRow) outcome.missingValueTypeSelected = true;
         }

@@ -20,7 +20,7 @@
 #include "layoutfilecommands.h"
 #include "layoutfilewatcher.h"
 #include "model/platform.h"
-#include "model/unreadvalues.h"
+#include "model/recoloring.h"
 #include "preview/arrangecommands.h"
 #include "preview/randompool.h"
 #include "previewexport.h"

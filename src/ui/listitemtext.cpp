@@ -1,6 +1,7 @@
 #include "listitemtext.h"
 
 #include "catalog/valuetypecatalog.h"
+#include "model/recoloring.h"
 
 #include <algorithm>
 
@@ -8,20 +9,14 @@ namespace zef {
 
 namespace {
 
-bool isRecoloured(const ElementVector& elements, Bgr color) {
-    return std::any_of(elements.begin(), elements.end(), [color](const LayoutElement& e) {
-        return e.kind == KindDynamicColor && e.replaceColor == color;
-    });
-}
-
 QString valueTypeName(const ValueTypeCatalog& catalog, int position) {
-    if (position < 0 || position >= static_cast<int>(catalog.valueTypes.size())) return {};
-    return catalog.valueTypes[static_cast<std::size_t>(position)].name;
+    const ValueTypeInfo* type = entryAt(catalog.valueTypes, position);
+    return type ? type->name : QString();
 }
 
 QString graphicKindName(const ValueTypeCatalog& catalog, int position) {
-    if (position < 0 || position >= static_cast<int>(catalog.graphicKinds.size())) return {};
-    return catalog.graphicKinds[static_cast<std::size_t>(position)].name;
+    const ValueTypeInfo* kind = entryAt(catalog.graphicKinds, position);
+    return kind ? kind->name : QString();
 }
 
 // "Vals: first - last" over the rows in use, in single precision as the data
@@ -59,13 +54,13 @@ QString ListItemText(const ElementVector& elements, int index, const ValueTypeCa
 
     switch (e.kind) {
     case KindValue: {
-        const QString mark = isRecoloured(elements, e.color) ? QStringLiteral("*") : QString();
+        const QString mark = isRecolored(elements, e.color) ? QStringLiteral("*") : QString();
         const QString what = e.fixedText ? QStringLiteral("Text: '%1'").arg(e.text)
                                          : shortValueTypeName(valueTypeName(catalog, e.valueType));
         return ColorToHex(e.color) + QLatin1Char(' ') + mark + bar + what;
     }
     case KindGraphic: {
-        const QString mark = isRecoloured(elements, e.color) ? QStringLiteral("*") : QString();
+        const QString mark = isRecolored(elements, e.color) ? QStringLiteral("*") : QString();
         QString text = ColorToHex(e.color) + QLatin1Char(' ') + mark + bar +
                        graphicKindName(catalog, e.graphicType);
         if (e.valueType > 0) text += bar + shortValueTypeName(valueTypeName(catalog, e.valueType));

@@ -1,5 +1,7 @@
 #include "propertypanel.h"
 
+#include "model/recoloring.h"
+
 #include "catalog/catalogs.h"
 #include "catalog/cnumber.h"
 #include "catalog/samplevaluetext.h"
@@ -31,7 +33,6 @@ constexpr std::int32_t CoordinateMax = 973;
 constexpr int MaxTextLength = 255;
 constexpr int ColorTextLength = 6;
 
-const QString FixedTextCode = QStringLiteral("FX");
 
 // Sets the flag for the lifetime of the object and restores it afterwards,
 // also when filling the controls recurses into another showElement.
@@ -471,10 +472,7 @@ void PropertyPanel::fillDeviceLists(const DeviceInfo* device) {
 // --- helpers -----------------------------------------------------------------
 
 bool PropertyPanel::isRecoloured(Bgr color) const {
-    const auto& elements = m_document.elements();
-    return std::any_of(elements.begin(), elements.end(), [color](const LayoutElement& d) {
-        return d.kind == KindDynamicColor && d.replaceColor == color;
-    });
+    return isRecolored(m_document.elements(), color);
 }
 
 void PropertyPanel::refreshSelectedLine() {
@@ -574,8 +572,7 @@ void PropertyPanel::onValueTypeSelected() {
     e->valueType = ValueTypeCatalog::positionByName(types, m_ui.valueType->currentText());
     if (e->fixedText) {
         // The value type of a fixed text only drives its dynamic colour.
-        if (types[static_cast<std::size_t>(e->valueType)].code != FixedTextCode &&
-            !isRecoloured(e->color))
+        if (!m_catalogs.valueTypes.isNoValueType(e->valueType) && !isRecoloured(e->color))
             m_platform.showMessage(QStringLiteral("You will have to set a dynamic color to this "
                                                   "element for the valuetype to take effect!"),
                                    MessageButtons::Ok, MessageIcon::None);
@@ -732,13 +729,9 @@ void PropertyPanel::onDcBlinkClicked(int row) {
 void PropertyPanel::onGotoDynCol() {
     const LayoutElement* e = selectedElement();
     if (!e) return;
-    const Bgr color = e->color;
-    const auto& elements = m_document.elements();
-    const auto it = std::find_if(elements.begin(), elements.end(), [color](const auto& d) {
-        return d.kind == KindDynamicColor && d.replaceColor == color;
-    });
-    if (it == elements.end()) return;
-    m_host.selectListRow(static_cast<int>(it - elements.begin()));
+    const int row = recoloringRow(m_document.elements(), e->color);
+    if (row < 0) return;
+    m_host.selectListRow(row);
     onElementSelected();
 }
 

@@ -1,10 +1,17 @@
-#include "unreadvalues.h"
+#include "recoloring.h"
 
 #include "catalog/valuetypecatalog.h"
 
 #include <QSet>
 
 namespace zef {
+
+int recoloringRow(const ElementVector& elements, Bgr color) {
+    for (std::size_t i = 0; i < elements.size(); ++i)
+        if (elements[i].kind == KindDynamicColor && elements[i].replaceColor == color)
+            return static_cast<int>(i);
+    return -1;
+}
 
 std::vector<int> recoloredValuesWithoutValueType(const ElementVector& elements,
                                                  const ValueTypeCatalog& catalog) {
@@ -13,13 +20,10 @@ std::vector<int> recoloredValuesWithoutValueType(const ElementVector& elements,
         if (e.kind == KindDynamicColor) replaced.insert(e.replaceColor);
     std::vector<int> rows;
     if (replaced.isEmpty()) return rows;
-    const auto& types = catalog.valueTypes;
     for (std::size_t i = 0; i < elements.size(); ++i) {
         const LayoutElement& v = elements[i];
-        if (v.kind != KindValue || !replaced.contains(v.color)) continue;
-        if (v.valueType < 0 || v.valueType >= static_cast<int>(types.size())) continue;
-        if (types[static_cast<std::size_t>(v.valueType)].code != QLatin1String("FX")) continue;
-        rows.push_back(static_cast<int>(i));
+        if (v.kind == KindValue && replaced.contains(v.color) && catalog.isNoValueType(v.valueType))
+            rows.push_back(static_cast<int>(i));
     }
     return rows;
 }
