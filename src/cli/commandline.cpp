@@ -6,6 +6,7 @@
 #include "checkcommand.h"
 #include "configcommands.h"
 #include "rendercommand.h"
+#include "templatecommands.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -49,7 +50,8 @@ struct Options {
         QStringLiteral("device"),
         QStringLiteral("Only what the named device offers (--list-value-types, --list-fonts); "
                        "--check: check the layout as if it were on the named device; "
-                       "--import-config: read the string for it (default \"Edge 1030\")."),
+                       "--import-config: read the string for it (default \"Edge 1030\"); "
+                       "--template: the device to make the starter layout for."),
         QStringLiteral("name")};
 
     // Config string export and import (configcommands.h).
@@ -68,7 +70,8 @@ struct Options {
         QStringLiteral("string")};
     QCommandLineOption output{
         QStringLiteral("output"),
-        QStringLiteral("The layout file --import-config writes, or the PNG --render writes."),
+        QStringLiteral("The layout file --import-config or --template writes, or the PNG "
+                       "--render writes."),
         QStringLiteral("file")};
 
     // The preview of a layout file as PNG (rendercommand.h).
@@ -102,14 +105,28 @@ struct Options {
                        "finding, \"N: kind: message\"; exit 0 with none, 3 with findings."),
         QStringLiteral("file.xml")};
 
+    // Starter layouts (templatecommands.h).
+    QCommandLineOption listTemplates{
+        QStringLiteral("list-templates"),
+        QStringLiteral("Print the starter layouts, one line each: name, tab, what it is.")};
+    QCommandLineOption starterTemplate{
+        QStringLiteral("template"),
+        QStringLiteral("Write the named starter layout, made for the --device, to the --output "
+                       "layout file; exit 3 when it is not offered on that device."),
+        QStringLiteral("name")};
+    QCommandLineOption force{QStringLiteral("force"),
+                             QStringLiteral("--template: replace an existing --output file.")};
+
     // Options that select a command; any of them means no window is shown.
     std::vector<const QCommandLineOption*> commands() const {
         return {&listDevices,  &listValueTypes, &listFonts, &exportConfig,
-                &importConfig, &render,         &check};
+                &importConfig, &render,         &check,
+                &listTemplates, &starterTemplate};
     }
     // Options that only go with a command.
     std::vector<const QCommandLineOption*> modifiers() const {
-        return {&device, &qr, &output, &night, &gradient, &highlight, &repeat, &widest, &findings};
+        return {&device, &qr, &output, &night, &gradient, &highlight, &repeat, &widest, &findings,
+                &force};
     }
 };
 
@@ -141,7 +158,8 @@ struct ArgumentParser {
         parser.addOptions({o.help, o.version, o.listDevices, o.listValueTypes, o.listFonts,
                            o.device, o.exportConfig, o.qr, o.importConfig, o.output, o.render,
                            o.night, o.gradient, o.highlight, o.repeat, o.widest, o.findings,
-                           o.check});
+                           o.check,
+                           o.listTemplates, o.starterTemplate, o.force});
         for (const QString& name : QString::fromLatin1(QtValueOptions).split(QLatin1Char(' ')))
             addHidden(name, QStringLiteral("value"));
         for (const QString& name : QString::fromLatin1(QtFlagOptions).split(QLatin1Char(' ')))
@@ -247,6 +265,16 @@ int runRender(const Catalogs& catalogs, const QCommandLineParser& parser, const 
     return renderLayout(catalogs, options, err);
 }
 
+int runTemplate(const Catalogs& catalogs, const QCommandLineParser& parser, const Options& o,
+                QTextStream& err) {
+    if (!parser.isSet(o.device) || !parser.isSet(o.output)) {
+        err << QStringLiteral("--template needs --device name and --output file.xml.") << Qt::endl;
+        return 2;
+    }
+    return writeStarterLayout(catalogs, parser.value(o.starterTemplate), parser.value(o.device),
+                              parser.value(o.output), parser.isSet(o.force), err);
+}
+
 } // namespace
 
 ArgumentCheck checkArguments(const QStringList& arguments, QTextStream& out, QTextStream& err) {
@@ -319,6 +347,10 @@ bool runCommandLine(int& argc, char** argv, int* exitCode) {
                                     parser.isSet(o.output) ? std::optional(parser.value(o.output))
                                                            : std::nullopt,
                                     device, err);
+    else if (parser.isSet(o.listTemplates))
+        *exitCode = listTemplates(out);
+    else if (parser.isSet(o.starterTemplate))
+        *exitCode = runTemplate(catalogs, parser, o, err);
     else if (parser.isSet(o.check))
         *exitCode = checkLayoutFile(catalogs, parser.value(o.check), device, out, err);
     else
