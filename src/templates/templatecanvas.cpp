@@ -10,8 +10,10 @@ namespace zef {
 
 namespace {
 
-// A caption takes at most this share of its cell's height; the value the rest.
-constexpr qreal CaptionShare = 0.3;
+// A caption takes at most the first of these shares of its cell's height that
+// any text slot fits in; the value the rest. (The smallest text slot of some
+// small watches is more than a third of a grid cell high.)
+constexpr qreal CaptionShares[] = {0.3, 0.45};
 constexpr std::uint32_t LineRgb = 0x808080;
 
 } // namespace
@@ -66,17 +68,23 @@ bool TemplateCanvas::addLabelledValues(const std::vector<Cell>& cells) {
         const std::optional<FieldChoice> f = field(cell.field);
         if (!f || cell.rect.isEmpty()) return false;
         fields.push_back(*f);
-        const qreal p = padding(cell.rect);
         LayoutElement caption(KindValue);
         caption.fixedText = true;
         caption.text = f->caption;
         caption.color = f->captionColor;
         caption.hAlignment = 1;
-        captions.push_back(
-            {caption, QSizeF(cell.rect.width() - 2 * p, cell.rect.height() * CaptionShare - p)});
+        captions.push_back({caption, QSizeF()});
     }
-    const std::optional<QString> captionSlot =
-        m_fit.largestFittingSlot(captions, TextFit::textSlots());
+    std::optional<QString> captionSlot;
+    for (qreal share : CaptionShares) {
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            const QRectF& cell = cells[i].rect;
+            const qreal p = padding(cell);
+            captions[i].room = QSizeF(cell.width() - 2 * p, cell.height() * share - p);
+        }
+        captionSlot = m_fit.largestFittingSlot(captions, TextFit::textSlots());
+        if (captionSlot) break;
+    }
     if (!captionSlot) return false;
 
     // The value's room is what the caption leaves of the cell.
@@ -87,9 +95,6 @@ bool TemplateCanvas::addLabelledValues(const std::vector<Cell>& cells) {
         LayoutElement& caption = captions[i].element;
         caption.font = *captionSlot;
         const qreal captionTop = cell.top() + p;
-        const QPoint anchor = m_fit.anchorBelow(caption, cell.center().x(), captionTop);
-        caption.x = anchor.x();
-        caption.y = anchor.y();
         const qreal valueTop =
             captionTop + m_fit.inkAtOrigin(caption).height() + std::max<qreal>(2, p / 2) + 1;
         const QRectF box(cell.left() + p, valueTop, cell.width() - 2 * p,
@@ -107,15 +112,28 @@ bool TemplateCanvas::addLabelledValues(const std::vector<Cell>& cells) {
     const std::optional<QString> valueSlot = m_fit.largestFittingSlot(values, TextFit::baseSlots());
     if (!valueSlot) return false;
 
+    // Caption and value as one block, centred in the cell where it has room to spare.
     for (std::size_t i = 0; i < cells.size(); ++i) {
+        const QRectF& cell = cells[i].rect;
+        const qreal p = padding(cell);
+        LayoutElement& caption = captions[i].element;
         LayoutElement& value = values[i].element;
         value.font = *valueSlot;
-        const QPoint anchor = m_fit.anchorCentredOn(value, valueBoxes[i].center());
-        value.x = anchor.x();
-        value.y = anchor.y();
-        const qreal h = m_fit.inkAtOrigin(value).height();
-        m_smallestValueHeight = m_smallestValueHeight > 0 ? std::min(m_smallestValueHeight, h) : h;
-        m_texts.push_back(captions[i].element);
+        const qreal captionHeight = m_fit.inkAtOrigin(caption).height();
+        const qreal valueHeight = m_fit.inkAtOrigin(value).height();
+        const qreal gap = valueBoxes[i].top() - (cell.top() + p) - captionHeight;
+        const qreal top =
+            std::max(cell.top() + p, cell.center().y() - (captionHeight + gap + valueHeight) / 2);
+        const QPoint captionAnchor = m_fit.anchorBelow(caption, cell.center().x(), top);
+        caption.x = captionAnchor.x();
+        caption.y = captionAnchor.y();
+        const QPoint valueAnchor =
+            m_fit.anchorBelow(value, cell.center().x(), top + captionHeight + gap);
+        value.x = valueAnchor.x();
+        value.y = valueAnchor.y();
+        m_smallestValueHeight =
+            m_smallestValueHeight > 0 ? std::min(m_smallestValueHeight, valueHeight) : valueHeight;
+        m_texts.push_back(caption);
         m_texts.push_back(value);
     }
     return true;

@@ -28,10 +28,10 @@ constexpr FieldRow FieldRows[] = {
     {TemplateField::Cadence,               "CC", "CADENCE", 0,       0x81C784},
     {TemplateField::Cadence,               "CL", "ALT",     0,       0x81C784},
     {TemplateField::Distance,              "DS", "DIST",    2,       0xCE93D8},
-    {TemplateField::Time,                  "TT", "TIME",    0,       0xFFB74D},
+    {TemplateField::Time,                  "TT", "TIMER",   0,       0xFFB74D},
     {TemplateField::NextPointName,         "NN", "NEXT",    0,       0x4FC3F7},
     {TemplateField::DistanceToNext,        "DN", "TO NEXT", 2,       0x4FC3F7},
-    {TemplateField::TimeToNext,            "NC", "TIME",    0,       0xFFB74D},
+    {TemplateField::TimeToNext,            "NC", "NEXT IN", 0,       0xFFB74D},
     {TemplateField::DistanceToDestination, "DD", "TO DEST", 1,       0xCE93D8},
 };
 // clang-format on
