@@ -8,11 +8,13 @@
 #include "common/scriptedplatform.h"
 #include "config/configstring.h"
 #include "model/layoutdocument.h"
+#include "preview/facecache.h"
 #include "templates/textfit.h"
 
 #include <gtest/gtest.h>
 
 #include <QDateTime>
+#include <QLineF>
 
 #include <map>
 
@@ -56,6 +58,45 @@ protected:
         EXPECT_TRUE(platform.messages.empty()) << platform.messageTexts().join('\n').toStdString();
     }
 
+    // What the check does not look at: each caption sits right above its value,
+    // no text touches a separator line, and texts stay inside a gauge's arc.
+    void expectPlacement(const ElementVector& layout) {
+        FaceCache faces;
+        const TextFit fit(catalogs(), faces, device());
+        const auto ink = [&fit](const LayoutElement& e) {
+            return fit.inkAtOrigin(e).translated(e.x, e.y);
+        };
+        for (std::size_t i = 0; i < layout.size(); ++i) {
+            const LayoutElement& e = layout[i];
+            if (e.kind != KindValue) continue;
+            const QRectF text = ink(e);
+            if (e.fixedText) {
+                ASSERT_LT(i + 1, layout.size());
+                const LayoutElement& value = layout[i + 1];
+                ASSERT_TRUE(value.kind == KindValue && !value.fixedText) << i;
+                const QRectF below = ink(value);
+                EXPECT_LE(text.bottom(), below.top()) << e.text.toStdString();
+                EXPECT_NEAR(text.center().x(), below.center().x(), 1.0) << e.text.toStdString();
+            }
+            for (const LayoutElement& g : layout) {
+                if (g.kind != KindGraphic) continue;
+                if (g.graphicKind() == GraphicKind::Line) {
+                    const QRectF line = QRectF(QPointF(g.x, g.y), QPointF(g.x2, g.y2))
+                                            .normalized()
+                                            .adjusted(0, 0, g.stroke, g.stroke);
+                    EXPECT_FALSE(line.intersects(text))
+                        << e.text.toStdString() << " meets the line at " << g.x << "," << g.y;
+                } else if (isArc(g.graphicKind())) {
+                    const qreal inner = g.radius - g.stroke / 2.0;
+                    for (QPointF corner :
+                         {text.topLeft(), text.topRight(), text.bottomLeft(), text.bottomRight()})
+                        EXPECT_LT(QLineF(corner, QPointF(g.x, g.y)).length(), inner)
+                            << e.text.toStdString();
+                }
+            }
+        }
+    }
+
     void expectConfigRoundTrip(const ElementVector& layout) {
         ScriptedPlatform platform;
         LayoutDocument document(catalogs(), platform);
@@ -78,7 +119,8 @@ TEST_P(EveryDeviceTest, OffersAtLeastThreeThatPassTheCheckAndTravel) {
     const std::vector<const StarterTemplate*> offered = starters().offeredOn(d);
     EXPECT_GE(offered.size(), 3u);
     LayoutCheck check(catalogs());
-    const QStringList offeredSlots = catalogs().fonts.offeredFontSlots(d, catalogs().valueTypes.fontSlots);
+    const QStringList offeredSlots =
+        catalogs().fonts.offeredFontSlots(d, catalogs().valueTypes.fontSlots);
     for (const StarterTemplate* t : offered) {
         SCOPED_TRACE(t->name);
         const std::optional<ElementVector> layout = starters().layout(*t, d);
@@ -97,6 +139,7 @@ TEST_P(EveryDeviceTest, OffersAtLeastThreeThatPassTheCheckAndTravel) {
                 EXPECT_TRUE(TextFit::textSlots().contains(e.font)) << e.font.toStdString();
             }
         }
+        expectPlacement(*layout);
         expectFileRoundTrip(*layout);
         expectConfigRoundTrip(*layout);
     }
