@@ -14,7 +14,8 @@ struct Segment {
 
 bool addGrid(TemplateCanvas& canvas, qreal top, qreal bottom, int columns, int rows,
              const std::vector<TemplateField>& fields) {
-    if (rows < 1 || columns < 1 || fields.size() != std::size_t(rows * columns)) return false;
+    if (rows < 1 || columns < 1 || fields.size() != std::size_t(rows) * std::size_t(columns))
+        return false;
     const qreal rowHeight = (bottom - top) / rows;
     std::vector<TemplateCanvas::Cell> cells;
     // Column borders of every row, merged down the grid where they line up.
@@ -26,7 +27,7 @@ bool addGrid(TemplateCanvas& canvas, qreal top, qreal bottom, int columns, int r
         const qreal cellWidth = span.width() / columns;
         for (int c = 0; c < columns; ++c) {
             cells.push_back({QRectF(span.left() + c * cellWidth, y0, cellWidth, rowHeight),
-                             fields[std::size_t(r * columns + c)]});
+                             fields[std::size_t(r) * std::size_t(columns) + std::size_t(c)]});
             if (c == 0) continue;
             const Segment s{int(std::lround(span.left() + c * cellWidth)), int(std::lround(y0)),
                             int(std::lround(y0 + rowHeight))};
