@@ -2,6 +2,7 @@
 
 #include "model/layoutelement.h"
 
+#include <QPoint>
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
@@ -43,7 +44,7 @@ public:
     // The anchor that puts the top of the ink at `top`, centred on x.
     QPoint anchorBelow(const LayoutElement& e, qreal x, qreal top) const;
 
-    // The nine slots every device defines, smallest first by name; the first five
+    // The nine slots every device defines, in slot order; the first five
     // are the text slots (the number slots of many devices have digits only).
     static const QStringList& baseSlots();
     static const QStringList& textSlots();
