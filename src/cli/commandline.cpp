@@ -6,6 +6,7 @@
 #include "checkcommand.h"
 #include "configcommands.h"
 #include "rendercommand.h"
+#include "templatecommands.h"
 #include "terminaltext.h"
 
 #include <QCommandLineParser>
@@ -55,7 +56,8 @@ struct Options {
         QStringLiteral("With --list-value-types and --list-fonts: only what the named device "
                        "offers. With --check: check the layout as if it were on the named "
                        "device. With --import-config: read the string for it (default "
-                       "\"Edge 1030\")."),
+                       "\"Edge 1030\"). With --template: the device to make the starter "
+                       "layout for."),
         QStringLiteral("name")};
 
     // Config string export and import (configcommands.h).
@@ -75,8 +77,8 @@ struct Options {
         QStringLiteral("string")};
     QCommandLineOption output{
         QStringLiteral("output"),
-        QStringLiteral("With --import-config: the layout file to write. With --render: the "
-                       "PNG to write."),
+        QStringLiteral("With --import-config and --template: the layout file to write. With "
+                       "--render: the PNG to write."),
         QStringLiteral("file")};
 
     // The preview of a layout file as PNG (rendercommand.h).
@@ -85,7 +87,8 @@ struct Options {
         QStringLiteral("Load a layout file as Load does and write its preview as the window "
                        "paints it to the --output PNG."),
         QStringLiteral("file.xml")};
-    QCommandLineOption night{QStringLiteral("night"), QStringLiteral("With --render: show night mode.")};
+    QCommandLineOption night{QStringLiteral("night"),
+                             QStringLiteral("With --render: show night mode.")};
     QCommandLineOption gradient{
         QStringLiteral("gradient"),
         QStringLiteral("With --render: show gradients on elements with dynamic colours.")};
@@ -98,8 +101,9 @@ struct Options {
         QStringLiteral("With --render: paint n times and print the median paint time on "
                        "standard error."),
         QStringLiteral("n")};
-    QCommandLineOption widest{QStringLiteral("widest"),
-                              QStringLiteral("With --render: draw every value with its widest digits.")};
+    QCommandLineOption widest{
+        QStringLiteral("widest"),
+        QStringLiteral("With --render: draw every value with its widest digits.")};
     QCommandLineOption findings{
         QStringLiteral("findings"),
         QStringLiteral("With --render: outline the elements the layout check finds something "
@@ -112,10 +116,22 @@ struct Options {
                        "finding, \"N: kind: message\"; exit 0 with none, 3 with findings."),
         QStringLiteral("file.xml")};
 
+    // Starter layouts (templatecommands.h).
+    QCommandLineOption listTemplates{
+        QStringLiteral("list-templates"),
+        QStringLiteral("Print the starter layouts, one line each: name, tab, what it is.")};
+    QCommandLineOption starterTemplate{
+        QStringLiteral("template"),
+        QStringLiteral("Write the named starter layout, made for the --device, to the --output "
+                       "layout file; exit 3 when it is not offered on that device."),
+        QStringLiteral("name")};
+    QCommandLineOption force{QStringLiteral("force"),
+                             QStringLiteral("With --template: replace an existing --output file.")};
+
     // Options that select a command; any of them means no window is shown.
     std::vector<const QCommandLineOption*> commands() const {
-        return {&listDevices,  &listValueTypes, &listFonts, &exportConfig,
-                &importConfig, &render,         &check};
+        return {&listDevices, &listValueTypes, &listFonts,     &exportConfig,   &importConfig,
+                &render,      &check,          &listTemplates, &starterTemplate};
     }
     // Options that only go with a command, each with the commands it goes with.
     struct Modifier {
@@ -123,15 +139,16 @@ struct Options {
         std::vector<const QCommandLineOption*> commands;
     };
     std::vector<Modifier> modifiers() const {
-        return {{&device, {&listValueTypes, &listFonts, &check, &importConfig}},
+        return {{&device, {&listValueTypes, &listFonts, &check, &importConfig, &starterTemplate}},
                 {&qr, {&exportConfig}},
-                {&output, {&importConfig, &render}},
+                {&output, {&importConfig, &render, &starterTemplate}},
                 {&night, {&render}},
                 {&gradient, {&render}},
                 {&highlight, {&render}},
                 {&repeat, {&render}},
                 {&widest, {&render}},
-                {&findings, {&render}}};
+                {&findings, {&render}},
+                {&force, {&starterTemplate}}};
     }
     // Options a command cannot do without, with what their value names.
     struct Required {
@@ -140,7 +157,10 @@ struct Options {
         const char* value;
     };
     std::vector<Required> required() const {
-        return {{&importConfig, &output, "file.xml"}, {&render, &output, "file.png"}};
+        return {{&importConfig, &output, "file.xml"},
+                {&render, &output, "file.png"},
+                {&starterTemplate, &device, "name"},
+                {&starterTemplate, &output, "file.xml"}};
     }
 };
 
@@ -183,10 +203,12 @@ struct ArgumentParser {
                                      QStringLiteral("Layout file to open in the window."),
                                      QStringLiteral("[file.xml]"));
         const Options& o = options;
-        parser.addOptions({o.help, o.version, o.listDevices, o.listValueTypes, o.listFonts,
-                           o.device, o.exportConfig, o.qr, o.importConfig, o.output, o.render,
-                           o.night, o.gradient, o.highlight, o.repeat, o.widest, o.findings,
-                           o.check});
+        parser.addOptions({o.help,         o.version,   o.listDevices,   o.listValueTypes,
+                           o.listFonts,    o.device,    o.exportConfig,  o.qr,
+                           o.importConfig, o.output,    o.render,        o.night,
+                           o.gradient,     o.highlight, o.repeat,        o.widest,
+                           o.findings,     o.check,     o.listTemplates, o.starterTemplate,
+                           o.force});
         for (const QString& name : QString::fromLatin1(QtValueOptions).split(QLatin1Char(' ')))
             addHidden(name, QStringLiteral("value"));
         for (const QString& name : QString::fromLatin1(QtFlagOptions).split(QLatin1Char(' ')))
@@ -233,10 +255,9 @@ struct ArgumentParser {
                 if (c->names().contains(name)) given.push_back(c);
         if (given.size() > 1) {
             if (given[0] == given[1])
-                return usageError(
-                    QStringLiteral("%1 is given twice; give one command at a time.")
-                        .arg(dashed(*given[0])),
-                    err);
+                return usageError(QStringLiteral("%1 is given twice; give one command at a time.")
+                                      .arg(dashed(*given[0])),
+                                  err);
             return usageError(QStringLiteral("%1 and %2 are two commands; give one at a time.")
                                   .arg(dashed(*given[0]), dashed(*given[1])),
                               err);
@@ -248,10 +269,10 @@ struct ArgumentParser {
                 return usageError(
                     QStringLiteral("%1 goes only with a command.").arg(dashed(*m.option)), err);
             if (std::find(m.commands.begin(), m.commands.end(), command) == m.commands.end())
-                return usageError(QStringLiteral("%1 does not go with %2, only with %3.")
-                                      .arg(dashed(*m.option), dashed(*command),
-                                           alternatives(m.commands)),
-                                  err);
+                return usageError(
+                    QStringLiteral("%1 does not go with %2, only with %3.")
+                        .arg(dashed(*m.option), dashed(*command), alternatives(m.commands)),
+                    err);
         }
         const QStringList files = parser.positionalArguments();
         if (command) {
@@ -260,19 +281,19 @@ struct ArgumentParser {
                                   err);
             for (const Options::Required& r : options.required())
                 if (r.command == command && !parser.isSet(*r.option))
-                    return usageError(QStringLiteral("%1 needs %2 %3.")
-                                          .arg(dashed(*command), dashed(*r.option),
-                                               QLatin1String(r.value)),
-                                      err);
-            for (const auto& [option, what] :
-                 {std::pair{&options.highlight, "an element index"}, {&options.repeat, "a count"}}) {
+                    return usageError(
+                        QStringLiteral("%1 needs %2 %3.")
+                            .arg(dashed(*command), dashed(*r.option), QLatin1String(r.value)),
+                        err);
+            for (const auto& [option, what] : {std::pair{&options.highlight, "an element index"},
+                                               {&options.repeat, "a count"}}) {
                 bool number = true;
                 if (parser.isSet(*option)) parser.value(*option).toInt(&number);
                 if (!number)
-                    return usageError(QStringLiteral("%1 needs %2, not '%3'.")
-                                          .arg(dashed(*option), QLatin1String(what),
-                                               parser.value(*option)),
-                                      err);
+                    return usageError(
+                        QStringLiteral("%1 needs %2, not '%3'.")
+                            .arg(dashed(*option), QLatin1String(what), parser.value(*option)),
+                        err);
             }
             return {ArgumentCheck::Command, 0};
         }
@@ -394,13 +415,18 @@ bool runCommandLine(int& argc, char** argv, int* exitCode) {
     else if (parser.isSet(o.listFonts))
         *exitCode = listFonts(catalogs, device, out, err);
     else if (parser.isSet(o.exportConfig))
-        *exitCode = exportConfigString(catalogs, parser.value(o.exportConfig), out, err,
-                                       parser.value(o.qr),
-                                       stdoutIsTerminal() ? ConfigStringOutput::Escaped
-                                                          : ConfigStringOutput::Exact);
+        *exitCode = exportConfigString(
+            catalogs, parser.value(o.exportConfig), out, err, parser.value(o.qr),
+            stdoutIsTerminal() ? ConfigStringOutput::Escaped : ConfigStringOutput::Exact);
     else if (parser.isSet(o.importConfig))
-        *exitCode = runImportConfig(catalogs, parser.value(o.importConfig),
-                                    parser.value(o.output), device, err);
+        *exitCode = runImportConfig(catalogs, parser.value(o.importConfig), parser.value(o.output),
+                                    device, err);
+    else if (parser.isSet(o.listTemplates))
+        *exitCode = listTemplates(out);
+    else if (parser.isSet(o.starterTemplate))
+        *exitCode =
+            writeStarterLayout(catalogs, parser.value(o.starterTemplate), parser.value(o.device),
+                               parser.value(o.output), parser.isSet(o.force), err);
     else if (parser.isSet(o.check))
         *exitCode = checkLayoutFile(catalogs, parser.value(o.check), device, out, err);
     else

@@ -80,7 +80,7 @@ const ArgumentCase ArgumentCases[] = {
      ArgumentCheck::Exit,
      2,
      usageError("--device does not go with --render, only with --list-value-types, --list-fonts, "
-                "--check or --import-config.")},
+                "--check, --import-config or --template.")},
     {"AnOptionOfOneOtherCommand",
      {"--list-devices", "--qr", "x.png"},
      ArgumentCheck::Exit,
