@@ -45,4 +45,24 @@ ElementGeometry movedBy(const LayoutElement& e, std::int64_t dx, std::int64_t dy
     return g;
 }
 
+ElementVector offsetCopies(ElementVector copies, int screenWidth, int screenHeight) {
+    // The farthest point right and down that the copies reach.
+    std::int64_t right = std::numeric_limits<std::int64_t>::min();
+    std::int64_t bottom = right;
+    for (const LayoutElement& e : copies) {
+        if (!hasPosition(e)) continue;
+        const ElementGeometry g = geometryOf(e);
+        right = std::max<std::int64_t>(right, g.x);
+        bottom = std::max<std::int64_t>(bottom, g.y);
+        if (e.kind == KindGraphic && hasSecondPoint(e.graphicKind())) {
+            right = std::max<std::int64_t>(right, g.x2);
+            bottom = std::max<std::int64_t>(bottom, g.y2);
+        }
+    }
+    const int dx = right + CopyOffset < screenWidth ? CopyOffset : -CopyOffset;
+    const int dy = bottom + CopyOffset < screenHeight ? CopyOffset : -CopyOffset;
+    for (LayoutElement& e : copies) applyGeometry(e, movedBy(e, dx, dy));
+    return copies;
+}
+
 } // namespace zef

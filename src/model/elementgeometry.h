@@ -32,4 +32,13 @@ bool hasPosition(const LayoutElement& e);
 // are held within the 32-bit range.
 ElementGeometry movedBy(const LayoutElement& e, std::int64_t dx, std::int64_t dy);
 
+// How far a copy (Clone, Paste) lands from its original, in device pixels,
+// right and down: beside it, where it can be seen and picked.
+constexpr int CopyOffset = 4;
+
+// The copies moved together by CopyOffset to the right and down, or to the
+// left or up on an axis where that would take one of them past the screen's
+// edge (screen width and height in device pixels).
+ElementVector offsetCopies(ElementVector copies, int screenWidth, int screenHeight);
+
 } // namespace zef

@@ -94,8 +94,7 @@ std::vector<int> LayoutDocument::insertAfterSelection(const ElementVector& eleme
 
 std::vector<int> LayoutDocument::pasteElements() {
     if (m_clipboard.empty() || !device()) return {};
-    const ElementVector copies = m_clipboard;
-    return insertAfterSelection(copies);
+    return insertAfterSelection(visibleCopies(m_clipboard));
 }
 
 std::vector<int> LayoutDocument::cloneElements(std::vector<int> rows) {
@@ -104,7 +103,7 @@ std::vector<int> LayoutDocument::cloneElements(std::vector<int> rows) {
     ElementVector copies;
     for (int row : rows) copies.push_back(m_elements[std::size_t(row)]);
     setSelection(rows.back());
-    return insertAfterSelection(copies);
+    return insertAfterSelection(visibleCopies(copies));
 }
 
 } // namespace zef

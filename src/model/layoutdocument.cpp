@@ -3,6 +3,7 @@
 #include "absolutefilename.h"
 #include "catalog/catalogs.h"
 #include "devicescaling.h"
+#include "elementgeometry.h"
 #include "platform.h"
 
 #include <algorithm>
@@ -138,10 +139,16 @@ bool LayoutDocument::placeNewElement(LayoutElement& e) const {
     return true;
 }
 
+ElementVector LayoutDocument::visibleCopies(ElementVector copies) const {
+    const DeviceInfo* d = device();
+    if (!d) return copies;
+    return offsetCopies(std::move(copies), d->screenWidth, d->screenHeight);
+}
+
 void LayoutDocument::cloneSelected() {
     const LayoutElement* selected = selectedElement();
     if (!selected) return;
-    const LayoutElement copy = *selected;
+    const LayoutElement copy = visibleCopies({*selected}).front();
     addElement(&copy, false, false);
     emit countsChanged();
     refresh();
@@ -210,7 +217,7 @@ void LayoutDocument::pasteElement() {
         return;
     }
     if (m_clipboard.empty()) return;
-    const LayoutElement copy = m_clipboard.front();
+    const LayoutElement copy = visibleCopies({m_clipboard.front()}).front();
     addElement(&copy, false, false);
     emit countsChanged();
     refresh();

@@ -250,6 +250,8 @@ private:
     void finishLoad(bool adopt, const QString& name);
     // Elements that count towards the device's limit: all but separators.
     int countedElements() const;
+    // Copies placed beside their originals (offsetCopies()) on the selected device.
+    ElementVector visibleCopies(ElementVector copies) const;
     // Inserts copies of `elements` after the selection as one batch.
     std::vector<int> insertAfterSelection(const ElementVector& elements);
 

@@ -103,22 +103,23 @@ TEST_F(SelectionTest, DeleteCopyPasteAndCloneActOnAllSelectedInOrder) {
     selection.copy();
     ASSERT_EQ(doc.clipboardElements().size(), 2u);
     EXPECT_EQ(doc.clipboardElement().x, 10);
-    // Pasted after the current element, in their order, and selected.
+    // Pasted after the current element, in their order, beside the originals
+    // (CopyOffset right and down), and selected.
     selection.select(4);
     selection.paste();
-    EXPECT_EQ(xs(), (std::vector<int>{0, 10, 20, 30, 40, 10, 30}));
+    EXPECT_EQ(xs(), (std::vector<int>{0, 10, 20, 30, 40, 14, 34}));
     EXPECT_EQ(selection.rows(), (Rows{5, 6}));
     EXPECT_EQ(doc.history().count(), 1);
     // The clipboard keeps its elements.
     selection.select(0);
     selection.paste();
-    EXPECT_EQ(xs(), (std::vector<int>{0, 10, 30, 10, 20, 30, 40, 10, 30}));
+    EXPECT_EQ(xs(), (std::vector<int>{0, 14, 34, 10, 20, 30, 40, 14, 34}));
     selection.setRows({0, 2}, 0);
     selection.clone();
-    EXPECT_EQ(xs(), (std::vector<int>{0, 10, 30, 0, 30, 10, 20, 30, 40, 10, 30}));
+    EXPECT_EQ(xs(), (std::vector<int>{0, 14, 34, 4, 38, 10, 20, 30, 40, 14, 34}));
     EXPECT_EQ(selection.rows(), (Rows{3, 4}));
     selection.remove();
-    EXPECT_EQ(xs(), (std::vector<int>{0, 10, 30, 10, 20, 30, 40, 10, 30}));
+    EXPECT_EQ(xs(), (std::vector<int>{0, 14, 34, 10, 20, 30, 40, 14, 34}));
     EXPECT_EQ(doc.selection(), 3);
     EXPECT_EQ(doc.history().count(), 4);
     doc.undo();

@@ -1,6 +1,7 @@
 #include "catalog/catalogs.h"
 #include "common/builtonce.h"
 #include "common/scriptedplatform.h"
+#include "model/elementgeometry.h"
 #include "model/layoutdocument.h"
 
 #include <gtest/gtest.h>
@@ -127,7 +128,29 @@ TEST_F(DocumentTest, CloneCopiesTheSelectedElementAfterIt) {
     doc.cloneSelected();
     ASSERT_EQ(doc.count(), 3);
     EXPECT_EQ(doc.selection(), 1);
-    EXPECT_TRUE(isSameContent(doc.elements()[0], doc.elements()[1]));
+    // The same element, beside the original.
+    LayoutElement moved = doc.elements()[1];
+    EXPECT_EQ(moved.x, 42 + CopyOffset);
+    EXPECT_EQ(moved.y, doc.elements()[0].y + CopyOffset);
+    applyGeometry(moved, movedBy(moved, -CopyOffset, -CopyOffset));
+    EXPECT_TRUE(isSameContent(doc.elements()[0], moved));
+}
+
+// A copy that would leave the screen goes the other way on that axis.
+TEST_F(DocumentTest, CopiesStayOnTheScreen) {
+    selectDevice("Edge 1030");
+    const DeviceInfo& d = *doc.device();
+    LayoutElement line(KindGraphic);
+    line.x = d.screenWidth - 2;
+    line.y = 5;
+    line.x2 = d.screenWidth - 1;
+    line.y2 = 10;
+    ASSERT_TRUE(doc.addElement(&line, true, false));
+    doc.cloneSelected();
+    ASSERT_EQ(doc.count(), 2);
+    EXPECT_EQ(doc.elements()[1].x, d.screenWidth - 2 - CopyOffset);
+    EXPECT_EQ(doc.elements()[1].x2, d.screenWidth - 1 - CopyOffset);
+    EXPECT_EQ(doc.elements()[1].y, 5 + CopyOffset);
 }
 
 TEST_F(DocumentTest, RemoveSelectsTheNextOrTheNewLast) {
@@ -189,7 +212,7 @@ TEST_F(DocumentTest, CopyCutPaste) {
     doc.pasteElement();
     doc.pasteElement();
     ASSERT_EQ(doc.count(), 2);
-    EXPECT_EQ(doc.elements()[1].x, 17);
+    EXPECT_EQ(doc.elements()[1].x, 17 + CopyOffset);
     EXPECT_EQ(doc.clipboardElement().x, 17);
 }
 
