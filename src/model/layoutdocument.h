@@ -190,8 +190,7 @@ public:
     // as the saved state of fileName with a new undo history, selects the last
     // element and repaints. Returns the number of refused elements: those the
     // limit refused and the unbuilt ones a reader left out (told together).
-    int replaceLayout(ElementVector loaded, int device, const QString& fileName,
-                      int unbuilt = 0);
+    int replaceLayout(ElementVector loaded, int device, const QString& fileName, int unbuilt = 0);
     // New: an empty, untitled layout on the selected device, with a new undo
     // history and nothing unsaved.
     void newLayout();

@@ -79,7 +79,8 @@ void adaptToGraphicKind(LayoutElement& e, GraphicKind previous) {
     if (isArc(now) && !isArc(previous)) {
         if (hasSecondPoint(previous)) {
             const std::int64_t half =
-                std::max(std::abs(std::int64_t(e.x2) - e.x), std::abs(std::int64_t(e.y2) - e.y)) / 2;
+                std::max(std::abs(std::int64_t(e.x2) - e.x), std::abs(std::int64_t(e.y2) - e.y)) /
+                2;
             if (!hasRadius(previous) || e.radius <= 0)
                 e.radius = std::int32_t(std::clamp<std::int64_t>(half, 1, 1000));
         }

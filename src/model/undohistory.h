@@ -61,8 +61,8 @@ private:
     std::vector<int> m_designDevices;
     std::vector<ElementVector> m_redo; // most recent undo last
     std::vector<int> m_redoDesignDevices;
-    int m_position = -1;               // slot of the most recent step; -1 when none
-    int m_count = 0;                   // steps that can be undone, 0..Depth
+    int m_position = -1; // slot of the most recent step; -1 when none
+    int m_count = 0;     // steps that can be undone, 0..Depth
     bool m_skipNext = false;
 };
 

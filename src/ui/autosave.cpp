@@ -210,10 +210,9 @@ bool Autosave::offerRecovery() {
         return false;
     }
 
-    if (m_document.platform().showMessage(recoveryQuestion(knownFile ? originalName : QString(),
-                                                           time),
-                                          MessageButtons::YesNo, MessageIcon::Question) !=
-        MessageAnswer::Yes) {
+    if (m_document.platform().showMessage(
+            recoveryQuestion(knownFile ? originalName : QString(), time), MessageButtons::YesNo,
+            MessageIcon::Question) != MessageAnswer::Yes) {
         setAside();
         return false;
     }

@@ -89,8 +89,9 @@ int CPellFieldApp::run() {
         keepEndReport(platform.unattendedMessages());
     };
     static const bool registered = std::atexit([] {
-        if (onUnexpectedExit) std::exchange(onUnexpectedExit, nullptr)();
-    }) == 0;
+                                       if (onUnexpectedExit)
+                                           std::exchange(onUnexpectedExit, nullptr)();
+                                   }) == 0;
     Q_UNUSED(registered);
 
     dlg.exec();

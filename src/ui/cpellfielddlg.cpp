@@ -27,6 +27,7 @@
 #include "previewinteraction.h"
 #include "qrcodewindow.h"
 #include "shortcutwindow.h"
+#include "templategallery.h"
 #include "windowsettings.h"
 
 #include <QAction>
@@ -67,6 +68,19 @@ const QString& KeyLastFile = settingskeys::LastFile;
 
 // Set once the first window of the process has restored its position.
 bool firstShow = true;
+
+std::optional<ElementVector> chooseInGallery(const Catalogs& catalogs, int device,
+                                             QWidget* parent) {
+    TemplateGallery gallery(catalogs, device, parent);
+    if (gallery.exec() != QDialog::Accepted) return std::nullopt;
+    return gallery.chosenLayout();
+}
+
+CPellFieldDlg::TemplateChooser& templateChooser() {
+    static CPellFieldDlg::TemplateChooser chooser;
+    if (!chooser) chooser = chooseInGallery;
+    return chooser;
+}
 
 // The window's font: the classic dialog font at 8 points is 11 pixels high,
 // which makes a dialog unit 1.5 x 1.625 pixels.
@@ -279,6 +293,7 @@ void CPellFieldDlg::connectActions() {
     // Each command's handler: what its menu item, its button and its keys run.
     const std::pair<EditorCommand, void (CPellFieldDlg::*)()> handlers[] = {
         {C::New, &CPellFieldDlg::commandNew},
+        {C::NewFromTemplate, &CPellFieldDlg::commandNewFromTemplate},
         {C::Open, &CPellFieldDlg::onLoad},
         {C::Append, &CPellFieldDlg::onAppend},
         {C::Save, &CPellFieldDlg::onSave},
@@ -451,8 +466,7 @@ void CPellFieldDlg::OnInitDialog(const QStringList& arguments) {
         settings.beginGroup(settingsGroup());
         lastFile = lastFileFromSetting(settings.value(KeyLastFile));
     }
-    const StartupLayout startup =
-        startupLayout(arguments.value(1), lastFile, m_programDir);
+    const StartupLayout startup = startupLayout(arguments.value(1), lastFile, m_programDir);
     if (!startup.example) m_document.setFileName(startup.path);
 
     if (m_randomPool.empty()) {
@@ -738,6 +752,25 @@ void CPellFieldDlg::onNightModeClicked() {
 
 void CPellFieldDlg::commandNew() {
     newLayout(m_document);
+}
+void CPellFieldDlg::commandNewFromTemplate() {
+    const int device = m_document.selectedDevice();
+    if (device < 0) {
+        m_platform.showMessage(QStringLiteral("Select a device first: the starter layouts are made "
+                                              "for its screen and fonts."),
+                               MessageButtons::Ok, MessageIcon::Information);
+        return;
+    }
+    if (const std::optional<ElementVector> layout = templateChooser()(m_catalogs, device, this))
+        startFromTemplate(*layout);
+}
+void CPellFieldDlg::setTemplateChooser(TemplateChooser chooser) {
+    templateChooser() = std::move(chooser);
+}
+bool CPellFieldDlg::startFromTemplate(const ElementVector& layout) {
+    if (!mayDiscardLayout(askToSaveChanges(m_document))) return false;
+    m_document.replaceLayout(layout, m_document.selectedDevice(), QString());
+    return true;
 }
 void CPellFieldDlg::commandUndo() {
     m_document.undo();

@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -84,6 +85,18 @@ public:
     // New (Ctrl+N): asks to save unsaved changes, then an empty untitled layout
     // on the selected device.
     void commandNew();
+    // New from template (Ctrl+Shift+N): the gallery of starter layouts for the
+    // selected device; the one chosen replaces the layout (after the question
+    // about unsaved changes), untitled.
+    void commandNewFromTemplate();
+    bool startFromTemplate(const ElementVector& layout);
+    // Shows the starter layouts for a device and gives the one chosen (nothing
+    // when cancelled): the gallery in the program; tests answer it, as they
+    // answer message boxes, through one that never blocks. An empty chooser
+    // restores the gallery.
+    using TemplateChooser =
+        std::function<std::optional<ElementVector>(const Catalogs&, int device, QWidget* parent)>;
+    static void setTemplateChooser(TemplateChooser chooser);
     // The desktop session is ending: nothing may be asked, and the process may
     // be ended at any moment. Unsaved changes are written to a fresh recovery
     // copy now (offered at the next start).

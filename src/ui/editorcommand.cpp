@@ -42,6 +42,10 @@ constexpr CommandRow Commands[] = {
     {C::New,                  M::File, false, "&New",
      "Start an empty layout for the selected device (asks to save unsaved changes first)",
      keys(Ctrl | Qt::Key_N), Window, Swallow, false},
+    {C::NewFromTemplate,      M::File, false, "New from &template…",
+     "Start from a starter layout made for the selected device's screen and fonts (asks to "
+     "save unsaved changes first)",
+     keys(Ctrl | Shift | Qt::Key_N), Window, Swallow, false},
     {C::Open,                 M::File, false, "&Open…",
      "Load a layout file in place of this one (asks to save unsaved changes first)",
      keys(Ctrl | Qt::Key_O), Window, Swallow, false},

@@ -14,6 +14,7 @@ namespace zef {
 // template and its keys run.
 enum class EditorCommand {
     New,
+    NewFromTemplate,
     Open,
     OpenRecent, // a submenu of the recently used files
     Append,

@@ -33,7 +33,6 @@ constexpr std::int32_t CoordinateMax = 973;
 constexpr int MaxTextLength = 255;
 constexpr int ColorTextLength = 6;
 
-
 // Sets the flag for the lifetime of the object and restores it afterwards,
 // also when filling the controls recurses into another showElement.
 class UpdatingGuard {

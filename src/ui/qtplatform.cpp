@@ -16,7 +16,8 @@ MessageAnswer QtPlatform::showMessage(const QString& text, MessageButtons button
                                       MessageIcon icon) {
     if (m_unattended) {
         m_unattendedMessages << text;
-        const QString line = QString(text).replace(QStringLiteral("\n\n"), QStringLiteral(" "))
+        const QString line = QString(text)
+                                 .replace(QStringLiteral("\n\n"), QStringLiteral(" "))
                                  .replace(QLatin1Char('\n'), QLatin1Char(' '));
         std::fprintf(stderr, "zef-designer: %s\n", line.toLocal8Bit().constData());
         std::fflush(stderr);

@@ -165,7 +165,8 @@ TEST_F(OneDoorTest, SpaceIsNotTakenByAPreviewThatScrolls) {
 // Shift+Up on an element without a second point moves the one selection:
 // a Delete after it removes one element.
 TEST_F(OneDoorTest, ShiftUpWithoutASecondPointMovesTheOneSelection) {
-    load({valueElement(10, 10, 0, QStringLiteral("1")), valueElement(10, 40, 0, QStringLiteral("2")),
+    load({valueElement(10, 10, 0, QStringLiteral("1")),
+          valueElement(10, 40, 0, QStringLiteral("2")),
           valueElement(10, 70, 0, QStringLiteral("3"))},
          "Edge 1030");
     clickRow(2);

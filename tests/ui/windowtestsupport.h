@@ -39,6 +39,11 @@ protected:
     void SetUp() override {
         QStandardPaths::setTestModeEnabled(true);
         clearWindowSettings();
+        // The gallery of starter layouts is answered as Escape would.
+        CPellFieldDlg::setTemplateChooser([this](const Catalogs&, int, QWidget*) {
+            ++templateChoices;
+            return std::optional<ElementVector>();
+        });
         ASSERT_TRUE(dir.isValid());
         startFile = dir.filePath(QStringLiteral("none.xml"));
         dlg = std::make_unique<CPellFieldDlg>(
@@ -49,6 +54,7 @@ protected:
     void TearDown() override {
         dlg.reset();
         clearWindowSettings();
+        CPellFieldDlg::setTemplateChooser({});
     }
 
     LayoutDocument& doc() { return dlg->document(); }
@@ -114,6 +120,7 @@ protected:
     }
 
     ScriptedPlatform platform;
+    int templateChoices = 0; // times the gallery of starter layouts was shown
     QTemporaryDir dir;
     QString startFile;
     std::unique_ptr<CPellFieldDlg> dlg;
