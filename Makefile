@@ -15,13 +15,20 @@ deps:
 configure: deps
 	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
 
+# Everything: the program, the tests, the fuzz drivers, the tools and the benchmarks.
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# Only the program (its fonts.txt and layout.xml are copied beside it when CMake
+# configures the build).
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target zef-designer
 	cd $(BUILD) && ./zef-designer
 
-test: build
+# Only what ctest runs: the test binaries, the fuzz replays and the program the
+# command-line and window tests start.
+test: configure
+	cmake --build $(BUILD) -j $(JOBS) --target zef-tests
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j 2
 
 # build-package/zef-designer_<version>_<arch>.deb; scripts/check-package.sh
@@ -39,7 +46,8 @@ package: deps
 		$(PACKAGE_BUILD)/CMakeCache.txt); \
 	cmake --build $(PACKAGE_BUILD) -j $(JOBS) && cd $(PACKAGE_BUILD) && cpack -G DEB
 
-bench: build
+bench: configure
+	cmake --build $(BUILD) -j $(JOBS) --target zef-bench
 	$(BUILD)/zef-bench
 
 clean:
