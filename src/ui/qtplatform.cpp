@@ -1,5 +1,7 @@
 #include "qtplatform.h"
 
+#include "cli/consoleplatform.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
@@ -7,28 +9,18 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
-
-#include <cstdio>
+#include <QTextStream>
 
 namespace zef {
 
 MessageAnswer QtPlatform::showMessage(const QString& text, MessageButtons buttons,
                                       MessageIcon icon) {
     if (m_unattended) {
+        // Said as the command line says it: one escaped line on stderr, and the
+        // cautious answer to a question.
         m_unattendedMessages << text;
-        const QString line = QString(text)
-                                 .replace(QStringLiteral("\n\n"), QStringLiteral(" "))
-                                 .replace(QLatin1Char('\n'), QLatin1Char(' '));
-        std::fprintf(stderr, "zef-designer: %s\n", line.toLocal8Bit().constData());
-        std::fflush(stderr);
-        switch (buttons) {
-        case MessageButtons::Ok:
-            return MessageAnswer::Ok;
-        case MessageButtons::YesNo:
-            return MessageAnswer::No;
-        default:
-            return MessageAnswer::Cancel;
-        }
+        QTextStream err(stderr);
+        return ConsolePlatform(err).showMessage(text, buttons, icon);
     }
     QMessageBox box(m_parent);
     box.setWindowTitle(QApplication::applicationDisplayName().isEmpty()

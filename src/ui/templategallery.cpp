@@ -1,8 +1,8 @@
 #include "templategallery.h"
 
 #include "catalog/catalogs.h"
+#include "cli/consoleplatform.h"
 #include "model/layoutdocument.h"
-#include "model/platform.h"
 #include "preview/previewrenderer.h"
 #include "preview/randompool.h"
 #include "templates/starterlayouts.h"
@@ -14,26 +14,10 @@
 #include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTextStream>
 #include <QVBoxLayout>
 
 namespace zef {
-
-namespace {
-
-// The thumbnails' documents ask nothing: their layouts are the templates'.
-class SilentPlatform : public Platform {
-public:
-    MessageAnswer showMessage(const QString&, MessageButtons buttons, MessageIcon) override {
-        return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
-    }
-    QString getOpenFileName(const QString&, const QString&) override { return {}; }
-    QString getSaveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<Bgr> pickColor(Bgr) override { return std::nullopt; }
-    QString clipboardText() override { return {}; }
-    void setClipboardText(const QString&) override {}
-};
-
-} // namespace
 
 TemplateGallery::TemplateGallery(const Catalogs& catalogs, int device, QWidget* parent)
     : QDialog(parent), m_catalogs(catalogs), m_device(device),
@@ -102,7 +86,10 @@ std::optional<ElementVector> TemplateGallery::chosenLayout() const {
 
 QImage TemplateGallery::thumbnail(const Catalogs& catalogs, int device,
                                   const ElementVector& layout) {
-    SilentPlatform platform;
+    // A template's layout asks nothing; whatever it might say goes nowhere.
+    QString unheard;
+    QTextStream nowhere(&unheard);
+    ConsolePlatform platform(nowhere);
     LayoutDocument document(catalogs, platform);
     document.replaceLayout(layout, device, QString());
     document.setSelection(-1);
